@@ -1,0 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+int main()
+{
+    return 0;
+}

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "richtext/bitmap.h"
+
+#include <optional>
+
+namespace engine {
+
+// Item pictureNumber (1 to 52) of the small-face list: the picture put into the report.
+class SmallFaceSource {
+public:
+    virtual ~SmallFaceSource() = default;
+    virtual std::optional<richtext::Bitmap> smallFace(int pictureNumber) const = 0;
+};
+
+// The faces built into the program.
+const SmallFaceSource& builtInSmallFaces();
+
+} // namespace engine
