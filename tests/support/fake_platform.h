@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "display/platform.h"
+
+#include <QStringList>
+#include <QUrl>
+#include <QWidget>
+
+#include <deque>
+#include <vector>
+
+namespace testing_support {
+
+struct ShownMessage {
+    QString text;
+    display::MessageIcon icon;
+};
+
+class FakeMessageBoxes final : public display::MessageBoxes {
+public:
+    void inform(QWidget*, const QString& text, display::MessageIcon icon) override { shown.push_back({text, icon}); }
+    bool askYesNo(QWidget*, const QString& text, display::MessageIcon icon) override
+    {
+        shown.push_back({text, icon});
+        return answerYes;
+    }
+    std::vector<ShownMessage> shown;
+    bool answerYes = false;
+};
+
+class FakeFileChooser final : public display::FileChooser {
+public:
+    QString chooseSaveFile(QWidget*) override
+    {
+        ++calls;
+        return path;
+    }
+    QString path; // empty: the person cancels
+    int calls = 0;
+};
+
+class FakeUrlOpener final : public display::UrlOpener {
+public:
+    void openUrl(const QUrl& address) override { opened.push_back(address); }
+    std::vector<QUrl> opened;
+};
+
+class FakeWait final : public display::Wait {
+public:
+    void wait(int milliseconds) override { waits.push_back(milliseconds); }
+    std::vector<int> waits;
+};
+
+struct FakePlatform {
+    FakeMessageBoxes messageBoxes;
+    FakeFileChooser fileChooser;
+    FakeUrlOpener urlOpener;
+    FakeWait wait;
+    display::Platform platform{messageBoxes, fileChooser, urlOpener, wait};
+};
+
+} // namespace testing_support
