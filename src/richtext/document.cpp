@@ -1,0 +1,320 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "richtext/document.h"
+
+#include "richtext/picture_embedding.h"
+#include "richtext/rtf_reader.h"
+#include "richtext/rtf_writer.h"
+#include "richtext/utf8.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace richtext {
+
+namespace {
+
+constexpr std::string_view kPictureStandIn = "\xEF\xBF\xBC"; // U+FFFC
+constexpr std::size_t kLineBreakLength = 2;
+
+std::size_t runLength(const Run& run)
+{
+    if (const auto* text = std::get_if<TextRun>(&run))
+        return utf8::countCodePoints(text->text);
+    return 1;
+}
+
+std::size_t paragraphLength(const Paragraph& paragraph)
+{
+    std::size_t length = 0;
+    for (const Run& run : paragraph.runs)
+        length += runLength(run);
+    return length;
+}
+
+// Drops empty text runs and merges neighbours of equal format, so equal content compares equal.
+void normalise(Paragraph& paragraph)
+{
+    std::vector<Run> runs;
+    runs.reserve(paragraph.runs.size());
+    for (Run& run : paragraph.runs) {
+        if (auto* text = std::get_if<TextRun>(&run)) {
+            if (text->text.empty())
+                continue;
+            if (!runs.empty()) {
+                if (auto* previous = std::get_if<TextRun>(&runs.back()); previous && previous->format == text->format) {
+                    previous->text += text->text;
+                    continue;
+                }
+            }
+        } else if (!std::get<PictureRun>(run).picture) {
+            continue;
+        }
+        runs.push_back(std::move(run));
+    }
+    paragraph.runs = std::move(runs);
+}
+
+// Splits the run that straddles `offset`; returns the index of the first run at or after it.
+std::size_t splitAt(Paragraph& paragraph, std::size_t offset)
+{
+    std::size_t index = 0;
+    while (index < paragraph.runs.size() && offset > 0) {
+        const std::size_t length = runLength(paragraph.runs[index]);
+        if (offset >= length) {
+            offset -= length;
+            ++index;
+            continue;
+        }
+        auto& text = std::get<TextRun>(paragraph.runs[index]);
+        const std::size_t cut = utf8::byteOffsetOf(text.text, offset);
+        TextRun tail{text.text.substr(cut), text.format};
+        text.text.resize(cut);
+        paragraph.runs.insert(paragraph.runs.begin() + static_cast<std::ptrdiff_t>(index) + 1, std::move(tail));
+        return index + 1;
+    }
+    return index;
+}
+
+std::vector<Run> takeTail(Paragraph& paragraph, std::size_t offset)
+{
+    const std::size_t index = splitAt(paragraph, offset);
+    std::vector<Run> tail(std::make_move_iterator(paragraph.runs.begin() + static_cast<std::ptrdiff_t>(index)),
+                          std::make_move_iterator(paragraph.runs.end()));
+    paragraph.runs.resize(index);
+    return tail;
+}
+
+// Splits text at CR LF, lone CR or lone LF.
+std::vector<std::string_view> splitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+} // namespace
+
+Document::Document() : m_paragraphs(1) {}
+
+Document Document::fromParagraphs(std::vector<Paragraph> paragraphs)
+{
+    Document document;
+    if (!paragraphs.empty())
+        document.m_paragraphs = std::move(paragraphs);
+    for (Paragraph& paragraph : document.m_paragraphs)
+        normalise(paragraph);
+    return document;
+}
+
+void Document::replaceText(std::string_view text)
+{
+    m_paragraphs.assign(1, Paragraph{});
+    m_insertionFormat = {};
+    m_selectionStart = insertTextAt(0, text, m_insertionFormat);
+    m_selectionLength = 0;
+}
+
+void Document::setColour(Rgb colour)
+{
+    m_insertionFormat.colour = colour;
+}
+
+void Document::setBold(bool on)
+{
+    m_insertionFormat.bold = on;
+}
+
+void Document::setUnderline(bool on)
+{
+    m_insertionFormat.underline = on;
+}
+
+void Document::setAlignment(Alignment alignment)
+{
+    const std::size_t first = locate(m_selectionStart).paragraph;
+    const std::size_t last = locate(caretPosition()).paragraph;
+    for (std::size_t i = first; i <= last; ++i)
+        m_paragraphs[i].alignment = alignment;
+}
+
+void Document::insertText(std::string_view text)
+{
+    replaceSelection(text);
+}
+
+bool Document::insertPicture(const Bitmap& picture)
+{
+    return richtext::insertPicture(*this, picture);
+}
+
+void Document::insertPictureRun(std::shared_ptr<const Picture> picture)
+{
+    if (!picture)
+        return;
+    const std::size_t start = std::min(m_selectionStart, length());
+    const std::size_t end = std::min(caretPosition(), length());
+    insertPictureAt(start, std::move(picture));
+    m_selectionStart = end + 1;
+    m_selectionLength = 0;
+}
+
+std::string Document::plainText() const
+{
+    std::string text;
+    for (std::size_t i = 0; i < m_paragraphs.size(); ++i) {
+        if (i > 0)
+            text += "\r\n";
+        for (const Run& run : m_paragraphs[i].runs) {
+            if (const auto* textRun = std::get_if<TextRun>(&run))
+                text += textRun->text;
+            else
+                text += kPictureStandIn;
+        }
+    }
+    return text;
+}
+
+std::size_t Document::length() const
+{
+    std::size_t total = (m_paragraphs.size() - 1) * kLineBreakLength;
+    for (const Paragraph& paragraph : m_paragraphs)
+        total += paragraphLength(paragraph);
+    return total;
+}
+
+void Document::setSelectionStart(std::size_t position)
+{
+    setSelection(position, 0);
+}
+
+void Document::setSelection(std::size_t start, std::size_t selectionLength)
+{
+    const std::size_t total = length();
+    m_selectionStart = std::min(start, total);
+    m_selectionLength = std::min(selectionLength, total - m_selectionStart);
+}
+
+std::string Document::selectedText() const
+{
+    const std::string text = plainText();
+    const std::size_t begin = utf8::byteOffsetOf(text, m_selectionStart);
+    const std::size_t end = utf8::byteOffsetOf(text, m_selectionStart + m_selectionLength);
+    return text.substr(begin, end - begin);
+}
+
+void Document::replaceSelection(std::string_view text)
+{
+    const std::size_t start = std::min(m_selectionStart, length());
+    eraseRange(start, m_selectionLength);
+    m_selectionStart = insertTextAt(start, text, m_insertionFormat);
+    m_selectionLength = 0;
+}
+
+std::optional<std::size_t> Document::find(std::string_view text, std::size_t from) const
+{
+    if (text.empty())
+        return std::nullopt;
+    const std::string plain = plainText();
+    const std::size_t found = plain.find(text, utf8::byteOffsetOf(plain, from));
+    if (found == std::string::npos)
+        return std::nullopt;
+    return utf8::countCodePoints(std::string_view(plain).substr(0, found));
+}
+
+std::string Document::toRtf() const
+{
+    return writeRtf(m_paragraphs);
+}
+
+DocumentOrError Document::fromRtf(std::string_view rtf)
+{
+    return readRtf(rtf);
+}
+
+Document::Location Document::locate(std::size_t position) const
+{
+    std::size_t remaining = position;
+    for (std::size_t i = 0; i < m_paragraphs.size(); ++i) {
+        const std::size_t paragraphSize = paragraphLength(m_paragraphs[i]);
+        const bool last = i + 1 == m_paragraphs.size();
+        if (remaining <= paragraphSize || last || remaining < paragraphSize + kLineBreakLength)
+            return {i, std::min(remaining, paragraphSize)};
+        remaining -= paragraphSize + kLineBreakLength;
+    }
+    return {};
+}
+
+std::size_t Document::positionOf(Location location) const
+{
+    std::size_t position = location.offset;
+    for (std::size_t i = 0; i < location.paragraph; ++i)
+        position += paragraphLength(m_paragraphs[i]) + kLineBreakLength;
+    return position;
+}
+
+void Document::eraseRange(std::size_t start, std::size_t count)
+{
+    if (count == 0)
+        return;
+    const Location from = locate(start);
+    const Location to = locate(start + count);
+    Paragraph& first = m_paragraphs[from.paragraph];
+    std::vector<Run> tail = takeTail(m_paragraphs[to.paragraph], to.offset);
+    takeTail(first, from.offset);
+    first.runs.insert(first.runs.end(), std::make_move_iterator(tail.begin()), std::make_move_iterator(tail.end()));
+    m_paragraphs.erase(m_paragraphs.begin() + static_cast<std::ptrdiff_t>(from.paragraph) + 1,
+                       m_paragraphs.begin() + static_cast<std::ptrdiff_t>(to.paragraph) + 1);
+    normalise(first);
+}
+
+std::size_t Document::insertTextAt(std::size_t position, std::string_view text, const CharFormat& format)
+{
+    const std::string clean = utf8::sanitize(text);
+    const std::vector<std::string_view> lines = splitLines(clean);
+    Location at = locate(position);
+    const std::size_t start = positionOf(at);
+    std::size_t inserted = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            Paragraph& current = m_paragraphs[at.paragraph];
+            Paragraph next{current.alignment, takeTail(current, at.offset)};
+            normalise(current);
+            m_paragraphs.insert(m_paragraphs.begin() + static_cast<std::ptrdiff_t>(at.paragraph) + 1, std::move(next));
+            at = {at.paragraph + 1, 0};
+            inserted += kLineBreakLength;
+        }
+        if (lines[i].empty())
+            continue;
+        Paragraph& paragraph = m_paragraphs[at.paragraph];
+        const std::size_t index = splitAt(paragraph, at.offset);
+        paragraph.runs.insert(paragraph.runs.begin() + static_cast<std::ptrdiff_t>(index),
+                              TextRun{std::string(lines[i]), format});
+        const std::size_t lineLength = utf8::countCodePoints(lines[i]);
+        at.offset += lineLength;
+        inserted += lineLength;
+        normalise(paragraph);
+    }
+    return start + inserted;
+}
+
+std::size_t Document::insertPictureAt(std::size_t position, std::shared_ptr<const Picture> picture)
+{
+    const Location at = locate(position);
+    Paragraph& paragraph = m_paragraphs[at.paragraph];
+    const std::size_t index = splitAt(paragraph, at.offset);
+    paragraph.runs.insert(paragraph.runs.begin() + static_cast<std::ptrdiff_t>(index), PictureRun{std::move(picture)});
+    normalise(paragraph);
+    return positionOf(at) + 1;
+}
+
+} // namespace richtext
