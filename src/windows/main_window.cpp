@@ -1,0 +1,303 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/main_window.h"
+
+#include "display/look.h"
+#include "engine/spread_catalogue.h"
+#include "windows/clickable_label.h"
+#include "windows/site_labels.h"
+#include "windows/window_look.h"
+#include "windows/window_services.h"
+#include "windows/window_texts.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace windows {
+
+using display::twipsRect;
+
+namespace {
+
+constexpr int kClientWidth = 9390;
+constexpr int kClientHeight = 4380;
+constexpr int kFebruary = 1;
+constexpr int kThirtiethDay = 29; // list positions of the day list
+constexpr int kTwentyNinthDay = 28;
+constexpr int kThirtyFirstDay = 30;
+
+bool isThirtyDayMonth(int monthPosition)
+{
+    return monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10;
+}
+
+QLabel* addCaptionLabel(QWidget& parent, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, &parent);
+    label->setGeometry(geometry);
+    label->setFont(display::verdanaFont(8.25));
+    label->setStyleSheet(colourStyle("QLabel", kAqua, kBlack));
+    return label;
+}
+
+QComboBox* addDropDownList(QWidget& parent, const QString& objectName, const QRect& geometry)
+{
+    auto* list = new QComboBox(&parent);
+    list->setObjectName(objectName);
+    list->setEditable(false);
+    list->setGeometry(geometry);
+    list->setFont(display::verdanaFont(8.25));
+    list->setStyleSheet(QStringLiteral("QComboBox { color: #ffff00; background-color: black; border: 1px solid gray; "
+                                       "padding-left: 2px; }"
+                                       "QComboBox QAbstractItemView { color: #ffff00; background-color: black; "
+                                       "selection-background-color: #000080; selection-color: #ffff00; }"));
+    return list;
+}
+
+QGroupBox* addFrame(QWidget& parent, const QString& objectName, const QString& caption, const QRect& geometry)
+{
+    auto* frame = new QGroupBox(caption, &parent);
+    frame->setObjectName(objectName);
+    frame->setGeometry(geometry);
+    frame->setFont(display::verdanaFont(8.25, true));
+    frame->setStyleSheet(QStringLiteral("QGroupBox { color: #ffff00; background-color: black; border: 1px solid gray; "
+                                        "margin-top: 7px; }"
+                                        "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }"));
+    return frame;
+}
+
+QRadioButton* addOptionButton(QWidget& parent, const QString& objectName, const QString& caption, const QRect& geometry)
+{
+    auto* option = new QRadioButton(caption, &parent);
+    option->setObjectName(objectName);
+    option->setGeometry(geometry);
+    option->setFont(display::verdanaFont(8.25));
+    option->setStyleSheet(colourStyle("QRadioButton", kAqua, kBlack));
+    return option;
+}
+
+} // namespace
+
+bool isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+MainWindow::MainWindow(WindowServices& services, QWidget* parent) : QMainWindow(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(texts::kWindowCaption);
+    setApplicationIcon(*this);
+    setFont(display::verdanaFont(8.25));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmMainClient"));
+    fillBackground(*client, kBlack);
+    setCentralWidget(client);
+
+    buildControls();
+    buildMenus();
+    makeFixedWindow(*this, kClientWidth, kClientHeight);
+    Form_Load();
+    centreOnScreen(*this);
+}
+
+MainWindow::~MainWindow() = default;
+
+QLabel* MainWindow::lblCobrand() const
+{
+    return m_ui.lblCobrand;
+}
+
+QLabel* MainWindow::lblFullBrand() const
+{
+    return m_ui.lblFullBrand;
+}
+
+void MainWindow::buildControls()
+{
+    QWidget& client = *centralWidget();
+    display::UrlOpener& opener = m_services.platform().urlOpener;
+
+    m_ui.Label14 = addSiteLabel(client, QStringLiteral("Label14"), texts::forumAndVisitInvitation(),
+                                twipsRect(-7, 120, 9405, 195), opener);
+
+    m_ui.lblSpreadDesc = new QLabel(&client);
+    m_ui.lblSpreadDesc->setObjectName(QStringLiteral("lblSpreadDesc"));
+    m_ui.lblSpreadDesc->setGeometry(twipsRect(60, 600, 4245, 3015));
+    m_ui.lblSpreadDesc->setFont(display::verdanaFont(8.25, true));
+    m_ui.lblSpreadDesc->setTextFormat(Qt::PlainText);
+    m_ui.lblSpreadDesc->setWordWrap(true);
+    m_ui.lblSpreadDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_ui.lblSpreadDesc->setStyleSheet(colourStyle("QLabel", kPaleYellow, kBlack));
+
+    m_ui.Frame1 = addFrame(client, QStringLiteral("Frame1"), texts::kPersonalDetails, twipsRect(4400, 520, 4950, 1250));
+    addCaptionLabel(*m_ui.Frame1, texts::kNameLabel, twipsRect(120, 405, 495, 195));
+    m_ui.txtName = new QLineEdit(m_ui.Frame1);
+    m_ui.txtName->setObjectName(QStringLiteral("txtName"));
+    m_ui.txtName->setGeometry(twipsRect(1395, 360, 3450, 285));
+    m_ui.txtName->setFont(display::verdanaFont(8.25));
+    m_ui.txtName->setStyleSheet(colourStyle("QLineEdit", kYellow, kDarkGrey));
+    addCaptionLabel(*m_ui.Frame1, texts::kDateOfBirthLabel, twipsRect(120, 855, 1095, 195));
+    m_ui.cboMonth = addDropDownList(*m_ui.Frame1, QStringLiteral("cboMonth"), twipsRect(1395, 810, 1400, 315));
+    m_ui.cboDate = addDropDownList(*m_ui.Frame1, QStringLiteral("cboDate"), twipsRect(2970, 810, 700, 315));
+    m_ui.cboYear = addDropDownList(*m_ui.Frame1, QStringLiteral("cboYear"), twipsRect(3840, 810, 1000, 315));
+
+    m_ui.Frame2 =
+        addFrame(client, QStringLiteral("Frame2"), texts::kSpreadSelection, twipsRect(4400, 1917, 4950, 1250));
+    addCaptionLabel(*m_ui.Frame2, texts::kSelectSpreadLabel, twipsRect(120, 360, 1200, 195));
+    m_ui.cboSpread = addDropDownList(*m_ui.Frame2, QStringLiteral("cboSpread"), twipsRect(1395, 300, 3450, 315));
+    addCaptionLabel(*m_ui.Frame2, texts::kAnalyzeModeLabel, twipsRect(120, 900, 1185, 195));
+    m_ui.optAuto =
+        addOptionButton(*m_ui.Frame2, QStringLiteral("optAuto"), texts::kAutomatic, twipsRect(1395, 840, 1335, 315));
+    m_ui.optManual =
+        addOptionButton(*m_ui.Frame2, QStringLiteral("optManual"), texts::kManual, twipsRect(2985, 840, 1335, 315));
+    // Exclusive, yet neither is chosen until the person picks one.
+    m_ui.analyzeMode = new QButtonGroup(this);
+    m_ui.analyzeMode->setExclusive(true);
+    m_ui.analyzeMode->addButton(m_ui.optAuto);
+    m_ui.analyzeMode->addButton(m_ui.optManual);
+
+    m_ui.cmdCalculate = new QPushButton(texts::kDealButton, &client);
+    m_ui.cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    m_ui.cmdCalculate->setGeometry(twipsRect(4400, 3315, 4950, 330));
+    m_ui.cmdCalculate->setFont(display::verdanaFont(8.25, true));
+    m_ui.cmdCalculate->setStyleSheet(buttonFaceStyle(kPaleCyan));
+
+    m_ui.fraFullBrand = new QFrame(&client);
+    m_ui.fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    m_ui.fraFullBrand->setGeometry(twipsRect(0, 3840, 9345, 855));
+    fillBackground(*m_ui.fraFullBrand, kBlack);
+    const OfferLabels offers =
+        addOfferLabels(*m_ui.fraFullBrand, twipsRect(143, 120, 9105, 615), OfferLook::BrandStrip, opener);
+    m_ui.lblFullBrand = offers.lblFullBrand;
+    m_ui.lblCobrand = offers.lblCobrand;
+
+    setTabOrder(m_ui.txtName, m_ui.cboMonth);
+    setTabOrder(m_ui.cboMonth, m_ui.cboDate);
+    setTabOrder(m_ui.cboDate, m_ui.cboYear);
+    setTabOrder(m_ui.cboYear, m_ui.cboSpread);
+    setTabOrder(m_ui.cboSpread, m_ui.optAuto);
+    setTabOrder(m_ui.optAuto, m_ui.optManual);
+    setTabOrder(m_ui.optManual, m_ui.cmdCalculate);
+
+    connect(m_ui.cboSpread, &QComboBox::currentIndexChanged, this, &MainWindow::cboSpread_Click);
+    connect(m_ui.cmdCalculate, &QPushButton::clicked, this, &MainWindow::cmdCalculate_Click);
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(texts::kFileMenu);
+    file->setObjectName(QStringLiteral("mnuFile"));
+    m_ui.mnuCalculate = file->addAction(texts::kDealMenu);
+    m_ui.mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
+    file->addSeparator();
+    m_ui.mnuExit = file->addAction(texts::kExitMenu);
+    m_ui.mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(m_ui.mnuCalculate, &QAction::triggered, this, &MainWindow::cmdCalculate_Click);
+    connect(m_ui.mnuExit, &QAction::triggered, this, &MainWindow::close);
+    m_services.addSharedMenus(menuBar(), this);
+}
+
+void MainWindow::Form_Load()
+{
+    const QSignalBlocker blockSpread(m_ui.cboSpread);
+    m_ui.cboMonth->clear();
+    for (const char* month : texts::kMonthNames)
+        m_ui.cboMonth->addItem(QString::fromLatin1(month));
+    m_ui.cboDate->clear();
+    for (int day = 1; day <= 31; ++day)
+        m_ui.cboDate->addItem(QString::number(day));
+    m_ui.cboYear->clear();
+    for (int year = texts::kFirstYear; year <= texts::kLastYear; ++year)
+        m_ui.cboYear->addItem(QString::number(year));
+    m_ui.cboSpread->clear();
+    for (const engine::Spread& spread : engine::spreadCatalogue())
+        m_ui.cboSpread->addItem(QString::fromUtf8(spread.name.data(), static_cast<qsizetype>(spread.name.size())));
+
+    m_ui.cboMonth->setCurrentIndex(0);
+    m_ui.cboDate->setCurrentIndex(0);
+    m_ui.cboYear->setCurrentIndex(0);
+    m_ui.cboSpread->setCurrentIndex(-1);
+    m_ui.txtName->clear();
+    m_ui.lblSpreadDesc->setText(texts::introductionText());
+}
+
+void MainWindow::cboSpread_Click(int index)
+{
+    const engine::Spread* spread = engine::findSpread(static_cast<engine::SpreadIndex>(index));
+    if (!spread)
+        return;
+    QString description =
+        QString::fromUtf8(spread->description.data(), static_cast<qsizetype>(spread->description.size()));
+    description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_ui.lblSpreadDesc->setText(description);
+}
+
+void MainWindow::refuse(const QString& message, bool isError, QWidget* focusTarget)
+{
+    m_services.platform().messageBoxes.inform(
+        this, message, isError ? display::MessageIcon::Error : display::MessageIcon::Information);
+    if (focusTarget)
+        focusTarget->setFocus(Qt::OtherFocusReason);
+}
+
+bool MainWindow::validateInputs()
+{
+    if (m_ui.txtName->text().trimmed().isEmpty()) {
+        refuse(texts::kEnterName, true, m_ui.txtName);
+        return false;
+    }
+    if (m_ui.cboSpread->currentIndex() < 0 || m_ui.cboSpread->currentText().trimmed().isEmpty()) {
+        refuse(texts::kSelectSpread, true, m_ui.cboSpread);
+        return false;
+    }
+    if (!m_ui.optAuto->isChecked() && !m_ui.optManual->isChecked()) {
+        refuse(texts::kSelectAnalyzeMode, true, nullptr);
+        return false;
+    }
+    const int year = m_ui.cboYear->currentText().toInt();
+    const int month = m_ui.cboMonth->currentIndex();
+    const int day = m_ui.cboDate->currentIndex();
+    if (month == kFebruary) {
+        const int firstImpossibleDay = isLeapYear(year) ? kThirtiethDay : kTwentyNinthDay;
+        if (day >= firstImpossibleDay) {
+            refuse(texts::kWrongFebruaryDate, false, nullptr);
+            return false;
+        }
+    }
+    if (isThirtyDayMonth(month) && day == kThirtyFirstDay) {
+        refuse(texts::kWrongThirtyFirst, false, nullptr);
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::cmdCalculate_Click()
+{
+    if (!validateInputs())
+        return;
+    const auto spread = static_cast<engine::SpreadIndex>(m_ui.cboSpread->currentIndex());
+    if (m_ui.optAuto->isChecked())
+        emit automaticDealRequested(spread);
+    else
+        emit manualDealRequested(spread);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    m_services.showExitWindow();
+    emit windowClosed();
+}
+
+} // namespace windows

@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/types.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace windows {
+
+class ClickableLabel;
+class WindowServices;
+
+// Gregorian calendar: every fourth year, except centuries not divisible by 400.
+bool isLeapYear(int year);
+
+// Where a reading is requested: name, date of birth, spread and the analysis mode.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MainWindow)
+
+public:
+    struct Ui {
+        ClickableLabel* Label14 = nullptr;
+        QLabel* lblSpreadDesc = nullptr;
+        QGroupBox* Frame1 = nullptr;
+        QLineEdit* txtName = nullptr;
+        QComboBox* cboMonth = nullptr;
+        QComboBox* cboDate = nullptr;
+        QComboBox* cboYear = nullptr;
+        QGroupBox* Frame2 = nullptr;
+        QComboBox* cboSpread = nullptr;
+        QButtonGroup* analyzeMode = nullptr;
+        QRadioButton* optAuto = nullptr;
+        QRadioButton* optManual = nullptr;
+        QPushButton* cmdCalculate = nullptr;
+        QFrame* fraFullBrand = nullptr;
+        ClickableLabel* lblFullBrand = nullptr;
+        ClickableLabel* lblCobrand = nullptr;
+        QAction* mnuCalculate = nullptr;
+        QAction* mnuExit = nullptr;
+    };
+
+    explicit MainWindow(WindowServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const Ui& ui() const { return m_ui; }
+    QLabel* lblCobrand() const;
+    QLabel* lblFullBrand() const;
+
+    // True when a reading may be dealt; otherwise it has told the person what is wrong.
+    bool validateInputs();
+
+signals:
+    void automaticDealRequested(engine::SpreadIndex spread);
+    void manualDealRequested(engine::SpreadIndex spread);
+    void windowClosed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void Form_Load();
+    void cboSpread_Click(int index);
+    void cmdCalculate_Click();
+
+private:
+    void buildControls();
+    void buildMenus();
+    void refuse(const QString& message, bool isError, QWidget* focusTarget);
+
+    WindowServices& m_services;
+    Ui m_ui;
+};
+
+} // namespace windows

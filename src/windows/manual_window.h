@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/types.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QFrame;
+class QLabel;
+
+namespace windows {
+
+class ClickableLabel;
+class WindowServices;
+
+// The whole deck face down: one click per position of the spread paces a manual reading.
+class ManualWindow final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ManualWindow)
+
+public:
+    struct Ui {
+        ClickableLabel* Label14 = nullptr;
+        ClickableLabel* Label3 = nullptr;
+        QWidget* picTray = nullptr;
+        std::array<ClickableLabel*, engine::kCardCount> picManual{};
+        QWidget* picMessage = nullptr;
+        QLabel* lblMessage = nullptr;
+        QLabel* lblPositionMeaning = nullptr;
+        QFrame* fraFullBrand = nullptr;
+        ClickableLabel* lblFullBrand = nullptr;
+        ClickableLabel* lblCobrand = nullptr;
+        QAction* mnuBack = nullptr;
+        QAction* mnuExit = nullptr;
+    };
+
+    ManualWindow(WindowServices& services, engine::SpreadIndex spread, QWidget* parent = nullptr);
+    ~ManualWindow() override;
+
+    const Ui& ui() const { return m_ui; }
+    engine::SpreadIndex spreadIndex() const { return m_spread; }
+    int pickCount() const { return m_pickCount; }
+    int picksNeeded() const;
+
+signals:
+    // The last card is picked and the pause is over: time to deal.
+    void picksCompleted(engine::SpreadIndex spread);
+    void backRequested();
+    void windowClosed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void Form_Load();
+    void picManual_Click(int index);
+
+private:
+    void buildControls();
+    void buildMenus();
+    void showPositionMeaning(int position);
+
+    WindowServices& m_services;
+    engine::SpreadIndex m_spread;
+    int m_pickCount = 0;
+    bool m_closed = false;
+    Ui m_ui;
+};
+
+} // namespace windows

@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/types.h"
+#include "richtext/document.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <optional>
+
+class QAction;
+class QPushButton;
+class QScrollArea;
+
+namespace display {
+class ReportView;
+class SpreadDisplay;
+} // namespace display
+
+namespace engine {
+class ReadingEngine;
+}
+
+namespace windows {
+
+class ClickableLabel;
+class WindowServices;
+
+// A finished reading: the report beside the picture of the spread, with Save, Back and Exit.
+class ReportWindow final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ReportWindow)
+
+public:
+    struct Ui {
+        QWidget* picTop = nullptr;
+        QPushButton* cmdBack = nullptr;
+        QWidget* picBottom = nullptr;
+        QPushButton* cmdSave = nullptr;
+        QPushButton* cmdExit = nullptr;
+        ClickableLabel* lblFullBrand = nullptr;
+        ClickableLabel* lblCobrand = nullptr;
+        QWidget* picRight = nullptr;
+        display::ReportView* RTB = nullptr;
+        QScrollArea* clientArea = nullptr;
+        display::SpreadDisplay* spreadDisplay = nullptr;
+        QAction* mnuSave = nullptr;
+        QAction* mnuBack = nullptr;
+        QAction* mnuExit = nullptr;
+    };
+
+    explicit ReportWindow(WindowServices& services, QWidget* parent = nullptr);
+    ~ReportWindow() override;
+
+    const Ui& ui() const { return m_ui; }
+    const richtext::Document& document() const { return m_document; }
+
+    // Deals a reading of the spread into this window's report and spread display.
+    void writeReading(engine::ReadingEngine& engine, engine::SpreadIndex spread);
+    // Writes the report as RTF; the reason when the file could not be written.
+    std::optional<QString> saveReport(const QString& path) const;
+
+signals:
+    void backRequested();
+    void windowClosed();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void MDIForm_Resize();
+    void cmdSave_Click();
+
+private:
+    void buildControls();
+    void buildMenus();
+
+    WindowServices& m_services;
+    richtext::Document m_document;
+    Ui m_ui;
+};
+
+} // namespace windows

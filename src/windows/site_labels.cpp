@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/site_labels.h"
+
+#include "display/look.h"
+#include "display/site_pages.h"
+#include "windows/clickable_label.h"
+#include "windows/window_look.h"
+#include "windows/window_texts.h"
+
+namespace windows {
+
+namespace {
+
+ClickableLabel* makeLinkLabel(QWidget& parent, const QString& objectName, const QString& text, const QRect& geometry)
+{
+    auto* label = new ClickableLabel(&parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setGeometry(geometry);
+    label->setCursor(Qt::PointingHandCursor);
+    QFont font = display::verdanaFont(8.25, true);
+    font.setUnderline(true);
+    label->setFont(font);
+    return label;
+}
+
+ClickableLabel* makeOfferLabel(QWidget& parent, const QString& objectName, const QString& text, const QRect& geometry,
+                               OfferLook look)
+{
+    ClickableLabel* label = makeLinkLabel(parent, objectName, text, geometry);
+    label->setWordWrap(true);
+    const bool inStrip = look == OfferLook::BrandStrip;
+    label->setAlignment(inStrip ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    // Opaque, so that the label in front hides the one behind it.
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, kBlack);
+    palette.setColor(QPalette::WindowText, inStrip ? kOfferBlue : display::kOrange);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+} // namespace
+
+OfferLabels addOfferLabels(QWidget& parent, const QRect& geometry, OfferLook look, display::UrlOpener& opener)
+{
+    OfferLabels labels;
+    labels.lblCobrand = makeOfferLabel(parent, QStringLiteral("lblCobrand"), texts::kCobrandOffer, geometry, look);
+    labels.lblFullBrand =
+        makeOfferLabel(parent, QStringLiteral("lblFullBrand"), texts::kFullBrandOffer, geometry, look);
+    QObject::connect(labels.lblFullBrand, &ClickableLabel::clicked, labels.lblFullBrand,
+                     [&opener] { display::openSitePage(opener, display::PageKey::FullyBranded); });
+    QObject::connect(labels.lblCobrand, &ClickableLabel::clicked, labels.lblCobrand,
+                     [&opener] { display::openSitePage(opener, display::PageKey::CoBrand); });
+    return labels;
+}
+
+ClickableLabel* addSiteLabel(QWidget& parent, const QString& objectName, const QString& text, const QRect& geometry,
+                             display::UrlOpener& opener)
+{
+    ClickableLabel* label = makeLinkLabel(parent, objectName, text, geometry);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kWhite);
+    label->setPalette(palette);
+    QObject::connect(label, &ClickableLabel::clicked, label,
+                     [&opener] { display::openSitePage(opener, display::PageKey::HomePage); });
+    return label;
+}
+
+} // namespace windows

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace display {
+class UrlOpener;
+}
+
+// The clickable labels of the reading windows that open the publisher's pages.
+namespace windows {
+
+class ClickableLabel;
+
+struct OfferLabels {
+    ClickableLabel* lblFullBrand = nullptr;
+    ClickableLabel* lblCobrand = nullptr;
+};
+
+enum class OfferLook {
+    BrandStrip, // centred blue text, along the lower edge of the main and picking windows
+    ReportBar,  // left-aligned orange text in the report window's bottom bar
+};
+
+// Both offers at the same place; the full-brand offer starts in front and covers the other.
+OfferLabels addOfferLabels(QWidget& parent, const QRect& geometry, OfferLook look, display::UrlOpener& opener);
+
+// A white underlined label that opens the home page.
+ClickableLabel* addSiteLabel(QWidget& parent, const QString& objectName, const QString& text, const QRect& geometry,
+                             display::UrlOpener& opener);
+
+} // namespace windows

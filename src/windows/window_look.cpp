@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/window_look.h"
+
+#include "display/look.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScreen>
+#include <QWidget>
+
+namespace windows {
+
+void makeFixedWindow(QMainWindow& window, int clientWidthTwips, int clientHeightTwips)
+{
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    window.centralWidget()->setFixedSize(display::twips(clientWidthTwips), display::twips(clientHeightTwips));
+    window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void centreOnScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    window.adjustSize();
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+void setApplicationIcon(QWidget& window)
+{
+    if (!QApplication::windowIcon().isNull())
+        window.setWindowIcon(QApplication::windowIcon());
+}
+
+void fillBackground(QWidget& widget, const QColor& colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, colour);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+void useSystemWindowColours(QWidget& widget)
+{
+    const QPalette system = QApplication::palette();
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, system.color(QPalette::Window));
+    palette.setColor(QPalette::WindowText, system.color(QPalette::WindowText));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+QString colourStyle(const char* widgetClass, const QColor& text, const QColor& background)
+{
+    return QStringLiteral("%1 { color: %2; background-color: %3; }")
+        .arg(QLatin1String(widgetClass), text.name(), background.name());
+}
+
+QString buttonFaceStyle(const QColor& face)
+{
+    return QStringLiteral("QPushButton { color: black; background-color: %1; border: 1px solid #404040; }"
+                          "QPushButton:pressed { background-color: %2; }"
+                          "QPushButton:focus { border: 2px solid black; }")
+        .arg(face.name(), face.darker(115).name());
+}
+
+} // namespace windows

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QMainWindow;
+class QWidget;
+
+// Look shared by the reading windows.
+namespace windows {
+
+// A window with a close box but no minimise or maximise button, fixed to the given client size below its menus.
+void makeFixedWindow(QMainWindow& window, int clientWidthTwips, int clientHeightTwips);
+void centreOnScreen(QWidget& window);
+void setApplicationIcon(QWidget& window);
+// Fills the widget's background with the colour; its children inherit it as their window colour.
+void fillBackground(QWidget& widget, const QColor& colour);
+// The platform's own window and window-text colours, whatever the parent's are.
+void useSystemWindowColours(QWidget& widget);
+
+// Style sheet fragments for the classic coloured controls.
+QString colourStyle(const char* widgetClass, const QColor& text, const QColor& background);
+QString buttonFaceStyle(const QColor& face);
+
+inline const QColor kBlack(0, 0, 0);
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kYellow(255, 255, 0);
+inline const QColor kAqua(0, 255, 255);
+inline const QColor kPaleYellow(255, 255, 192);
+inline const QColor kDarkGrey(64, 64, 64);
+inline const QColor kPaleCyan(192, 255, 255);
+inline const QColor kMessageYellow(255, 255, 128);
+inline const QColor kOfferBlue(0, 0, 255);
+
+} // namespace windows

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// The texts the reading windows show, kept together so wording changes happen in one place.
+namespace windows::texts {
+
+inline const QString kWindowCaption = QStringLiteral("Zelto Cartomancy v1.45");
+
+// Menus.
+inline const QString kFileMenu = QStringLiteral("&File");
+inline const QString kDealMenu = QStringLiteral("Deal The &Cards");
+inline const QString kSaveMenu = QStringLiteral("&Save");
+inline const QString kBackMenu = QStringLiteral("&Back");
+inline const QString kExitMenu = QStringLiteral("E&xit");
+
+// Main window.
+inline const QString kPersonalDetails = QStringLiteral("Personal Details");
+inline const QString kNameLabel = QStringLiteral("Name");
+inline const QString kDateOfBirthLabel = QStringLiteral("Date of Birth");
+inline const QString kSpreadSelection = QStringLiteral("Spread Selection");
+inline const QString kSelectSpreadLabel = QStringLiteral("Select Spread");
+inline const QString kAnalyzeModeLabel = QStringLiteral("Analyze Mode");
+inline const QString kAutomatic = QStringLiteral("Automatic");
+inline const QString kManual = QStringLiteral("Manual");
+inline const QString kDealButton = QStringLiteral("Deal The &Cards");
+inline const std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
+                                                        "May",       "June",     "July",     "August",
+                                                        "September", "October",  "November", "December"};
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2050;
+
+QString introductionText();
+
+// Input checks of the main window.
+inline const QString kEnterName = QStringLiteral("Please Enter Your Name");
+inline const QString kSelectSpread = QStringLiteral("Please Select Spread");
+inline const QString kSelectAnalyzeMode = QStringLiteral("Please Select Analyze Mode");
+inline const QString kWrongFebruaryDate = QStringLiteral("Please Enter Correct Date Or Month!");
+inline const QString kWrongThirtyFirst = QStringLiteral("Please Enter Correct Date Or Month !");
+
+// Manual picking window.
+inline const QString kGeneratingMessage =
+    QStringLiteral("Zelto Cartomancy is generating the analysis. Please wait....");
+
+// Report window.
+inline const QString kBackButton = QStringLiteral("&Back");
+inline const QString kSaveButton = QStringLiteral("&Save");
+inline const QString kExitButton = QStringLiteral("E&xit");
+QString saveFailedMessage(const QString& path, const QString& reason);
+
+// Labels that open the publisher's pages.
+inline const QString kFullBrandOffer = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully "
+    "branded for your website. Click here for more details.");
+// Shown with one ampersand; the double spaces belong to the text.
+inline const QString kCobrandOffer = QStringLiteral(
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &  link "
+    "here. See \"Help\" for details.    Click Here for more info on co-branding.");
+inline const QString kForumInvitation = QStringLiteral("The Most Popular Online Mystic Discussion Forum");
+QString visitSiteInvitation(); // "Click Here To Visit <host> Now"
+QString forumAndVisitInvitation();
+
+} // namespace windows::texts
