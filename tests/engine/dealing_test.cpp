@@ -18,74 +18,38 @@ using testing_support::ScriptedRandomSource;
 
 namespace {
 
-TEST(DealHand, DrawsOnceAfterEachReseedWhenNoCardRepeats)
+struct DealCase {
+    const char* name;
+    std::vector<int> script; // cards the generator yields in order
+    int positions;
+    Hand hand;
+    std::vector<int> drawsAtReseed; // one reseed per position, before its first draw only
+    int draws;
+};
+
+class ScriptedDeal : public testing::TestWithParam<DealCase> {};
+
+TEST_P(ScriptedDeal, RedrawsDuplicatesWithoutReseeding)
 {
-    auto random = ScriptedRandomSource::forCards({4, 17, 30, 43, 51, 0});
+    const DealCase& deal = GetParam();
+    auto random = ScriptedRandomSource::forCards(deal.script);
 
-    const Hand hand = dealHand(6, random);
-
-    EXPECT_EQ(hand, (Hand{4, 17, 30, 43, 51, 0}));
-    EXPECT_EQ(random.drawCount, 6);
-    EXPECT_EQ(random.drawsAtReseed, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(dealHand(deal.positions, random), deal.hand);
+    EXPECT_EQ(random.drawsAtReseed, deal.drawsAtReseed);
+    EXPECT_EQ(random.drawCount, deal.draws);
 }
 
-TEST(DealHand, RedrawsDuplicateWithoutReseeding)
-{
-    auto random = ScriptedRandomSource::forCards({5, 5, 7, 9});
-
-    const Hand hand = dealHand(3, random);
-
-    EXPECT_EQ(hand, (Hand{5, 7, 9}));
-    // Position 2 needed two draws; the reseed for position 3 came only after both.
-    EXPECT_EQ(random.drawsAtReseed, (std::vector<int>{0, 1, 3}));
-    EXPECT_EQ(random.drawCount, 4);
-}
-
-TEST(DealHand, ComparesAgainFromFirstEntryAfterRedraw)
-{
-    // Position 3 draws 2 (equal to entry 1), then 1 (equal to entry 0, which lies before the entry
-    // that matched), then 3.
-    auto random = ScriptedRandomSource::forCards({1, 2, 2, 1, 3});
-
-    const Hand hand = dealHand(3, random);
-
-    EXPECT_EQ(hand, (Hand{1, 2, 3}));
-    EXPECT_EQ(random.drawCount, 5);
-    EXPECT_EQ(random.reseedCount, 3);
-}
-
-TEST(DealHand, DrawsForPositionAreOnePlusDuplicatesMet)
-{
-    // Position 4 meets the three dealt cards once each before card 8 comes up.
-    auto random = ScriptedRandomSource::forCards({20, 21, 22, 22, 20, 21, 8});
-
-    const Hand hand = dealHand(4, random);
-
-    EXPECT_EQ(hand, (Hand{20, 21, 22, 8}));
-    EXPECT_EQ(random.drawsAtReseed, (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_EQ(random.drawCount - random.drawsAtReseed.back(), 1 + 3);
-}
-
-TEST(DealHand, SingleCardMakesOneDrawAfterOneReseed)
-{
-    auto random = ScriptedRandomSource::forCards({51, 51});
-
-    const Hand hand = dealHand(1, random);
-
-    EXPECT_EQ(hand, (Hand{51}));
-    EXPECT_EQ(random.drawCount, 1);
-    EXPECT_EQ(random.reseedCount, 1);
-}
-
-TEST(DealHand, NoPositionsDrawsNothing)
-{
-    for (const int count : {0, -1, std::numeric_limits<int>::min()}) {
-        auto random = ScriptedRandomSource::forCards({3});
-        EXPECT_TRUE(dealHand(count, random).empty()) << count;
-        EXPECT_EQ(random.drawCount, 0) << count;
-        EXPECT_EQ(random.reseedCount, 0) << count;
-    }
-}
+INSTANTIATE_TEST_SUITE_P(
+    Deals, ScriptedDeal,
+    testing::Values(DealCase{"SingleCardOneDraw", {51, 51}, 1, {51}, {0}, 1},
+                    DealCase{"NoPositions", {3}, 0, {}, {}, 0}, DealCase{"NegativePositions", {3}, -5, {}, {}, 0},
+                    DealCase{"DuplicateRedrawnFromSameSequence", {5, 5, 7, 9}, 3, {5, 7, 9}, {0, 1, 3}, 4},
+                    // 2 equals entry 1, then 1 equals entry 0: the second pass must start again at entry 0.
+                    DealCase{"ComparesAgainFromFirstEntry", {1, 2, 2, 1, 3}, 3, {1, 2, 3}, {0, 1, 2}, 5},
+                    // Position 4 meets all three dealt cards: 1 + 3 draws.
+                    DealCase{
+                        "OneDrawPerDuplicateMet", {20, 21, 22, 22, 20, 21, 8}, 4, {20, 21, 22, 8}, {0, 1, 2, 3}, 7}),
+    [](const testing::TestParamInfo<DealCase>& info) { return std::string(info.param.name); });
 
 TEST(DealHand, StuckGeneratorStillEndsWithDistinctCards)
 {
@@ -101,72 +65,37 @@ TEST(DealHand, StuckGeneratorStillEndsWithDistinctCards)
 TEST(DealHand, MorePositionsThanCardsStopsAtWholeDeck)
 {
     const auto random = engine::makeClockSeededRandomSource();
-
     const Hand hand = dealHand(60, *random);
-
-    ASSERT_EQ(hand.size(), 52U);
     EXPECT_EQ(std::set<CardIndex>(hand.begin(), hand.end()).size(), 52U);
 }
 
-struct UniformCase {
-    float value;
-    CardIndex card;
-};
-
-class CardFromUniform : public testing::TestWithParam<UniformCase> {};
-
-TEST_P(CardFromUniform, MapsValueToCardInsideDeck)
+TEST(CardFromUniform, StaysInsideDeckForAnyValue)
 {
-    EXPECT_EQ(engine::cardFromUniform(GetParam().value), GetParam().card);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, CardFromUniform,
-                         testing::Values(UniformCase{0.0f, 0}, UniformCase{0.5f, 26}, UniformCase{0.999f, 51},
-                                         UniformCase{std::nextafter(1.0f, 0.0f), 51}, UniformCase{1.0f, 51},
-                                         UniformCase{7.5f, 51}, UniformCase{-0.25f, 0},
-                                         UniformCase{std::numeric_limits<float>::quiet_NaN(), 0}));
-
-TEST(ClockSeededRandomSource, ValuesStayInUnitInterval)
-{
-    const auto random = engine::makeClockSeededRandomSource();
-    for (int draw = 0; draw < 100000; ++draw) {
-        const float value = random->next();
-        ASSERT_GE(value, 0.0f);
-        ASSERT_LT(value, 1.0f);
-    }
+    const std::vector<std::pair<float, CardIndex>> cases{{0.0f, 0},
+                                                         {0.5f, 26},
+                                                         {std::nextafter(1.0f, 0.0f), 51},
+                                                         {1.0f, 51},
+                                                         {7.5f, 51},
+                                                         {-0.25f, 0},
+                                                         {std::numeric_limits<float>::quiet_NaN(), 0}};
+    for (const auto& [value, card] : cases)
+        EXPECT_EQ(engine::cardFromUniform(value), card) << value;
 }
 
 TEST(ClockSeededRandomSource, ReseedsInQuickSuccessionGiveDifferentSequences)
 {
     const auto random = engine::makeClockSeededRandomSource();
-    const auto firstValues = [&] {
+    const auto afterReseed = [&] {
         random->reseedFromClock();
-        std::array<float, 4> values{};
-        for (float& value : values)
-            value = random->next();
-        return values;
+        return std::array<float, 4>{random->next(), random->next(), random->next(), random->next()};
     };
-
-    const auto first = firstValues();
-    const auto second = firstValues();
-
-    EXPECT_NE(first, second);
-}
-
-TEST(ClockSeededRandomSource, TwoSourcesMadeTogetherDiffer)
-{
-    const auto one = engine::makeClockSeededRandomSource();
-    const auto other = engine::makeClockSeededRandomSource();
-
-    const std::array<float, 3> fromOne{one->next(), one->next(), one->next()};
-    const std::array<float, 3> fromOther{other->next(), other->next(), other->next()};
-    EXPECT_NE(fromOne, fromOther);
+    const auto first = afterReseed();
+    EXPECT_NE(first, afterReseed());
 }
 
 TEST(ClockSeededRandomSource, EveryCardCanComeUpInEveryPosition)
 {
-    // Each of the 21 x 52 cells is hit with probability about 1 - (51/52)^20000 per run: a miss
-    // means the generator or the dealing is biased, not bad luck.
+    // A cell stays empty with probability (51/52)^20000 per run: a miss means bias, not bad luck.
     constexpr int kDeals = 20000;
     constexpr int kPositions = 21;
     const auto random = engine::makeClockSeededRandomSource();
