@@ -144,6 +144,14 @@ void startValue(StepWriter& out)
     out.colour(kPaletteBlack);
 }
 
+// A label, then its value on the next line; only the last field of a card closes its line.
+void writeField(StepWriter& out, std::string_view label, std::string_view value, std::string_view after = {})
+{
+    writeLabel(out, label);
+    startValue(out);
+    out.text({kLineBreak, value, after});
+}
+
 void writePositionSection(StepWriter& out, SpreadIndex index, const Spread& spread, int position, CardIndex dealt,
                           const SmallFaceSource& faces)
 {
@@ -162,25 +170,13 @@ void writePositionSection(StepWriter& out, SpreadIndex index, const Spread& spre
     startValue(out);
     out.text({drawn.name});
     if (index >= kFirstDescriptionFirstSpread) {
-        writeLabel(out, "Description: ");
-        startValue(out);
-        out.text({kLineBreak, drawn.description});
-        writeLabel(out, "Keywords: ");
-        startValue(out);
-        out.text({kLineBreak, drawn.keywords});
-        writeLabel(out, "Time Period: ");
-        startValue(out);
-        out.text({kLineBreak, drawn.timePeriod, kLineBreak});
+        writeField(out, "Description: ", drawn.description);
+        writeField(out, "Keywords: ", drawn.keywords);
+        writeField(out, "Time Period: ", drawn.timePeriod, kLineBreak);
     } else {
-        writeLabel(out, "Keywords: ");
-        startValue(out);
-        out.text({kLineBreak, drawn.keywords});
-        writeLabel(out, "Time Period: ");
-        startValue(out);
-        out.text({kLineBreak, drawn.timePeriod});
-        writeLabel(out, "Description: ");
-        startValue(out);
-        out.text({kLineBreak, drawn.description, kLineBreak});
+        writeField(out, "Keywords: ", drawn.keywords);
+        writeField(out, "Time Period: ", drawn.timePeriod);
+        writeField(out, "Description: ", drawn.description, kLineBreak);
     }
     out.text({kGeneratedBy, site::kSiteAddress, kLineBreak, kLineBreak});
 }
