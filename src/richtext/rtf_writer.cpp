@@ -2,11 +2,169 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/rtf_writer.h"
 
+#include "richtext/utf8.h"
+
+#include <algorithm>
+#include <optional>
+
 namespace richtext {
 
-std::string writeRtf(const std::vector<Paragraph>&)
+namespace {
+
+// The report view's Verdana 8.25 in half points.
+constexpr int kFontHalfPoints = 17;
+
+std::vector<Rgb> colourTable(const std::vector<Paragraph>& paragraphs)
 {
-    return "{\\rtf1\\ansi}";
+    std::vector<Rgb> colours;
+    for (const Paragraph& paragraph : paragraphs) {
+        for (const Run& run : paragraph.runs) {
+            const auto* text = std::get_if<TextRun>(&run);
+            if (text && std::find(colours.begin(), colours.end(), text->format.colour) == colours.end())
+                colours.push_back(text->format.colour);
+        }
+    }
+    return colours;
+}
+
+void appendNumber(std::string& out, long value)
+{
+    out += std::to_string(value);
+}
+
+void appendUnicodeEscape(std::string& out, char32_t codePoint)
+{
+    // RTF takes signed 16-bit values; the fallback character is for readers without \u.
+    const auto unit = [&out](std::uint32_t value) {
+        out += "\\u";
+        appendNumber(out, value > 0x7FFF ? static_cast<long>(value) - 0x10000 : static_cast<long>(value));
+        out += '?';
+    };
+    if (codePoint >= 0x10000) {
+        const char32_t offset = codePoint - 0x10000;
+        unit(0xD800 + (offset >> 10));
+        unit(0xDC00 + (offset & 0x3FF));
+    } else {
+        unit(codePoint);
+    }
+}
+
+void appendEscapedText(std::string& out, std::string_view text)
+{
+    std::size_t index = 0;
+    while (index < text.size()) {
+        const auto byte = static_cast<unsigned char>(text[index]);
+        if (byte >= 0x20 && byte < 0x80) {
+            if (byte == '\\' || byte == '{' || byte == '}')
+                out += '\\';
+            out += static_cast<char>(byte);
+            ++index;
+            continue;
+        }
+        if (byte == '\t') {
+            out += "\\tab ";
+            ++index;
+            continue;
+        }
+        appendUnicodeEscape(out, utf8::decodeNext(text, index));
+    }
+}
+
+class Writer {
+public:
+    explicit Writer(const std::vector<Paragraph>& paragraphs)
+        : m_paragraphs(paragraphs), m_colours(colourTable(paragraphs))
+    {
+    }
+
+    std::string write()
+    {
+        m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fswiss\\fcharset0 ";
+        m_out += kReportFont;
+        m_out += ";}}\r\n{\\colortbl ;";
+        for (const Rgb& colour : m_colours) {
+            m_out += "\\red";
+            appendNumber(m_out, colour.red);
+            m_out += "\\green";
+            appendNumber(m_out, colour.green);
+            m_out += "\\blue";
+            appendNumber(m_out, colour.blue);
+            m_out += ';';
+        }
+        m_out += "}\r\n\\viewkind4";
+        for (const Paragraph& paragraph : m_paragraphs)
+            writeParagraph(paragraph);
+        m_out += "}\r\n";
+        return std::move(m_out);
+    }
+
+private:
+    void writeParagraph(const Paragraph& paragraph)
+    {
+        if (paragraph.alignment != m_alignment) {
+            controlWord(paragraph.alignment == Alignment::Centre ? "\\pard\\qc" : "\\pard\\ql");
+            m_alignment = paragraph.alignment;
+        }
+        if (!m_fontWritten) {
+            controlWord("\\f0\\fs" + std::to_string(kFontHalfPoints));
+            m_fontWritten = true;
+        }
+        for (const Run& run : paragraph.runs) {
+            if (const auto* text = std::get_if<TextRun>(&run)) {
+                writeText(*text);
+            } else {
+                m_out += std::get<PictureRun>(run).picture->rtfGroup;
+                m_delimiterDue = false;
+            }
+        }
+        m_out += "\\par\r\n";
+        m_delimiterDue = false;
+    }
+
+    void controlWord(std::string_view word)
+    {
+        m_out += word;
+        m_delimiterDue = true;
+    }
+
+    void writeText(const TextRun& run)
+    {
+        const auto colour =
+            static_cast<long>(std::find(m_colours.begin(), m_colours.end(), run.format.colour) - m_colours.begin() + 1);
+        if (colour != m_colour) {
+            controlWord("\\cf" + std::to_string(colour));
+            m_colour = colour;
+        }
+        if (run.format.bold != m_bold) {
+            controlWord(run.format.bold ? "\\b" : "\\b0");
+            m_bold = run.format.bold;
+        }
+        if (run.format.underline != m_underline) {
+            controlWord(run.format.underline ? "\\ul" : "\\ulnone");
+            m_underline = run.format.underline;
+        }
+        if (m_delimiterDue)
+            m_out += ' ';
+        m_delimiterDue = false;
+        appendEscapedText(m_out, run.text);
+    }
+
+    const std::vector<Paragraph>& m_paragraphs;
+    std::vector<Rgb> m_colours;
+    std::string m_out;
+    std::optional<Alignment> m_alignment;
+    bool m_fontWritten = false;
+    long m_colour = 0;
+    bool m_bold = false;
+    bool m_underline = false;
+    bool m_delimiterDue = false;
+};
+
+} // namespace
+
+std::string writeRtf(const std::vector<Paragraph>& paragraphs)
+{
+    return Writer(paragraphs).write();
 }
 
 } // namespace richtext

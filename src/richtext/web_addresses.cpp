@@ -2,11 +2,128 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/web_addresses.h"
 
+#include <algorithm>
+
 namespace richtext {
 
-std::vector<WebAddressRange> findWebAddresses(std::string_view)
+namespace {
+
+bool isAsciiLetter(char c)
 {
-    return {};
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isAsciiAlnum(char c)
+{
+    return isAsciiLetter(c) || (c >= '0' && c <= '9');
+}
+
+// Printable ASCII that may stand in an address; spaces, quotes and angle brackets end it.
+bool isAddressCharacter(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte <= 0x20 || byte >= 0x7F)
+        return false;
+    switch (c) {
+    case '<':
+    case '>':
+    case '"':
+    case '{':
+    case '}':
+    case '|':
+    case '\\':
+    case '^':
+    case '`':
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix)
+{
+    if (text.size() < prefix.size())
+        return false;
+    return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+        return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b);
+    });
+}
+
+// Length of "scheme://" at the start of the text, or 0.
+std::size_t schemeLength(std::string_view text)
+{
+    if (text.empty() || !isAsciiLetter(text[0]))
+        return 0;
+    std::size_t i = 1;
+    while (i < text.size() && (isAsciiAlnum(text[i]) || text[i] == '+' || text[i] == '-' || text[i] == '.'))
+        ++i;
+    if (text.substr(i, 3) != "://")
+        return 0;
+    return i + 3;
+}
+
+// Sentence punctuation after an address belongs to the sentence; brackets only when unbalanced.
+std::size_t trimmedEnd(std::string_view text, std::size_t start, std::size_t end, std::size_t minimumEnd)
+{
+    while (end > minimumEnd) {
+        const char last = text[end - 1];
+        const std::string_view address = text.substr(start, end - start);
+        bool trim = false;
+        switch (last) {
+        case '.':
+        case ',':
+        case ';':
+        case ':':
+        case '!':
+        case '?':
+        case '\'':
+        case '*':
+            trim = true;
+            break;
+        case ')':
+            trim = std::count(address.begin(), address.end(), '(') < std::count(address.begin(), address.end(), ')');
+            break;
+        case ']':
+            trim = std::count(address.begin(), address.end(), '[') < std::count(address.begin(), address.end(), ']');
+            break;
+        default:
+            break;
+        }
+        if (!trim)
+            break;
+        --end;
+    }
+    return end;
+}
+
+} // namespace
+
+std::vector<WebAddressRange> findWebAddresses(std::string_view text)
+{
+    std::vector<WebAddressRange> found;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const bool boundary = i == 0 || !(isAsciiAlnum(text[i - 1]) || text[i - 1] == '.' || text[i - 1] == '@' ||
+                                          text[i - 1] == '-' || text[i - 1] == '/' || text[i - 1] == '_');
+        std::size_t prefix = 0;
+        if (boundary) {
+            prefix = schemeLength(text.substr(i));
+            if (prefix == 0 && startsWithNoCase(text.substr(i), "www."))
+                prefix = 4;
+        }
+        // The address needs a host: at least one letter or digit after the prefix.
+        if (prefix == 0 || i + prefix >= text.size() || !isAsciiAlnum(text[i + prefix])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i + prefix;
+        while (end < text.size() && isAddressCharacter(text[end]))
+            ++end;
+        end = trimmedEnd(text, i, end, i + prefix + 1);
+        found.push_back({i, end - i});
+        i = end;
+    }
+    return found;
 }
 
 } // namespace richtext

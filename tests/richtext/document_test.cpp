@@ -1,0 +1,203 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "richtext/document.h"
+
+#include <gtest/gtest.h>
+
+using richtext::Alignment;
+using richtext::Bitmap;
+using richtext::Document;
+using richtext::PictureRun;
+using richtext::Rgb;
+using richtext::TextRun;
+
+namespace {
+
+constexpr std::string_view kPicture = "\xEF\xBF\xBC";
+
+Bitmap solidBitmap(int width, int height, std::uint8_t shade)
+{
+    return {width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width * height * 3), shade)};
+}
+
+const TextRun& textAt(const Document& document, std::size_t paragraph, std::size_t run)
+{
+    return std::get<TextRun>(document.paragraphs().at(paragraph).runs.at(run));
+}
+
+} // namespace
+
+TEST(Document, InsertText_SplitsParagraphsAtEveryLineBreak)
+{
+    Document document;
+    document.insertText("one\r\ntwo\r\n\r\nthree");
+
+    ASSERT_EQ(document.paragraphs().size(), 4u);
+    EXPECT_EQ(textAt(document, 0, 0).text, "one");
+    EXPECT_TRUE(document.paragraphs()[2].runs.empty());
+    EXPECT_EQ(document.plainText(), "one\r\ntwo\r\n\r\nthree");
+    EXPECT_EQ(document.caretPosition(), document.length());
+    EXPECT_EQ(document.length(), 17u);
+}
+
+TEST(Document, InsertText_TakesTheInsertionFormatAndMergesEqualRuns)
+{
+    Document document;
+    document.setColour({128, 0, 0});
+    document.setBold(true);
+    document.insertText("Bold ");
+    document.insertText("maroon");
+    document.setBold(false);
+    document.setUnderline(true);
+    document.insertText(" rule");
+
+    const auto& runs = document.paragraphs()[0].runs;
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(textAt(document, 0, 0).text, "Bold maroon");
+    EXPECT_TRUE(textAt(document, 0, 0).format.bold);
+    EXPECT_EQ(textAt(document, 0, 0).format.colour, (Rgb{128, 0, 0}));
+    EXPECT_TRUE(textAt(document, 0, 1).format.underline);
+    EXPECT_FALSE(textAt(document, 0, 1).format.bold);
+}
+
+TEST(Document, SetAlignment_AppliesToTheCaretParagraphAndCarriesIntoNewOnes)
+{
+    Document document;
+    document.insertText("left line\r\n");
+    document.setAlignment(Alignment::Centre);
+    document.insertText("Visit \r\nNow \r\n");
+    document.setAlignment(Alignment::Left);
+    document.insertText("rule");
+
+    const auto& paragraphs = document.paragraphs();
+    ASSERT_EQ(paragraphs.size(), 4u);
+    EXPECT_EQ(paragraphs[0].alignment, Alignment::Left);
+    EXPECT_EQ(paragraphs[1].alignment, Alignment::Centre);
+    EXPECT_EQ(paragraphs[2].alignment, Alignment::Centre);
+    EXPECT_EQ(paragraphs[3].alignment, Alignment::Left);
+}
+
+TEST(Document, ReplaceText_ForgetsThePreviousContentAndFormat)
+{
+    Document document;
+    document.setBold(true);
+    document.setAlignment(Alignment::Centre);
+    document.insertText("first reading");
+    document.replaceText("");
+    document.insertText("second");
+
+    ASSERT_EQ(document.paragraphs().size(), 1u);
+    EXPECT_EQ(document.plainText(), "second");
+    EXPECT_FALSE(textAt(document, 0, 0).format.bold);
+    EXPECT_EQ(document.paragraphs()[0].alignment, Alignment::Left);
+}
+
+TEST(Document, ReplaceSelection_AcrossParagraphsJoinsThemAndLeavesCaretAfterNewText)
+{
+    Document document;
+    document.insertText("abc\r\ndef\r\nghi");
+    document.setSelection(2, 8); // "c\r\ndef\r\n"
+    EXPECT_EQ(document.selectedText(), "c\r\ndef\r\n");
+
+    document.replaceSelection("XY");
+
+    EXPECT_EQ(document.plainText(), "abXYghi");
+    EXPECT_EQ(document.caretPosition(), 4u);
+    EXPECT_EQ(document.selectionLength(), 0u);
+}
+
+TEST(Document, Positions_CountCodePointsNotBytes)
+{
+    Document document;
+    document.insertText("Ünïcode ♥ text");
+
+    EXPECT_EQ(document.length(), 14u);
+    EXPECT_EQ(document.find("♥"), 8u);
+    document.setSelection(8, 1);
+    EXPECT_EQ(document.selectedText(), "♥");
+}
+
+TEST(Document, InsertText_ReplacesMalformedUtf8)
+{
+    Document document;
+    document.insertText(std::string_view("a\xFF\xC0z", 4));
+
+    EXPECT_EQ(document.plainText(), "a\xEF\xBF\xBD\xEF\xBF\xBDz");
+}
+
+TEST(Document, Find_CountsAPictureAsOneCharacter)
+{
+    Document document;
+    document.insertText("ab");
+    ASSERT_TRUE(document.insertPicture(solidBitmap(2, 2, 10)));
+    document.insertText("cd\r\nneedle");
+
+    EXPECT_EQ(document.find("needle"), 7u);
+    EXPECT_EQ(document.find("cd"), 3u);
+    EXPECT_EQ(document.find("cd", 4), std::nullopt);
+    EXPECT_EQ(document.find("missing"), std::nullopt);
+}
+
+TEST(Document, InsertPicture_PutsPictureBeforeSelectedTextAndCaretAfterIt)
+{
+    Document document;
+    document.insertText("Hello world!");
+    document.setSelection(6, 5); // "world"
+
+    ASSERT_TRUE(document.insertPicture(solidBitmap(3, 2, 200)));
+    document.insertText("+");
+
+    EXPECT_EQ(document.plainText(), "Hello " + std::string(kPicture) + "world+!");
+    EXPECT_EQ(document.caretPosition(), 13u);
+}
+
+TEST(Document, InsertPicture_TwiceInARowPutsThemSideBySideInOrder)
+{
+    Document document;
+    document.insertText("x");
+    ASSERT_TRUE(document.insertPicture(solidBitmap(2, 2, 1)));
+    ASSERT_TRUE(document.insertPicture(solidBitmap(2, 2, 2)));
+    document.insertText("y");
+
+    const auto& runs = document.paragraphs()[0].runs;
+    ASSERT_EQ(runs.size(), 4u);
+    EXPECT_EQ(std::get<PictureRun>(runs[1]).picture->bitmap.rgb[0], 1);
+    EXPECT_EQ(std::get<PictureRun>(runs[2]).picture->bitmap.rgb[0], 2);
+    EXPECT_EQ(std::get<TextRun>(runs[3]).text, "y");
+}
+
+TEST(Document, InsertPicture_LeavesCharacters157And129ElsewhereIntact)
+{
+    const std::string existing = "keep \xC2\x9D and \xC2\x81 here\r\n";
+    Document document;
+    document.insertText(existing);
+    ASSERT_TRUE(document.insertPicture(solidBitmap(2, 2, 5)));
+
+    EXPECT_EQ(document.plainText(), existing + std::string(kPicture));
+    const auto reread = Document::fromRtf(document.toRtf());
+    ASSERT_TRUE(reread);
+    EXPECT_EQ(reread.document->plainText(), existing + std::string(kPicture));
+}
+
+TEST(Document, InsertPicture_OfAnEmptyBitmapFailsAndChangesNothing)
+{
+    Document document;
+    document.insertText("text");
+
+    EXPECT_FALSE(document.insertPicture(Bitmap{}));
+    EXPECT_FALSE(document.insertPicture(Bitmap{2, 2, {1, 2, 3}}));
+    EXPECT_EQ(document.plainText(), "text");
+    EXPECT_EQ(document.caretPosition(), 4u);
+}
+
+TEST(Document, SetSelection_ClampsPastTheEnd)
+{
+    Document document;
+    document.insertText("abc");
+    document.setSelection(10, 4);
+
+    EXPECT_EQ(document.selectionStart(), 3u);
+    EXPECT_EQ(document.selectionLength(), 0u);
+    document.insertText("d");
+    EXPECT_EQ(document.plainText(), "abcd");
+}

@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "richtext/metafile.h"
+#include "richtext/picture_embedding.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+using richtext::Bitmap;
+using richtext::byteToHex;
+using richtext::pictureToRtf;
+
+namespace {
+
+Bitmap gradient(int width, int height)
+{
+    Bitmap bitmap{width, height, {}};
+    for (int i = 0; i < width * height * 3; ++i)
+        bitmap.rgb.push_back(static_cast<std::uint8_t>(i * 7 + 3));
+    return bitmap;
+}
+
+struct HexLayout {
+    std::string header;
+    std::vector<std::string> lines;
+    std::string tail;
+};
+
+// Splits a group into the part before the first CR LF, the hex lines and what follows the last one.
+HexLayout splitGroup(const std::string& group)
+{
+    HexLayout layout;
+    std::size_t at = group.find("\r\n");
+    layout.header = group.substr(0, at);
+    while (at != std::string::npos) {
+        const std::size_t next = group.find("\r\n", at + 2);
+        if (next == std::string::npos) {
+            layout.tail = group.substr(at);
+            break;
+        }
+        layout.lines.push_back(group.substr(at + 2, next - at - 2));
+        at = next;
+    }
+    return layout;
+}
+
+std::string hexOf(const std::vector<std::uint8_t>& bytes)
+{
+    std::string hex;
+    for (const std::uint8_t byte : bytes)
+        hex += byteToHex(byte);
+    return hex;
+}
+
+} // namespace
+
+TEST(ByteToHex, WritesTwoUppercaseDigitsWithLeadingZero)
+{
+    const std::vector<std::pair<std::uint8_t, std::string>> cases = {{0, "00"},  {9, "09"},   {10, "0A"}, {15, "0F"},
+                                                                     {16, "10"}, {171, "AB"}, {255, "FF"}};
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(byteToHex(value), expected) << int{value};
+}
+
+TEST(PictureToRtf, CardSizedBitmapHasHimetricAndGoalSizesInTheHeader)
+{
+    const auto group = pictureToRtf(gradient(40, 50));
+    ASSERT_TRUE(group);
+
+    EXPECT_EQ(splitGroup(*group).header, "{\\pict\\wmetafile8\\picw1058\\pich1323\\picwgoal600\\pichgoal750 ");
+}
+
+TEST(PictureToRtf, HexIsLowercaseInLinesOf39BytesEachAfterCrLf)
+{
+    const Bitmap bitmap = gradient(40, 50);
+    const auto group = pictureToRtf(bitmap);
+    const auto metafile = richtext::buildMetafile(bitmap);
+    ASSERT_TRUE(group && metafile);
+
+    const HexLayout layout = splitGroup(*group);
+    EXPECT_EQ(layout.tail, "\r\n}");
+    ASSERT_EQ(layout.lines.size(), (metafile->size() + 38) / 39);
+    std::string joined;
+    for (std::size_t i = 0; i + 1 < layout.lines.size(); ++i)
+        EXPECT_EQ(layout.lines[i].size(), 78u) << "line " << i;
+    for (const std::string& line : layout.lines)
+        joined += line;
+    std::string expected = hexOf(*metafile);
+    for (char& c : expected)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(joined, expected);
+}
+
+// 1 x 25 makes a metafile of exactly six lines; 1 x 35 one of seven lines and a byte.
+class PictureToRtfLastLine : public testing::TestWithParam<std::tuple<int, std::size_t, std::size_t>> {};
+
+TEST_P(PictureToRtfLastLine, EndsWithTheRemainingBytesThenCrLfAndBrace)
+{
+    const auto [height, lineCount, lastLineDigits] = GetParam();
+    const auto group = pictureToRtf(gradient(1, height));
+    ASSERT_TRUE(group);
+
+    const HexLayout layout = splitGroup(*group);
+    ASSERT_EQ(layout.lines.size(), lineCount);
+    EXPECT_EQ(layout.lines.back().size(), lastLineDigits);
+    EXPECT_EQ(layout.tail, "\r\n}");
+}
+
+INSTANTIATE_TEST_SUITE_P(LineLengths, PictureToRtfLastLine,
+                         testing::Values(std::make_tuple(25, std::size_t{6}, std::size_t{78}),
+                                         std::make_tuple(35, std::size_t{8}, std::size_t{2})));
+
+TEST(PictureToRtf, GoalSizesAreRoundedWhenTwipsPerPixelHasAFraction)
+{
+    // 1440 / 144 dpi = 10 exactly; 1440 / 120 dpi = 12; 1440 / 110 dpi is fractional.
+    const auto group = pictureToRtf(gradient(40, 50), 1440.0 / 110, 1440.0 / 110);
+    ASSERT_TRUE(group);
+
+    EXPECT_NE(group->find("\\picwgoal524\\pichgoal655 "), std::string::npos) << splitGroup(*group).header;
+}
+
+TEST(PictureToRtf, RejectsBitmapsThatCannotBeAMetafile)
+{
+    EXPECT_FALSE(pictureToRtf(Bitmap{}));
+    EXPECT_FALSE(pictureToRtf(Bitmap{2, 2, std::vector<std::uint8_t>(11)}));
+    EXPECT_FALSE(pictureToRtf(Bitmap{40000, 1, std::vector<std::uint8_t>(120000)}));
+}

@@ -1,0 +1,287 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "richtext/document.h"
+#include "richtext/picture_embedding.h"
+
+#include <gtest/gtest.h>
+
+using richtext::Alignment;
+using richtext::Bitmap;
+using richtext::Document;
+using richtext::PictureRun;
+using richtext::Rgb;
+using richtext::TextRun;
+
+namespace {
+
+Bitmap card(std::uint8_t seed)
+{
+    Bitmap bitmap{40, 50, {}};
+    for (int i = 0; i < 40 * 50 * 3; ++i)
+        bitmap.rgb.push_back(static_cast<std::uint8_t>(i * seed));
+    return bitmap;
+}
+
+// A report-like document: every format the composer uses, pictures and non-ASCII text.
+Document richDocument()
+{
+    Document document;
+    document.replaceText("");
+    document.setColour({128, 0, 0});
+    document.setBold(true);
+    document.insertText("zelto.example the forum \\ {braces}\r\n\r\n");
+    document.setColour({0, 0, 0});
+    document.setAlignment(Alignment::Centre);
+    document.insertText("Visit \r\nhttp://www.zelto.example \r\n");
+    document.setAlignment(Alignment::Left);
+    document.setBold(false);
+    document.setUnderline(true);
+    document.insertText(std::string(512, ' ') + "\r\n");
+    document.setUnderline(false);
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        document.insertPicture(card(i));
+        document.setColour({0, 128, 128});
+        document.setBold(true);
+        document.insertText("\r\nPosition " + std::to_string(i) + ": \r\n");
+        document.setColour({128, 0, 128});
+        document.setBold(false);
+        document.insertText("Cœur — Ünïcode ♥ 🂡\ttab\r\n");
+    }
+    document.insertPicture(card(9));
+    document.insertPicture(card(10));
+    document.insertText("end");
+    return document;
+}
+
+} // namespace
+
+TEST(RtfWriter, WritesAStandardHeaderWithFontAndColourTables)
+{
+    Document document;
+    document.setColour({0, 128, 128});
+    document.insertText("Label");
+    const std::string rtf = document.toRtf();
+
+    EXPECT_TRUE(rtf.starts_with("{\\rtf1\\ansi")) << rtf;
+    EXPECT_NE(rtf.find("{\\fonttbl{\\f0\\fswiss\\fcharset0 Verdana;}}"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("{\\colortbl ;\\red0\\green128\\blue128;}"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("\\cf1 Label\\par"), std::string::npos) << rtf;
+    EXPECT_TRUE(rtf.ends_with("}\r\n"));
+}
+
+TEST(RtfWriter, EscapesSpecialCharactersAndEverythingOutsideAscii)
+{
+    Document document;
+    document.insertText("a\\b{c}d é € 🂡");
+    const std::string rtf = document.toRtf();
+
+    EXPECT_NE(rtf.find("a\\\\b\\{c\\}d \\u233? \\u8364? \\u-10180?\\u-9055?"), std::string::npos) << rtf;
+    for (const char c : rtf)
+        EXPECT_LT(static_cast<unsigned char>(c), 0x80);
+}
+
+TEST(RtfWriter, MarksBoldUnderlineAndCentredParagraphs)
+{
+    Document document;
+    document.setAlignment(Alignment::Centre);
+    document.setBold(true);
+    document.insertText("Visit \r\n");
+    document.setAlignment(Alignment::Left);
+    document.setBold(false);
+    document.setUnderline(true);
+    document.insertText("    ");
+    const std::string rtf = document.toRtf();
+
+    EXPECT_NE(rtf.find("\\pard\\qc"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("\\b Visit \\par"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("\\pard\\ql\\b0\\ul     \\par"), std::string::npos) << rtf;
+}
+
+TEST(RtfWriter, CarriesEachPictureGroupByteForByte)
+{
+    Document document;
+    document.insertText("before");
+    ASSERT_TRUE(document.insertPicture(card(3)));
+    document.insertText("after");
+
+    const auto group = richtext::pictureToRtf(card(3));
+    ASSERT_TRUE(group);
+    EXPECT_NE(document.toRtf().find("before" + *group + "after"), std::string::npos);
+}
+
+TEST(RtfRoundTrip, ReadingWhatWasWrittenGivesAnEqualDocumentAndTheSameBytes)
+{
+    const Document original = richDocument();
+    const std::string rtf = original.toRtf();
+
+    const auto reread = Document::fromRtf(rtf);
+    ASSERT_TRUE(reread) << reread.error;
+    EXPECT_EQ(reread.document->plainText(), original.plainText());
+    EXPECT_EQ(*reread.document, original);
+    EXPECT_EQ(reread.document->toRtf(), rtf);
+}
+
+TEST(RtfRoundTrip, PicturesComeBackWithTheirBitmaps)
+{
+    Document document;
+    ASSERT_TRUE(document.insertPicture(card(7)));
+    const auto reread = Document::fromRtf(document.toRtf());
+    ASSERT_TRUE(reread);
+
+    const auto& runs = reread.document->paragraphs().at(0).runs;
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(std::get<PictureRun>(runs[0]).picture->bitmap, card(7));
+}
+
+TEST(RtfRoundTrip, KeepsEmptyParagraphsAndTheAlignmentOfTheLastOne)
+{
+    Document document;
+    document.insertText("a\r\n\r\n");
+    document.setAlignment(Alignment::Centre);
+    const auto reread = Document::fromRtf(document.toRtf());
+    ASSERT_TRUE(reread);
+
+    EXPECT_EQ(*reread.document, document);
+    EXPECT_EQ(reread.document->paragraphs().back().alignment, Alignment::Centre);
+}
+
+// Imitates how LibreOffice writes a saved report: style sheet, info, paragraph resets, its own
+// colour table order, runs in groups, a picture with pixel sizes and 128-digit lines split by LF.
+TEST(RtfReader, ReadsLibreOfficeStyleOutput)
+{
+    const auto metafileGroup = richtext::pictureToRtf(card(5));
+    ASSERT_TRUE(metafileGroup);
+    std::string hex;
+    const std::size_t start = metafileGroup->find(' ') + 1;
+    for (const char c : metafileGroup->substr(start))
+        if (std::isxdigit(static_cast<unsigned char>(c)))
+            hex += c;
+    std::string lines;
+    for (std::size_t i = 0; i < hex.size(); i += 128)
+        lines += hex.substr(i, 128) + "\n";
+
+    const std::string rtf =
+        "{\\rtf1\\ansi\\deff4\\adeflang1025\n"
+        "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Times New Roman;}{\\f4\\fswiss\\fprq2\\fcharset0 Verdana;}}\n"
+        "{\\colortbl;\\red0\\green0\\blue0;\\red128\\green0\\blue0;\\red0\\green128\\blue128;}\n"
+        "{\\stylesheet{\\s0\\snext0\\ql\\cf0\\fs24 Normal;}{\\*\\cs15\\snext15 Internet Link;}}\n"
+        "{\\*\\generator LibreOffice/7.4.7.2$Linux_X86_64}{\\info{\\creatim\\yr2026\\mo1\\dy2}{\\title Report}}\n"
+        "\\deftab709\\viewscale100{\\*\\pgdsctbl{\\pgdsc0\\pgdscuse451 Default Page Style;}}\n"
+        "\\sectd\\sbknone\\sftnnar{\\*\\ftnsep\\chftnsep}\\pgndec\\pard\\plain \\s0\\ql\\cf0\\fs24 "
+        "{\\cf2\\b\\ab\\rtlch \\ltrch\\loch\\f4\\fs17 Maroon bold}{\\cf2\\b\\rtlch \\ltrch\\loch\\f4\\fs17  "
+        "tail}\n\\par \\pard\\plain \\s0\\qc\\cf0\\fs24{\\b\\rtlch \\ltrch\\loch\\f4\\fs17 Visit }\n"
+        "\\par \\pard\\plain \\s0\\ql{\\ul\\ulc0\\rtlch \\ltrch\\loch\\f4    }\n"
+        "\\par \\pard\\plain \\s0\\ql{\\*\\flymaincnt5\\flyanchor0\\flycntnt}"
+        "{\\*\\shppict{\\pict\\picscalex100\\picscaley100\\piccropl0\\piccropr0\\piccropt0\\piccropb0"
+        "\\picw40\\pich50\\picwgoal600\\pichgoal750\\wmetafile8\n" +
+        lines +
+        "}}{\\nonshppict{\\pict\\wmetafile8\\picw40\\pich50 0100}}"
+        "{\\cf3\\b\\rtlch \\ltrch\\loch\\f4\\fs17 Card\\u8217\\'92s \\u8212\\'97 Name: }"
+        "{\\cf0\\ulnone\\b0\\rtlch \\ltrch\\loch\\f4\\fs17 Ace}\n"
+        "\\par }";
+
+    const auto read = Document::fromRtf(rtf);
+    ASSERT_TRUE(read) << read.error;
+    const auto& paragraphs = read.document->paragraphs();
+    ASSERT_EQ(paragraphs.size(), 4u) << read.document->plainText();
+
+    const auto& first = std::get<TextRun>(paragraphs[0].runs.at(0));
+    EXPECT_EQ(first.text, "Maroon bold tail");
+    EXPECT_EQ(first.format.colour, (Rgb{128, 0, 0}));
+    EXPECT_TRUE(first.format.bold);
+    EXPECT_EQ(paragraphs[1].alignment, Alignment::Centre);
+    EXPECT_EQ(std::get<TextRun>(paragraphs[1].runs.at(0)).text, "Visit ");
+    EXPECT_TRUE(std::get<TextRun>(paragraphs[2].runs.at(0)).format.underline);
+    EXPECT_EQ(paragraphs[2].alignment, Alignment::Left);
+
+    const auto& last = paragraphs[3].runs;
+    ASSERT_EQ(last.size(), 3u);
+    EXPECT_EQ(std::get<PictureRun>(last[0]).picture->bitmap, card(5));
+    const auto& label = std::get<TextRun>(last[1]);
+    EXPECT_EQ(label.text, "Card’s — Name: ");
+    EXPECT_EQ(label.format.colour, (Rgb{0, 128, 128}));
+    EXPECT_FALSE(std::get<TextRun>(last[2]).format.bold);
+    EXPECT_EQ(read.document->plainText().find("Normal"), std::string::npos);
+    EXPECT_EQ(read.document->plainText().find("Report"), std::string::npos);
+}
+
+TEST(RtfReader, AfterRereadingForeignPicturesSurviveASecondRoundTrip)
+{
+    const std::string rtf = "{\\rtf1{\\*\\shppict{\\f0\\pict\\wmetafile8\\picw2\\pich2 {\\*\\blipuid ff}0102\n0304}}x}";
+
+    const auto first = Document::fromRtf(rtf);
+    ASSERT_TRUE(first);
+    const auto second = Document::fromRtf(first.document->toRtf());
+    ASSERT_TRUE(second);
+    EXPECT_EQ(*second.document, *first.document);
+    const auto& picture = std::get<PictureRun>(first.document->paragraphs()[0].runs.at(0)).picture;
+    EXPECT_NE(picture->rtfGroup.find("01020304"), std::string::npos) << picture->rtfGroup;
+}
+
+TEST(RtfReader, RefusesInputThatIsNotRtf)
+{
+    EXPECT_FALSE(Document::fromRtf(""));
+    EXPECT_FALSE(Document::fromRtf("plain text"));
+    EXPECT_FALSE(Document::fromRtf("{\\rt"));
+}
+
+TEST(RtfReader, RefusesNestingBeyondAnySaneDocument)
+{
+    const std::string deep = "{\\rtf1 " + std::string(100000, '{') + "x" + std::string(100000, '}') + "}";
+
+    const auto read = Document::fromRtf(deep);
+    EXPECT_FALSE(read);
+    EXPECT_FALSE(read.error.empty());
+}
+
+TEST(RtfReader, ModeratelyNestedGroupsKeepTheirText)
+{
+    const std::string nested = "{\\rtf1 " + std::string(50, '{') + "\\b deep" + std::string(50, '}') + " flat}";
+
+    const auto read = Document::fromRtf(nested);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read.document->plainText(), "deep flat");
+    EXPECT_FALSE(std::get<TextRun>(read.document->paragraphs()[0].runs.back()).format.bold);
+}
+
+TEST(RtfReader, EveryTruncationOfAReportReadsWithoutFailingOrInventingText)
+{
+    Document document;
+    document.setColour({128, 0, 0});
+    document.insertText("Visit é\r\n");
+    ASSERT_TRUE(document.insertPicture(card(2)));
+    document.insertText("after");
+    const std::string rtf = document.toRtf();
+
+    for (std::size_t length = 5; length <= rtf.size(); ++length) {
+        const auto read = Document::fromRtf(std::string_view(rtf).substr(0, length));
+        ASSERT_TRUE(read) << length;
+        const std::string text = read.document->plainText();
+        EXPECT_TRUE(document.plainText().starts_with(text) || text.starts_with("Visit é\r\n"))
+            << length << ": " << text;
+    }
+}
+
+TEST(RtfReader, SurvivesHostileControlWords)
+{
+    const std::vector<std::string> inputs = {
+        "{\\rtf1\\bin99999999999 abc}",
+        "{\\rtf1\\bin-5 abc}",
+        "{\\rtf1\\u-99999999999?\\u99999999999?\\uc999999 \\u65 x}",
+        "{\\rtf1\\cf99999999999 a\\cf-3 b}",
+        "{\\rtf1{\\colortbl\\red99999;\\green-4;}\\cf1 c}",
+        "{\\rtf1\\" + std::string(10000, 'a') + "123 z}",
+        "{\\rtf1{\\pict\\wmetafile8\\picw99999999999\\pich-99999999999 0}}",
+        "{\\rtf1{\\pict\\bin4 {}{}}}",
+        "{\\rtf1\\'",
+        "{\\rtf1\\'zz\\u55296?\\u55296?}",
+        "{\\rtf1}}}}{{{",
+    };
+    for (const std::string& input : inputs) {
+        const auto read = Document::fromRtf(input);
+        ASSERT_TRUE(read) << input;
+        const auto again = Document::fromRtf(read.document->toRtf());
+        ASSERT_TRUE(again) << input;
+        EXPECT_EQ(*again.document, *read.document) << input;
+    }
+}
