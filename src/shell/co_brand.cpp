@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/co_brand.h"
+
+#include "engine/random_source.h"
+#include "windows/main_window.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+namespace shell {
+
+int coBrandNumber(float value)
+{
+    return std::clamp(static_cast<int>(value * 6.0f) + 1, 1, 6);
+}
+
+int CoBrand_Randomize(engine::RandomSource& random, windows::MainWindow& mainWindow)
+{
+    const int number = coBrandNumber(random.next());
+    QLabel* front = number % 2 == 1 ? mainWindow.lblCobrand() : mainWindow.lblFullBrand();
+    if (front)
+        front->raise();
+    return number;
+}
+
+} // namespace shell

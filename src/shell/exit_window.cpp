@@ -1,0 +1,305 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/exit_window.h"
+
+#include "display/look.h"
+#include "display/platform.h"
+#include "display/site_pages.h"
+#include "engine/random_source.h"
+#include "shell/shell_texts.h"
+#include "windows/clickable_label.h"
+#include "windows/window_look.h"
+#include "windows/window_texts.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+
+namespace shell {
+
+namespace {
+
+const QColor kNavy(0, 0, 128);
+const QColor kLinkBlue(0, 0, 192);
+
+constexpr int kClientWidth = 11115;
+constexpr int kClientHeight = 4725;
+
+QString boxText(const QWidget* box)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(box))
+        return line->text();
+    if (const auto* text = qobject_cast<const QPlainTextEdit*>(box))
+        return text->toPlainText();
+    return {};
+}
+
+void setBoxText(QWidget* box, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(text);
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(box))
+        plain->setPlainText(text);
+}
+
+// Focus moving to another application or a message box is not the person leaving the box.
+bool movesWithinWindow(const QFocusEvent& event)
+{
+    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+}
+
+void colourFrame(QGroupBox& frame)
+{
+    QPalette palette = frame.palette();
+    palette.setColor(QPalette::Window, kNavy);
+    palette.setColor(QPalette::WindowText, windows::kWhite);
+    frame.setPalette(palette);
+    frame.setAutoFillBackground(true);
+    frame.setFont(display::verdanaFont(9.75, true));
+}
+
+QFont captionFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(18);
+    return font;
+}
+
+} // namespace
+
+ExitWindow::ExitWindow(display::Platform& platform, engine::RandomSource& random, QWidget* parent)
+    : QWidget(parent), m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmNagScreen2"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
+    // It comes up over the closing window without taking the keyboard from anything.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFixedSize(display::twips(kClientWidth), display::twips(kClientHeight));
+    windows::fillBackground(*this, windows::kWhite);
+    buildControls();
+    Form_Load(random);
+    windows::centreOnScreen(*this);
+}
+
+void ExitWindow::Form_Load(engine::RandomSource& random)
+{
+    setWindowTitle(windows::texts::kWindowCaption);
+    m_ui.lblNagScreen2Caption->setText(windows::texts::kWindowCaption);
+    m_ui.lblNagScreen2Caption->adjustSize();
+    windows::setApplicationIcon(*this);
+    m_ui.picIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+
+    random.reseedFromClock();
+    const int pick = static_cast<int>(random.next() * texts::kSupportMessageCount);
+    m_ui.Label2->setText(texts::supportMessage(pick));
+}
+
+void ExitWindow::buildControls()
+{
+    using display::twipsRect;
+
+    m_ui.cmdClose = new QPushButton(texts::kExitButton, this);
+    m_ui.cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    m_ui.cmdClose->setGeometry(twipsRect(6000, 2760, 1245, 375));
+    connect(m_ui.cmdClose, &QPushButton::clicked, this, &QWidget::close);
+
+    m_ui.picIcon = new QLabel(this);
+    m_ui.picIcon->setObjectName(QStringLiteral("picIcon"));
+    m_ui.picIcon->setGeometry(twipsRect(360, 120, 540, 540));
+    m_ui.picIcon->setAlignment(Qt::AlignCenter);
+
+    m_ui.lblNagScreen2Caption = new QLabel(this);
+    m_ui.lblNagScreen2Caption->setObjectName(QStringLiteral("lblNagScreen2Caption"));
+    m_ui.lblNagScreen2Caption->setFont(captionFont());
+    m_ui.lblNagScreen2Caption->move(display::twips(1080), display::twips(240));
+
+    m_ui.Label2 = new QLabel(this);
+    m_ui.Label2->setObjectName(QStringLiteral("Label2"));
+    m_ui.Label2->setTextFormat(Qt::PlainText);
+    m_ui.Label2->setFont(display::verdanaFont(9.75, true));
+    m_ui.Label2->setWordWrap(true);
+    m_ui.Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_ui.Label2->setGeometry(twipsRect(120, 840, 6975, 1095));
+
+    m_ui.Check1 = new QCheckBox(windows::texts::visitSiteInvitation(), this);
+    m_ui.Check1->setObjectName(QStringLiteral("Check1"));
+    m_ui.Check1->setFont(display::verdanaFont(14.25));
+    m_ui.Check1->setCursor(Qt::PointingHandCursor);
+    m_ui.Check1->setGeometry(twipsRect(30, 2040, 7185, 555));
+    QPalette checkPalette = m_ui.Check1->palette();
+    checkPalette.setColor(QPalette::WindowText, kLinkBlue);
+    m_ui.Check1->setPalette(checkPalette);
+    connect(m_ui.Check1, &QCheckBox::clicked, this, &ExitWindow::Check1_Click);
+
+    buildReferralFrame();
+    buildCatalogueFrame();
+}
+
+void ExitWindow::buildReferralFrame()
+{
+    using display::twipsRect;
+
+    m_ui.Frame2 = new QGroupBox(texts::kReferFrame, this);
+    m_ui.Frame2->setObjectName(QStringLiteral("Frame2"));
+    m_ui.Frame2->setGeometry(twipsRect(120, 3240, 7065, 1455));
+    colourFrame(*m_ui.Frame2);
+
+    const auto makeLine = [this](const char* name, int left, int top) {
+        auto* box = new QLineEdit(m_ui.Frame2);
+        box->setObjectName(QLatin1String(name));
+        box->setFont(display::verdanaFont(8.25));
+        box->setGeometry(twipsRect(left, top, 3375, 285));
+        return box;
+    };
+    m_ui.txtName = makeLine("txtName", 85, 360);
+    m_ui.txtEmail = makeLine("txtEmail", 3600, 360);
+    m_ui.txtFriendName = makeLine("txtFriendName", 85, 720);
+    m_ui.txtFriendEmail = makeLine("txtFriendEmail", 3600, 720);
+
+    // The message shares the last row with the button, where it can be seen and reached.
+    m_ui.txtMessage = new QPlainTextEdit(m_ui.Frame2);
+    m_ui.txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    m_ui.txtMessage->setFont(display::verdanaFont(8.25));
+    m_ui.txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_ui.txtMessage->setTabChangesFocus(true);
+    m_ui.txtMessage->setGeometry(twipsRect(85, 1080, 3375, 285));
+    m_ui.txtMessage->document()->setDocumentMargin(1);
+
+    m_ui.cmdSubmit = new QPushButton(texts::kReferButton, m_ui.Frame2);
+    m_ui.cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
+    m_ui.cmdSubmit->setFont(display::verdanaFont(8.25, true));
+    m_ui.cmdSubmit->setGeometry(twipsRect(3600, 1080, 3375, 285));
+    windows::useSystemWindowColours(*m_ui.cmdSubmit);
+    m_ui.cmdSubmit->setAutoFillBackground(false);
+    connect(m_ui.cmdSubmit, &QPushButton::clicked, this, &ExitWindow::cmdSubmit_Click);
+
+    for (const ReferralField& field : kReferralFields) {
+        QWidget* box = promptBox(field);
+        setBoxText(box, QLatin1String(field.prompt));
+        box->installEventFilter(this);
+        windows::useSystemWindowColours(*box);
+    }
+    setTabOrder(m_ui.cmdClose, m_ui.txtName);
+    setTabOrder(m_ui.txtName, m_ui.txtEmail);
+    setTabOrder(m_ui.txtEmail, m_ui.txtFriendName);
+    setTabOrder(m_ui.txtFriendName, m_ui.txtFriendEmail);
+    setTabOrder(m_ui.txtFriendEmail, m_ui.txtMessage);
+    setTabOrder(m_ui.txtMessage, m_ui.cmdSubmit);
+}
+
+void ExitWindow::buildCatalogueFrame()
+{
+    using display::twipsRect;
+
+    m_ui.Frame6 = new QGroupBox(texts::kDownloadFrame, this);
+    m_ui.Frame6->setObjectName(QStringLiteral("Frame6"));
+    m_ui.Frame6->setGeometry(twipsRect(7320, 120, 3735, 4575));
+    colourFrame(*m_ui.Frame6);
+
+    m_ui.lblCatalogue = new QLabel(texts::catalogueParagraph(), m_ui.Frame6);
+    m_ui.lblCatalogue->setObjectName(QStringLiteral("lblCatalogue"));
+    m_ui.lblCatalogue->setFont(display::verdanaFont(9));
+    m_ui.lblCatalogue->setWordWrap(true);
+    m_ui.lblCatalogue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_ui.lblCatalogue->setGeometry(twipsRect(120, 420, 3495, 3600));
+
+    m_ui.lblGoToHome = new windows::ClickableLabel(m_ui.Frame6);
+    m_ui.lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
+    m_ui.lblGoToHome->setText(texts::kGoToHome);
+    QFont font = display::verdanaFont(9, true);
+    font.setUnderline(true);
+    m_ui.lblGoToHome->setFont(font);
+    m_ui.lblGoToHome->setCursor(Qt::PointingHandCursor);
+    QPalette palette = m_ui.lblGoToHome->palette();
+    palette.setColor(QPalette::WindowText, windows::kYellow);
+    m_ui.lblGoToHome->setPalette(palette);
+    m_ui.lblGoToHome->move(display::twips(75), display::twips(4250));
+    m_ui.lblGoToHome->adjustSize();
+    connect(m_ui.lblGoToHome, &windows::ClickableLabel::clicked, this, &ExitWindow::lblGoToHome_Click);
+}
+
+QWidget* ExitWindow::promptBox(const ReferralField& field) const
+{
+    if (field.value == &ReferralEntry::referrerName)
+        return m_ui.txtName;
+    if (field.value == &ReferralEntry::referrerEmail)
+        return m_ui.txtEmail;
+    if (field.value == &ReferralEntry::message)
+        return m_ui.txtMessage;
+    if (field.value == &ReferralEntry::friendName)
+        return m_ui.txtFriendName;
+    return m_ui.txtFriendEmail;
+}
+
+bool ExitWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    for (const ReferralField& field : kReferralFields) {
+        QWidget* box = promptBox(field);
+        if (watched != box)
+            continue;
+        const QString prompt = QLatin1String(field.prompt);
+        if (event->type() == QEvent::FocusIn && movesWithinWindow(*static_cast<QFocusEvent*>(event))) {
+            if (trimSpaces(boxText(box)) == prompt)
+                setBoxText(box, QString());
+        } else if (event->type() == QEvent::FocusOut && movesWithinWindow(*static_cast<QFocusEvent*>(event))) {
+            if (trimSpaces(boxText(box)).isEmpty())
+                setBoxText(box, prompt);
+        } else if (event->type() == QEvent::KeyPress && (box == m_ui.txtEmail || box == m_ui.txtFriendEmail) &&
+                   static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
+            showError(texts::kNoSpaceInEmail);
+            box->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ExitWindow::cmdSubmit_Click()
+{
+    for (const ReferralField& field : kReferralFields)
+        m_referral.*field.value = trimSpaces(boxText(promptBox(field)));
+    if (const std::optional<QString> problem = referralProblem(m_referral)) {
+        showError(*problem);
+        return;
+    }
+    m_platform.urlOpener.openUrl(referralAddress(m_referral));
+}
+
+void ExitWindow::Check1_Click(bool checked)
+{
+    if (!checked)
+        return;
+    m_ui.Check1->setChecked(false);
+    display::openSitePage(m_platform.urlOpener, display::PageKey::HomePage);
+}
+
+void ExitWindow::lblGoToHome_Click()
+{
+    display::openSitePage(m_platform.urlOpener, display::PageKey::ZeltoSoftwares);
+}
+
+void ExitWindow::showError(const QString& message)
+{
+    m_platform.messageBoxes.inform(this, message, display::MessageIcon::Error);
+}
+
+void ExitWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closed();
+}
+
+} // namespace shell

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QSettings;
+
+namespace shell {
+
+// The per-user store of values kept between runs.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // Nothing when the key was never written.
+    virtual std::optional<QString> value(const QString& key) const = 0;
+    virtual void setValue(const QString& key, const QString& value) = 0;
+};
+
+// QSettings under the executable's name, section "Settings", keys and values scrambled.
+class ScrambledSettingsStore final : public SettingsStore {
+public:
+    // The user's own settings.
+    ScrambledSettingsStore();
+    // An INI file at the path, for tests.
+    explicit ScrambledSettingsStore(const QString& iniFilePath);
+    ~ScrambledSettingsStore() override;
+    ScrambledSettingsStore(const ScrambledSettingsStore&) = delete;
+    ScrambledSettingsStore& operator=(const ScrambledSettingsStore&) = delete;
+
+    std::optional<QString> value(const QString& key) const override;
+    void setValue(const QString& key, const QString& value) override;
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
+
+} // namespace shell
