@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/card_slot.h"
+
+#include "display/face_lists.h"
+#include "display/look.h"
+#include "display/spread_layouts.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace display {
+namespace {
+
+const QColor kPositionBlue(0, 0, 255);
+
+} // namespace
+
+CardSlot::CardSlot(int position, bool crosswise, QWidget* parent)
+    : QWidget(parent), m_position(position), m_crosswise(crosswise)
+{
+    const QSize size =
+        crosswise ? QSize(twips(kSlotHeight), twips(kSlotWidth)) : QSize(twips(kSlotWidth), twips(kSlotHeight));
+    setFixedSize(size);
+
+    m_number = new QLabel(QString::number(position), this);
+    m_number->setObjectName(QStringLiteral("lblCardPosition"));
+    m_number->setTextFormat(Qt::PlainText);
+    m_number->setAlignment(Qt::AlignCenter);
+    m_number->setFont(verdanaFont(14.25, true));
+    QPalette palette = m_number->palette();
+    palette.setColor(QPalette::WindowText, kPositionBlue);
+    m_number->setPalette(palette);
+    m_number->setAutoFillBackground(false);
+    const int boxWidth = position < 10 ? 210 : 420;
+    m_number->setGeometry(crosswise ? twipsRect(1200, 720, boxWidth, 345) : twipsRect(0, 1100, boxWidth, 345));
+
+    showFace(0);
+}
+
+void CardSlot::showFace(int pictureNumber)
+{
+    const bool isFace = pictureNumber >= 1 && pictureNumber <= FaceList::kItemCount;
+    m_pictureNumber = isFace ? pictureNumber : 0;
+    if (isFace)
+        m_picture = m_crosswise ? SidewaysFaces.item(pictureNumber) : LargeFaces.item(pictureNumber);
+    else
+        m_picture = m_crosswise ? sidewaysCardBack() : cardBack();
+    update();
+}
+
+void CardSlot::paintEvent(QPaintEvent*)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(rect(), m_picture);
+}
+
+} // namespace display

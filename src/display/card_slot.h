@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class QLabel;
+
+namespace display {
+
+// One card position of a layout: a card back until a reading lays a face in it, with the position
+// number over its lower left part.
+class CardSlot final : public QWidget {
+    Q_OBJECT
+
+public:
+    CardSlot(int position, bool crosswise, QWidget* parent);
+
+    // Item pictureNumber of the large (or, crosswise, the sideways) faces; 0 shows the back.
+    void showFace(int pictureNumber);
+
+    int position() const { return m_position; }
+    bool isCrosswise() const { return m_crosswise; }
+    int pictureNumber() const { return m_pictureNumber; }
+    const QPixmap& picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_position;
+    bool m_crosswise;
+    int m_pictureNumber = 0;
+    QPixmap m_picture;
+    QLabel* m_number = nullptr;
+};
+
+} // namespace display

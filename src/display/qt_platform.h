@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "display/platform.h"
+
+#include <QMessageBox>
+
+#include <memory>
+
+class QFileDialog;
+
+namespace display {
+
+// The message box as shown: titled with the application title, OK or Yes and No.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text, MessageIcon icon,
+                                            QMessageBox::StandardButtons buttons);
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void inform(QWidget* parent, const QString& text, MessageIcon icon) override;
+    bool askYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
+};
+
+// The save dialog of a report, set up but not shown.
+std::unique_ptr<QFileDialog> makeReportSaveDialog(QWidget* parent);
+
+class QtFileChooser final : public FileChooser {
+public:
+    QString chooseSaveFile(QWidget* parent) override;
+};
+
+class DesktopUrlOpener final : public UrlOpener {
+public:
+    void openUrl(const QUrl& address) override;
+};
+
+// Waits while the windows keep repainting but take no input at all.
+class InputBlockingWait final : public Wait {
+public:
+    void wait(int milliseconds) override;
+};
+
+} // namespace display

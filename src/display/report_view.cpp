@@ -1,0 +1,252 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/report_view.h"
+
+#include "display/look.h"
+#include "display/platform.h"
+#include "richtext/document.h"
+#include "richtext/web_addresses.h"
+
+#include <QImage>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <variant>
+
+namespace display {
+namespace {
+
+// What a picture stands as when the paragraph's text is searched for web addresses.
+constexpr std::string_view kObjectReplacement = "\xEF\xBF\xBC";
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QTextCharFormat charFormat(const richtext::CharFormat& format)
+{
+    QTextCharFormat result;
+    result.setForeground(QColor(format.colour.red, format.colour.green, format.colour.blue));
+    result.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
+    result.setFontUnderline(format.underline);
+    return result;
+}
+
+QImage toImage(const richtext::Bitmap& bitmap)
+{
+    const auto rowBytes = static_cast<std::size_t>(bitmap.width) * 3;
+    if (bitmap.isEmpty() || bitmap.rgb.size() != rowBytes * static_cast<std::size_t>(bitmap.height))
+        return {};
+    QImage image(bitmap.width, bitmap.height, QImage::Format_RGB888);
+    if (image.isNull())
+        return {};
+    // QImage pads its rows to four bytes, the bitmap does not.
+    for (int row = 0; row < bitmap.height; ++row)
+        std::memcpy(image.scanLine(row), bitmap.rgb.data() + rowBytes * static_cast<std::size_t>(row), rowBytes);
+    return image;
+}
+
+std::string searchableText(const richtext::Paragraph& paragraph)
+{
+    std::string text;
+    for (const richtext::Run& run : paragraph.runs) {
+        if (const auto* textRun = std::get_if<richtext::TextRun>(&run))
+            text += textRun->text;
+        else
+            text += kObjectReplacement;
+    }
+    return text;
+}
+
+// Writes one paragraph's runs, cutting text runs where a web address begins or ends.
+class ParagraphWriter {
+public:
+    ParagraphWriter(QTextCursor& cursor, QTextDocument& target, int& pictureCount)
+        : m_cursor(cursor), m_target(target), m_pictureCount(pictureCount)
+    {
+    }
+
+    void write(const richtext::Paragraph& paragraph)
+    {
+        m_text = searchableText(paragraph);
+        m_links = richtext::findWebAddresses(m_text);
+        std::size_t offset = 0;
+        for (const richtext::Run& run : paragraph.runs) {
+            if (const auto* textRun = std::get_if<richtext::TextRun>(&run)) {
+                writeText(offset, textRun->text.size(), textRun->format);
+                offset += textRun->text.size();
+            } else {
+                writePicture(std::get<richtext::PictureRun>(run));
+                offset += kObjectReplacement.size();
+            }
+        }
+    }
+
+private:
+    void writeText(std::size_t start, std::size_t length, const richtext::CharFormat& format)
+    {
+        const std::size_t end = start + length;
+        std::size_t at = start;
+        while (at < end) {
+            const richtext::WebAddressRange* link = linkAt(at);
+            std::size_t pieceEnd = end;
+            QTextCharFormat pieceFormat = charFormat(format);
+            if (link) {
+                pieceEnd = std::min(end, link->start + link->length);
+                pieceFormat.setAnchor(true);
+                pieceFormat.setAnchorHref(fromUtf8(std::string_view(m_text).substr(link->start, link->length)));
+                pieceFormat.setFontUnderline(true);
+            } else if (const richtext::WebAddressRange* next = nextLinkAfter(at)) {
+                pieceEnd = std::min(end, next->start);
+            }
+            m_cursor.insertText(fromUtf8(std::string_view(m_text).substr(at, pieceEnd - at)), pieceFormat);
+            at = pieceEnd;
+        }
+    }
+
+    void writePicture(const richtext::PictureRun& run)
+    {
+        if (!run.picture)
+            return;
+        const QImage image = toImage(run.picture->bitmap);
+        if (image.isNull())
+            return;
+        const QUrl name(QStringLiteral("report-picture:%1").arg(++m_pictureCount));
+        m_target.addResource(QTextDocument::ImageResource, name, image);
+        QTextImageFormat format;
+        format.setName(name.toString());
+        format.setWidth(image.width());
+        format.setHeight(image.height());
+        m_cursor.insertImage(format);
+    }
+
+    const richtext::WebAddressRange* linkAt(std::size_t offset) const
+    {
+        for (const richtext::WebAddressRange& link : m_links) {
+            if (offset >= link.start && offset < link.start + link.length)
+                return &link;
+        }
+        return nullptr;
+    }
+
+    const richtext::WebAddressRange* nextLinkAfter(std::size_t offset) const
+    {
+        for (const richtext::WebAddressRange& link : m_links) {
+            if (link.start > offset)
+                return &link;
+        }
+        return nullptr;
+    }
+
+    QTextCursor& m_cursor;
+    QTextDocument& m_target;
+    int& m_pictureCount;
+    std::string m_text;
+    std::vector<richtext::WebAddressRange> m_links;
+};
+
+} // namespace
+
+QUrl linkAddress(const QString& linkText)
+{
+    if (linkText.startsWith(QStringLiteral("www."), Qt::CaseInsensitive))
+        return QUrl(QStringLiteral("http://") + linkText);
+    const QUrl address(linkText);
+    const QString scheme = address.scheme().toLower();
+    // Only web pages: a report never sends the desktop to local files or programs.
+    if (!address.isValid() ||
+        (scheme != QStringLiteral("http") && scheme != QStringLiteral("https") && scheme != QStringLiteral("ftp")))
+        return {};
+    return address;
+}
+
+ReportView::ReportView(UrlOpener& opener, QWidget* parent) : QTextEdit(parent), m_opener(opener)
+{
+    setObjectName(QStringLiteral("RTB"));
+    setFont(verdanaFont(8.25));
+    document()->setDefaultFont(font());
+    setReadOnly(true);
+    // No selection at all, so nothing of the report can be copied or dragged out; links are handled below.
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+    setUndoRedoEnabled(false);
+    viewport()->setMouseTracking(true);
+    viewport()->setCursor(Qt::ArrowCursor);
+}
+
+void ReportView::showDocument(const richtext::Document& source)
+{
+    QTextDocument& target = *document();
+    target.clear();
+    target.setDefaultFont(font());
+    QTextCursor cursor(&target);
+    int pictureCount = 0;
+    ParagraphWriter writer(cursor, target, pictureCount);
+    bool first = true;
+    for (const richtext::Paragraph& paragraph : source.paragraphs()) {
+        QTextBlockFormat block;
+        block.setAlignment(paragraph.alignment == richtext::Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft);
+        if (first)
+            cursor.setBlockFormat(block);
+        else
+            cursor.insertBlock(block, QTextCharFormat());
+        first = false;
+        writer.write(paragraph);
+    }
+    verticalScrollBar()->setValue(0);
+}
+
+void ReportView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QString link = anchorAt(event->position().toPoint());
+        if (!link.isEmpty()) {
+            const QUrl address = linkAddress(link);
+            if (!address.isEmpty())
+                m_opener.openUrl(address);
+            event->accept();
+            return;
+        }
+    }
+    QTextEdit::mousePressEvent(event);
+}
+
+void ReportView::mouseMoveEvent(QMouseEvent* event)
+{
+    const bool overLink = !anchorAt(event->position().toPoint()).isEmpty();
+    viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    QTextEdit::mouseMoveEvent(event);
+}
+
+void ReportView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
+        event->matches(QKeySequence::SelectAll)) {
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+QMimeData* ReportView::createMimeDataFromSelection() const
+{
+    // An empty package rather than none: handing on nothing would make Qt clear the clipboard.
+    return new QMimeData;
+}
+
+bool ReportView::canInsertFromMimeData(const QMimeData*) const
+{
+    return false;
+}
+
+} // namespace display

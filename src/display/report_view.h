@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QTextEdit>
+#include <QUrl>
+
+namespace richtext {
+class Document;
+}
+
+namespace display {
+
+class UrlOpener;
+
+// The read-only report: shows the document, opens a web address when the left button goes down
+// on it, and offers nothing to copy (the way to take the report away is saving it).
+class ReportView final : public QTextEdit {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ReportView)
+
+public:
+    explicit ReportView(UrlOpener& opener, QWidget* parent = nullptr);
+
+    // Replaces what the view shows; web addresses in the text become links.
+    void showDocument(const richtext::Document& document);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+
+private:
+    UrlOpener& m_opener;
+};
+
+// The address a link's text stands for: "www." names get the http scheme; an empty address for
+// anything that is not a web address.
+QUrl linkAddress(const QString& linkText);
+
+} // namespace display

@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+namespace display {
+
+// A label that reports a left-button click, for the site links on the display.
+class LinkLabel final : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// An outlined ellipse filling the widget.
+class OvalOutline final : public QWidget {
+    Q_OBJECT
+
+public:
+    OvalOutline(const QColor& colour, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_colour;
+};
+
+// Letter-spaced text ("H E A D") written one letter under the other, spread over the widget's height.
+class StackedLettersLabel final : public QWidget {
+    Q_OBJECT
+
+public:
+    StackedLettersLabel(const QString& text, const QColor& colour, QWidget* parent);
+
+    QString text() const { return m_text; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_text;
+    QColor m_colour;
+};
+
+} // namespace display

@@ -1,0 +1,256 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/spread_display.h"
+
+#include "display/card_slot.h"
+#include "display/face_lists.h"
+#include "display/look.h"
+#include "display/site_pages.h"
+#include "display/spread_decorations.h"
+#include "display/spread_layouts.h"
+#include "engine/spread_catalogue.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPalette>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace display {
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kAqua(0, 255, 255);
+const QColor kCaptionPink(255, 128, 255);
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void fill(QWidget& widget, const QColor& colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, colour);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget& widget, const QColor& colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
+}
+
+QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, const QFont& font, const QColor& colour)
+{
+    auto* label = new QLabel(text, &parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    setTextColour(*label, colour);
+    label->setAutoFillBackground(false);
+    return label;
+}
+
+// A label as wide as its text, placed with its top-left corner.
+void addPlacedLabels(QWidget& pane, const QString& name, std::span<const PlacedText> texts)
+{
+    for (const PlacedText& text : texts) {
+        QLabel* label = addLabel(pane, name, fromView(text.text), verdanaFont(12, true), kOrange);
+        label->adjustSize();
+        label->move(twips(text.left), twips(text.top));
+    }
+}
+
+void addLine(QWidget& pane, const LineSegment& line, int pixels)
+{
+    auto* mark = new QWidget(&pane);
+    mark->setObjectName(QStringLiteral("Line"));
+    fill(*mark, kOrange);
+    mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const int left = twips(std::min(line.x1, line.x2));
+    const int top = twips(std::min(line.y1, line.y2));
+    const int width = std::max(twips(std::abs(line.x2 - line.x1)), pixels);
+    const int height = std::max(twips(std::abs(line.y2 - line.y1)), pixels);
+    mark->setGeometry(left, top, width, height);
+}
+
+void addNumerologyGrid(QWidget& pane)
+{
+    for (const LineSegment& line : numerologyGridLines())
+        addLine(pane, line, 2);
+
+    const QColor windowText = QApplication::palette().color(QPalette::WindowText);
+    int index = 0;
+    for (const BoxedText& box : numerologyNumberBoxes()) {
+        QLabel* number = addLabel(pane, QStringLiteral("lblNo_%1").arg(index++), fromView(box.text),
+                                  verdanaFont(9, true), windowText);
+        number->setAlignment(Qt::AlignCenter);
+        fill(*number, kOrange);
+        number->setGeometry(twipsRect(box.left, box.top, box.width, box.height));
+    }
+
+    index = 0;
+    for (const BoxedText& word : numerologyColumnWords()) {
+        QLabel* label = addLabel(pane, QStringLiteral("lblNumerologyGrid_%1").arg(index++), fromView(word.text),
+                                 verdanaFont(8.25, true), kOrange);
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(twipsRect(word.left, word.top, word.width, word.height));
+    }
+    for (const BoxedText& word : numerologyRowWords()) {
+        auto* label = new StackedLettersLabel(fromView(word.text), kOrange, &pane);
+        label->setObjectName(QStringLiteral("lblNumerologyGrid_%1").arg(index++));
+        label->setFont(verdanaFont(8.25, true));
+        label->setGeometry(twipsRect(word.left, word.top, word.width, word.height));
+    }
+}
+
+void addZodiacWheel(QWidget& pane)
+{
+    const Ellipse oval = zodiacOval();
+    auto* outline = new OvalOutline(kOrange, &pane);
+    outline->setObjectName(QStringLiteral("Shape"));
+    outline->setGeometry(twipsRect(oval.left, oval.top, oval.width, oval.height));
+    addLine(pane, zodiacLine(), 1);
+
+    constexpr int kFallbackSide = 24;
+    int index = 0;
+    for (const PointTwips& centre : zodiacSignCentres()) {
+        auto* sign = new QLabel(&pane);
+        sign->setObjectName(QStringLiteral("picZodiacSymbols_%1").arg(index));
+        const QPixmap picture = zodiacSign(index++);
+        const QSize size = picture.isNull() ? QSize(kFallbackSide, kFallbackSide) : picture.size();
+        sign->setPixmap(picture);
+        sign->setGeometry(twips(centre.x) - size.width() / 2, twips(centre.y) - size.height() / 2, size.width(),
+                          size.height());
+    }
+}
+
+} // namespace
+
+SpreadDisplay::SpreadDisplay(UrlOpener& opener, QWidget* parent) : QWidget(parent), m_opener(opener)
+{
+    setObjectName(QStringLiteral("SpreadDisplay"));
+    setWindowTitle(QStringLiteral("Zelto Cartomancy v1.35"));
+    fill(*this, kBlack);
+
+    QLabel* caption = addLabel(*this, QStringLiteral("lblSoftwareCaption"), QStringLiteral("Zelto Cartomancy"),
+                               verdanaFont(14.25, true), kOrange);
+    caption->setAlignment(Qt::AlignCenter);
+    caption->setGeometry(twipsRect(4230, 120, 2535, 345));
+
+    for (engine::SpreadIndex spread = 0; spread < engine::kSpreadCount; ++spread)
+        buildLayout(spread);
+    bringToFront(0);
+}
+
+SpreadDisplay::~SpreadDisplay() = default;
+
+void SpreadDisplay::buildLayout(engine::SpreadIndex spread)
+{
+    const LayoutPlan& plan = *layoutPlan(spread);
+    Layout& layout = m_layouts[static_cast<std::size_t>(spread)];
+
+    auto* pane = new QWidget(this);
+    pane->setObjectName(fromView(plan.container));
+    fill(*pane, QColor(plan.background.red, plan.background.green, plan.background.blue));
+    pane->setGeometry(twipsRect(0, kLayoutTop, kLayoutWidth, plan.height));
+    layout.pane = pane;
+
+    // Lines and the oval lie under the cards; labels lie over them.
+    if (plan.decoration == Decoration::Zodiac)
+        addZodiacWheel(*pane);
+
+    int position = 1;
+    for (const SlotPlace& place : plan.places) {
+        auto* slot = new CardSlot(position, place.crosswise, pane);
+        slot->setObjectName(QStringLiteral("%1_%2").arg(fromView(plan.slotArray)).arg(position - 1));
+        slot->move(twips(place.left), twips(place.top));
+        layout.cards.push_back(slot);
+        ++position;
+    }
+    // The crosswise card covers the one it lies across.
+    for (CardSlot* slot : layout.cards) {
+        if (slot->isCrosswise())
+            slot->raise();
+    }
+
+    switch (plan.decoration) {
+    case Decoration::Relationship:
+        addPlacedLabels(*pane, QStringLiteral("lblRelationship"), relationshipHeadings());
+        break;
+    case Decoration::Romany:
+        addPlacedLabels(*pane, QStringLiteral("lblRomany"), romanyHeadings());
+        break;
+    case Decoration::NumerologyGrid:
+        addNumerologyGrid(*pane);
+        break;
+    case Decoration::Zodiac:
+    case Decoration::None:
+        break;
+    }
+
+    const engine::Spread* described = engine::findSpread(spread);
+    const QString title = described ? fromView(described->title) : QString();
+    QLabel* name = addLabel(*pane, QStringLiteral("lblSpreadName"), title, verdanaFont(12, true), kAqua);
+    name->adjustSize();
+    name->move(twips(kDisplayCentreX) - name->width() / 2, 0);
+
+    auto* link = new LinkLabel(QStringLiteral("For Detailed Analysis Visit ") + siteAddress(), pane);
+    link->setObjectName(QStringLiteral("lblCaptionBottom"));
+    link->setFont(verdanaFont(12, true));
+    setTextColour(*link, kCaptionPink);
+    link->setAlignment(Qt::AlignCenter);
+    link->setGeometry(twipsRect(1792, plan.captionBottomTop, 7410, 270));
+    connect(link, &LinkLabel::clicked, this, [this] { openSitePage(m_opener, PageKey::HomePage); });
+}
+
+void SpreadDisplay::showSpreadLayout(engine::SpreadIndex spread, const engine::Hand& hand)
+{
+    if (!layoutPlan(spread))
+        return;
+    const Layout& layout = m_layouts[static_cast<std::size_t>(spread)];
+    for (std::size_t i = 0; i < layout.cards.size(); ++i) {
+        const bool dealt = i < hand.size() && hand[i] >= 0 && hand[i] < engine::kCardCount;
+        layout.cards[i]->showFace(dealt ? engine::pictureNumber(hand[i]) : 0);
+    }
+    bringToFront(spread);
+}
+
+void SpreadDisplay::bringToFront(engine::SpreadIndex spread)
+{
+    m_front = spread;
+    // Only the front layout is shown, so a taller layout behind never peeks out below a shorter one.
+    for (std::size_t i = 0; i < m_layouts.size(); ++i)
+        m_layouts[i].pane->setVisible(i == static_cast<std::size_t>(spread));
+    m_layouts[static_cast<std::size_t>(spread)].pane->raise();
+    setFixedSize(twips(kDisplayWidth), twips(layoutPlan(spread)->height));
+}
+
+QWidget* SpreadDisplay::layoutPane(engine::SpreadIndex spread) const
+{
+    if (!layoutPlan(spread))
+        return nullptr;
+    return m_layouts[static_cast<std::size_t>(spread)].pane;
+}
+
+CardSlot* SpreadDisplay::cardSlot(engine::SpreadIndex spread, int position) const
+{
+    if (!layoutPlan(spread))
+        return nullptr;
+    const std::vector<CardSlot*>& cards = m_layouts[static_cast<std::size_t>(spread)].cards;
+    if (position < 1 || position > static_cast<int>(cards.size()))
+        return nullptr;
+    return cards[static_cast<std::size_t>(position - 1)];
+}
+
+int SpreadDisplay::slotPictureNumber(engine::SpreadIndex spread, int position) const
+{
+    const CardSlot* shown = cardSlot(spread, position);
+    return shown ? shown->pictureNumber() : -1;
+}
+
+} // namespace display
