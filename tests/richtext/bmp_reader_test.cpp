@@ -1,0 +1,144 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "richtext/bmp_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void putU16(Bytes& out, std::size_t at, std::uint16_t value)
+{
+    out[at] = static_cast<std::uint8_t>(value);
+    out[at + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+void putU32(Bytes& out, std::size_t at, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// A 24-bit BMP whose pixel (x, y), counted from the top, is red x, green y, blue 200.
+Bytes makeBmp(int width, int height, bool topDown = false)
+{
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+    Bytes out(54 + stride * static_cast<std::size_t>(height), 0xEE); // padding bytes left non-zero on purpose
+    out[0] = 'B';
+    out[1] = 'M';
+    putU32(out, 2, static_cast<std::uint32_t>(out.size()));
+    putU32(out, 10, 54);
+    putU32(out, 14, 40);
+    putU32(out, 18, static_cast<std::uint32_t>(width));
+    putU32(out, 22, static_cast<std::uint32_t>(topDown ? -height : height));
+    putU16(out, 26, 1);
+    putU16(out, 28, 24);
+    putU32(out, 30, 0);
+    for (int y = 0; y < height; ++y) {
+        const int storedRow = topDown ? y : height - 1 - y;
+        for (int x = 0; x < width; ++x) {
+            const std::size_t at = 54 + static_cast<std::size_t>(storedRow) * stride + static_cast<std::size_t>(x) * 3;
+            out[at] = 200;
+            out[at + 1] = static_cast<std::uint8_t>(y);
+            out[at + 2] = static_cast<std::uint8_t>(x);
+        }
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> pixel(const richtext::Bitmap& bitmap, int x, int y)
+{
+    const auto at = static_cast<std::size_t>((y * bitmap.width + x) * 3);
+    return {bitmap.rgb[at], bitmap.rgb[at + 1], bitmap.rgb[at + 2]};
+}
+
+TEST(BmpReader, BottomUpRowsComeOutTopFirstAsRgb)
+{
+    const auto result = richtext::readBmp24(makeBmp(3, 2));
+    ASSERT_TRUE(result) << result.error;
+    EXPECT_EQ(result.bitmap->width, 3);
+    EXPECT_EQ(result.bitmap->height, 2);
+    ASSERT_EQ(result.bitmap->rgb.size(), 3u * 2u * 3u);
+    EXPECT_EQ(pixel(*result.bitmap, 0, 0), (std::vector<std::uint8_t>{0, 0, 200}));
+    EXPECT_EQ(pixel(*result.bitmap, 2, 1), (std::vector<std::uint8_t>{2, 1, 200}));
+}
+
+TEST(BmpReader, TopDownFileGivesTheSamePicture)
+{
+    const auto bottomUp = richtext::readBmp24(makeBmp(5, 4));
+    const auto topDown = richtext::readBmp24(makeBmp(5, 4, true));
+    ASSERT_TRUE(bottomUp);
+    ASSERT_TRUE(topDown) << topDown.error;
+    EXPECT_EQ(*bottomUp.bitmap, *topDown.bitmap);
+}
+
+TEST(BmpReader, RowPaddingIsSkipped)
+{
+    // 5 pixels make 15 bytes a row, padded to 16.
+    const auto result = richtext::readBmp24(makeBmp(5, 3));
+    ASSERT_TRUE(result);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(pixel(*result.bitmap, x, y),
+                      (std::vector<std::uint8_t>{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 200}));
+}
+
+TEST(BmpReader, PixelsAfterALargerHeaderAreFound)
+{
+    // A 108-byte header version moves the pixels further along.
+    Bytes data = makeBmp(2, 2);
+    data.insert(data.begin() + 54, 68, 0);
+    putU32(data, 14, 108);
+    putU32(data, 10, 54 + 68);
+    const auto result = richtext::readBmp24(data);
+    ASSERT_TRUE(result) << result.error;
+    EXPECT_EQ(*result.bitmap, *richtext::readBmp24(makeBmp(2, 2)).bitmap);
+}
+
+struct BadBmpCase {
+    const char* name;
+    void (*spoil)(Bytes&);
+};
+
+class BmpReaderRejects : public testing::TestWithParam<BadBmpCase> {};
+
+TEST_P(BmpReaderRejects, WithAnErrorAndNoBitmap)
+{
+    Bytes data = makeBmp(4, 3);
+    GetParam().spoil(data);
+    // A tight copy, so reading one byte too far is caught by sanitizers.
+    const std::vector<std::uint8_t> exact(data.begin(), data.end());
+    const auto result = richtext::readBmp24(exact);
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(result.bitmap.has_value());
+    EXPECT_FALSE(result.error.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadFiles, BmpReaderRejects,
+    testing::Values(BadBmpCase{"Empty", [](Bytes& d) { d.clear(); }},
+                    BadBmpCase{"HeaderCutShort", [](Bytes& d) { d.resize(40); }},
+                    BadBmpCase{"LastRowCutShort", [](Bytes& d) { d.pop_back(); }},
+                    BadBmpCase{"HalfThePixels", [](Bytes& d) { d.resize(54 + 18); }},
+                    BadBmpCase{"NotBmp", [](Bytes& d) { d[0] = 'P'; }},
+                    BadBmpCase{"EightBitsPerPixel", [](Bytes& d) { putU16(d, 28, 8); }},
+                    BadBmpCase{"ThirtyTwoBitsPerPixel", [](Bytes& d) { putU16(d, 28, 32); }},
+                    BadBmpCase{"RunLengthCompressed", [](Bytes& d) { putU32(d, 30, 1); }},
+                    BadBmpCase{"BitfieldsCompressed", [](Bytes& d) { putU32(d, 30, 3); }},
+                    BadBmpCase{"ZeroWidth", [](Bytes& d) { putU32(d, 18, 0); }},
+                    BadBmpCase{"NegativeWidth", [](Bytes& d) { putU32(d, 18, 0xFFFFFFFCu); }},
+                    BadBmpCase{"ZeroHeight", [](Bytes& d) { putU32(d, 22, 0); }},
+                    BadBmpCase{"MostNegativeHeight", [](Bytes& d) { putU32(d, 22, 0x80000000u); }},
+                    BadBmpCase{"AbsurdWidth", [](Bytes& d) { putU32(d, 18, 0x7FFFFFFFu); }},
+                    BadBmpCase{"PixelOffsetPastTheEnd", [](Bytes& d) { putU32(d, 10, 0xFFFFFFF0u); }},
+                    BadBmpCase{"PixelOffsetInsideTheHeader", [](Bytes& d) { putU32(d, 10, 20); }},
+                    BadBmpCase{"OldCoreHeader", [](Bytes& d) { putU32(d, 14, 12); }},
+                    BadBmpCase{"HeaderSizePastTheEnd", [](Bytes& d) { putU32(d, 14, 0xFFFFFFFFu); }},
+                    BadBmpCase{"TwoPlanes", [](Bytes& d) { putU16(d, 26, 2); }}),
+    [](const testing::TestParamInfo<BadBmpCase>& info) { return std::string(info.param.name); });
+
+} // namespace
