@@ -1,0 +1,241 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/site_pages.h"
+#include "shell/application.h"
+#include "shell/exit_window.h"
+#include "shell/single_instance.h"
+#include "shell/update_reminder.h"
+#include "support/fake_platform.h"
+#include "support/fake_settings.h"
+#include "support/scripted_random_source.h"
+#include "windows/main_window.h"
+#include "windows/manual_window.h"
+#include "windows/report_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using testing_support::FakeClock;
+using testing_support::FakePlatform;
+using testing_support::FakeSettingsStore;
+using testing_support::ScriptedRandomSource;
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class ApplicationTest : public testing::Test {
+protected:
+    explicit ApplicationTest(std::vector<float> randomValues = {0.1f}) : m_random(std::move(randomValues)) {}
+    ~ApplicationTest() override
+    {
+        m_application.exitApplication();
+        flushDeletes();
+    }
+
+    QString lockPath() const { return m_folder.filePath(QStringLiteral("instance.lock")); }
+    bool start() { return m_application.startApplication(m_lock); }
+    windows::WindowFlow& flow() { return m_application.flow(); }
+    bool exitWindowShown() const { return m_application.exitWindow() && m_application.exitWindow()->isVisible(); }
+    static QAction* action(QWidget* window, const char* name)
+    {
+        return window->findChild<QAction*>(QLatin1String(name));
+    }
+
+    QTemporaryDir m_folder;
+    FakePlatform m_platform;
+    FakeSettingsStore m_settings;
+    FakeClock m_clock;
+    ScriptedRandomSource m_random;
+    shell::Application m_application{{m_platform.platform, m_random, m_settings, m_clock}};
+    shell::SingleInstanceLock m_lock{lockPath()};
+    QSignalSpy m_ended{&m_application, &shell::Application::ended};
+};
+
+TEST_F(ApplicationTest, Start_ShowsTheMainWindowWithoutAnyMessageOnAFirstStart)
+{
+    ASSERT_TRUE(start());
+    ASSERT_NE(flow().mainWindow(), nullptr);
+    EXPECT_TRUE(flow().mainWindow()->isVisible());
+    EXPECT_TRUE(m_platform.messageBoxes.shown.empty());
+    EXPECT_EQ(m_settings.values.value(shell::kLastReminderKey), QStringLiteral("2026-03-10"));
+    EXPECT_GE(m_random.reseedCount, 1);
+    EXPECT_FALSE(exitWindowShown());
+    EXPECT_EQ(m_ended.count(), 0);
+}
+
+TEST_F(ApplicationTest, Start_WhileAnotherCopyRuns_SaysSoAndEndsWithoutAWindow)
+{
+    shell::SingleInstanceLock other(lockPath());
+    ASSERT_TRUE(other.tryAcquire());
+    EXPECT_FALSE(start());
+    ASSERT_EQ(m_platform.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(m_platform.messageBoxes.shown[0].text, QStringLiteral("Application is already running"));
+    EXPECT_EQ(m_platform.messageBoxes.shown[0].icon, display::MessageIcon::Information);
+    EXPECT_EQ(flow().mainWindow(), nullptr);
+    EXPECT_EQ(m_ended.count(), 1);
+    EXPECT_TRUE(other.isHeld());
+}
+
+TEST_F(ApplicationTest, Start_AnsweringYesToTheReminder_OpensTheDownloadPageAndStillShowsTheMainWindow)
+{
+    m_settings.values.insert(shell::kLastReminderKey, m_clock.date.addDays(-15).toString(Qt::ISODate));
+    m_platform.messageBoxes.answerYes = true;
+    ASSERT_TRUE(start());
+    ASSERT_EQ(m_platform.urlOpener.opened.size(), 1u);
+    EXPECT_EQ(m_platform.urlOpener.opened[0], display::pageAddress(display::PageKey::DownloadWebPage));
+    ASSERT_NE(flow().mainWindow(), nullptr);
+    EXPECT_TRUE(flow().mainWindow()->isVisible());
+}
+
+struct OfferCase {
+    float value;
+    int number;
+    bool cobrandInFront;
+};
+
+class ApplicationOffer : public ApplicationTest, public testing::WithParamInterface<OfferCase> {
+protected:
+    ApplicationOffer() : ApplicationTest({GetParam().value}) {}
+};
+
+TEST_P(ApplicationOffer, Start_BringsTheDrawnOfferToTheFront)
+{
+    ASSERT_TRUE(start());
+    EXPECT_EQ(m_application.coBrandNumber(), GetParam().number);
+    QLabel* cobrand = flow().mainWindow()->lblCobrand();
+    QLabel* fullBrand = flow().mainWindow()->lblFullBrand();
+    ASSERT_EQ(cobrand->parentWidget(), fullBrand->parentWidget());
+    const QObjectList siblings = cobrand->parentWidget()->children();
+    EXPECT_EQ(siblings.indexOf(cobrand) > siblings.indexOf(fullBrand), GetParam().cobrandInFront);
+}
+
+INSTANTIATE_TEST_SUITE_P(Draws, ApplicationOffer,
+                         testing::Values(OfferCase{0.0f, 1, true}, OfferCase{0.2f, 2, false},
+                                         OfferCase{0.4f, 3, true}, OfferCase{0.5f, 4, false},
+                                         OfferCase{0.7f, 5, true}, OfferCase{0.99f, 6, false}));
+
+// How a person leaves the program from one of its three windows.
+struct ClosingWay {
+    const char* description;
+    std::function<QWidget*(windows::WindowFlow&)> reach;
+    std::function<void(QWidget*)> close;
+};
+
+QWidget* reachMain(windows::WindowFlow& flow)
+{
+    return flow.mainWindow();
+}
+
+QWidget* reachManual(windows::WindowFlow& flow)
+{
+    emit flow.mainWindow()->manualDealRequested(0);
+    return flow.manualWindow();
+}
+
+QWidget* reachReport(windows::WindowFlow& flow)
+{
+    emit flow.mainWindow()->automaticDealRequested(0);
+    return flow.reportWindow();
+}
+
+void closeBox(QWidget* window)
+{
+    window->close();
+}
+
+void exitMenu(QWidget* window)
+{
+    window->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+}
+
+void exitButton(QWidget* window)
+{
+    window->findChild<QPushButton*>(QStringLiteral("cmdExit"))->click();
+}
+
+class ApplicationClosing : public ApplicationTest, public testing::WithParamInterface<ClosingWay> {};
+
+TEST_P(ApplicationClosing, ClosingAWindow_ShowsTheExitWindowAndClosingThatEndsTheProgram)
+{
+    ASSERT_TRUE(start());
+    QWidget* window = GetParam().reach(flow());
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(exitWindowShown()) << "a transition hides the exit window at once";
+    window->show();
+    GetParam().close(window);
+    flushDeletes();
+    EXPECT_TRUE(exitWindowShown());
+    EXPECT_EQ(m_ended.count(), 0) << "the program waits for the exit window";
+
+    m_application.exitWindow()->close();
+    EXPECT_EQ(m_ended.count(), 1);
+    EXPECT_FALSE(exitWindowShown());
+    flushDeletes();
+    EXPECT_EQ(flow().mainWindow(), nullptr);
+    EXPECT_EQ(flow().manualWindow(), nullptr);
+    EXPECT_EQ(flow().reportWindow(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ApplicationClosing,
+    testing::Values(ClosingWay{"main close box", reachMain, closeBox}, ClosingWay{"main exit menu", reachMain, exitMenu},
+                    ClosingWay{"manual close box", reachManual, closeBox},
+                    ClosingWay{"manual exit menu", reachManual, exitMenu},
+                    ClosingWay{"report close box", reachReport, closeBox},
+                    ClosingWay{"report exit menu", reachReport, exitMenu},
+                    ClosingWay{"report exit button", reachReport, exitButton}),
+    [](const testing::TestParamInfo<ClosingWay>& info) {
+        std::string name = info.param.description;
+        for (char& character : name)
+            if (character == ' ')
+                character = '_';
+        return name;
+    });
+
+TEST_F(ApplicationTest, ExitButtonOfTheExitWindow_EndsTheProgramLikeItsCloseBox)
+{
+    ASSERT_TRUE(start());
+    flow().mainWindow()->close();
+    ASSERT_TRUE(exitWindowShown());
+    m_application.exitWindow()->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
+    EXPECT_EQ(m_ended.count(), 1);
+    EXPECT_FALSE(exitWindowShown());
+}
+
+TEST_F(ApplicationTest, ExitWindowShownTwice_KeepsItsMessage)
+{
+    ASSERT_TRUE(start());
+    m_application.showExitWindow();
+    shell::ExitWindow* first = m_application.exitWindow();
+    const QString message = first->ui().Label2->text();
+    m_application.hideExitWindow();
+    m_application.showExitWindow();
+    EXPECT_EQ(m_application.exitWindow(), first);
+    EXPECT_EQ(first->ui().Label2->text(), message);
+    EXPECT_EQ(m_random.reseedCount, 2) << "one reseed at start-up, one when the exit window loads";
+}
+
+TEST_F(ApplicationTest, ExitApplication_RunsOnceAndNothingBringsTheExitWindowBack)
+{
+    ASSERT_TRUE(start());
+    m_application.showExitWindow();
+    m_application.exitApplication();
+    m_application.exitApplication();
+    m_application.showExitWindow();
+    EXPECT_EQ(m_ended.count(), 1);
+    EXPECT_FALSE(exitWindowShown());
+}
+
+} // namespace

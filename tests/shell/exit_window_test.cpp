@@ -1,0 +1,208 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/site_pages.h"
+#include "shell/exit_window.h"
+#include "shell/shell_texts.h"
+#include "site_settings.h"
+#include "support/fake_platform.h"
+#include "support/scripted_random_source.h"
+#include "windows/clickable_label.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+using testing_support::ScriptedRandomSource;
+
+class ExitWindowTest : public testing::Test {
+protected:
+    const shell::ExitWindow::Ui& ui() const { return m_window.ui(); }
+    static void focus(QWidget* box, QEvent::Type type)
+    {
+        QFocusEvent event(type, Qt::TabFocusReason);
+        QApplication::sendEvent(box, &event);
+    }
+    void fill(const QString& name, const QString& email, const QString& message, const QString& friendName,
+              const QString& friendEmail)
+    {
+        ui().txtName->setText(name);
+        ui().txtEmail->setText(email);
+        ui().txtMessage->setPlainText(message);
+        ui().txtFriendName->setText(friendName);
+        ui().txtFriendEmail->setText(friendEmail);
+    }
+    std::vector<testing_support::ShownMessage>& messages() { return m_platform.messageBoxes.shown; }
+    std::vector<QUrl>& opened() { return m_platform.urlOpener.opened; }
+
+    testing_support::FakePlatform m_platform;
+    ScriptedRandomSource m_random{{0.6f}};
+    shell::ExitWindow m_window{m_platform.platform, m_random};
+};
+
+TEST_F(ExitWindowTest, Load_ShowsTheCaptionAndASupportMessageDrawnAfterReseeding)
+{
+    EXPECT_EQ(m_window.objectName(), QStringLiteral("frmNagScreen2"));
+    EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Zelto Cartomancy v1.45"));
+    EXPECT_EQ(ui().lblNagScreen2Caption->text(), QStringLiteral("Zelto Cartomancy v1.45"));
+    EXPECT_EQ(ui().Label2->text(), shell::texts::supportMessage(2));
+    ASSERT_EQ(m_random.reseedCount, 1);
+    EXPECT_EQ(m_random.drawsAtReseed[0], 0);
+}
+
+TEST_F(ExitWindowTest, Window_StaysOnTopWithoutTakingTheFocus)
+{
+    EXPECT_TRUE(m_window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(m_window.testAttribute(Qt::WA_ShowWithoutActivating));
+    EXPECT_FALSE(m_window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(m_window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+TEST(SupportMessages, AreFourDistinctAppealsOfTheRightLengthNamingTheForum)
+{
+    const QString site = QString::fromUtf8(site::kSiteName.data(), static_cast<qsizetype>(site::kSiteName.size()));
+    std::set<QString> distinct;
+    for (int index = 0; index < shell::texts::kSupportMessageCount; ++index) {
+        const QString message = shell::texts::supportMessage(index);
+        EXPECT_GE(message.size(), 160) << index;
+        EXPECT_LE(message.size(), 227) << index;
+        EXPECT_TRUE(message.contains(site)) << index;
+        distinct.insert(message);
+    }
+    EXPECT_EQ(distinct.size(), 4u);
+}
+
+TEST_F(ExitWindowTest, Boxes_StartWithTheirPromptTexts)
+{
+    EXPECT_EQ(ui().txtName->text(), QStringLiteral("Your Name"));
+    EXPECT_EQ(ui().txtEmail->text(), QStringLiteral("Your Email Address"));
+    EXPECT_EQ(ui().txtMessage->toPlainText(), QStringLiteral("Your Message"));
+    EXPECT_EQ(ui().txtFriendName->text(), QStringLiteral("Friend's Name"));
+    EXPECT_EQ(ui().txtFriendEmail->text(), QStringLiteral("Friend's Email Address"));
+}
+
+TEST_F(ExitWindowTest, MessageBox_EmptiesOnFocusAndGetsItsPromptBackWhenLeftEmpty)
+{
+    focus(ui().txtMessage, QEvent::FocusIn);
+    EXPECT_EQ(ui().txtMessage->toPlainText(), QString());
+    ui().txtMessage->setPlainText(QStringLiteral("   "));
+    focus(ui().txtMessage, QEvent::FocusOut);
+    EXPECT_EQ(ui().txtMessage->toPlainText(), QStringLiteral("Your Message"));
+}
+
+TEST_F(ExitWindowTest, FocusingABoxWithOwnText_KeepsIt)
+{
+    ui().txtName->setText(QStringLiteral("Ann"));
+    focus(ui().txtName, QEvent::FocusIn);
+    focus(ui().txtName, QEvent::FocusOut);
+    EXPECT_EQ(ui().txtName->text(), QStringLiteral("Ann"));
+}
+
+TEST_F(ExitWindowTest, PromptWithSurroundingSpaces_StillCountsAsThePrompt)
+{
+    ui().txtFriendName->setText(QStringLiteral("  Friend's Name "));
+    focus(ui().txtFriendName, QEvent::FocusIn);
+    EXPECT_EQ(ui().txtFriendName->text(), QString());
+}
+
+class ExitWindowEmailBox : public ExitWindowTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(ExitWindowEmailBox, TypedSpace_IsRefusedWithAMessage)
+{
+    auto* box = m_window.findChild<QLineEdit*>(QLatin1String(GetParam()));
+    box->setText(QStringLiteral("ann@"));
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_EQ(box->text(), QStringLiteral("ann@"));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("Email Address Cannot Contain Space"));
+    EXPECT_EQ(messages()[0].icon, display::MessageIcon::Error);
+}
+
+TEST_P(ExitWindowEmailBox, PastedText_IsNotExamined)
+{
+    auto* box = m_window.findChild<QLineEdit*>(QLatin1String(GetParam()));
+    box->clear();
+    box->insert(QStringLiteral("a b@c.d"));
+    EXPECT_EQ(box->text(), QStringLiteral("a b@c.d"));
+    EXPECT_TRUE(messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, ExitWindowEmailBox, testing::Values("txtEmail", "txtFriendEmail"));
+
+TEST_F(ExitWindowTest, TypedSpaceInTheNameBox_IsAccepted)
+{
+    ui().txtName->setText(QStringLiteral("Ann"));
+    ui().txtName->setCursorPosition(3);
+    QTest::keyClick(ui().txtName, Qt::Key_Space);
+    EXPECT_EQ(ui().txtName->text(), QStringLiteral("Ann "));
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(ExitWindowTest, UntouchedFormSubmitted_AsksForAProperAddressAndOpensNothing)
+{
+    QTest::mouseClick(ui().cmdSubmit, Qt::LeftButton);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("Please Enter Proper Email Address"));
+    EXPECT_EQ(messages()[0].icon, display::MessageIcon::Error);
+    EXPECT_TRUE(opened().empty());
+}
+
+TEST_F(ExitWindowTest, CompleteFormSubmitted_OpensTheTrimmedReferralAndKeepsTheEntries)
+{
+    fill(QStringLiteral("  Ann "), QStringLiteral("ann@mail.example"), QStringLiteral("Hi & bye\nx"),
+         QStringLiteral("Bob"), QStringLiteral(" bob@mail.example"));
+    QTest::mouseClick(ui().cmdSubmit, Qt::LeftButton);
+    EXPECT_TRUE(messages().empty());
+    const shell::ReferralEntry expected{QStringLiteral("Ann"), QStringLiteral("ann@mail.example"),
+                                        QStringLiteral("Hi & bye\nx"), QStringLiteral("Bob"),
+                                        QStringLiteral("bob@mail.example")};
+    ASSERT_EQ(opened().size(), 1u);
+    EXPECT_EQ(opened()[0], shell::referralAddress(expected));
+    EXPECT_EQ(ui().txtName->text(), QStringLiteral("  Ann "));
+    EXPECT_EQ(m_window.referralEntry().referrerName, QStringLiteral("Ann"));
+}
+
+TEST_F(ExitWindowTest, Check1_OpensTheHomePageAndNeverStaysChecked)
+{
+    QTest::mouseClick(ui().Check1, Qt::LeftButton);
+    EXPECT_FALSE(ui().Check1->isChecked());
+    QTest::mouseClick(ui().Check1, Qt::LeftButton);
+    EXPECT_FALSE(ui().Check1->isChecked());
+    ASSERT_EQ(opened().size(), 2u);
+    EXPECT_EQ(opened()[0], display::pageAddress(display::PageKey::HomePage));
+    EXPECT_EQ(opened()[1], display::pageAddress(display::PageKey::HomePage));
+    EXPECT_EQ(ui().Check1->text(), QStringLiteral("Click Here To Visit ") + display::siteHostName() +
+                                       QStringLiteral(" Now"));
+}
+
+TEST_F(ExitWindowTest, GoToHome_OpensTheCatalogue)
+{
+    QTest::mouseClick(ui().lblGoToHome, Qt::LeftButton);
+    ASSERT_EQ(opened().size(), 1u);
+    EXPECT_EQ(opened()[0], display::pageAddress(display::PageKey::ZeltoSoftwares));
+}
+
+TEST_F(ExitWindowTest, CloseBoxAndExitButton_BothReportTheClose)
+{
+    QSignalSpy closed(&m_window, &shell::ExitWindow::closed);
+    m_window.show();
+    m_window.close();
+    EXPECT_EQ(closed.count(), 1);
+    m_window.show();
+    QTest::mouseClick(ui().cmdClose, Qt::LeftButton);
+    EXPECT_EQ(closed.count(), 2);
+    EXPECT_EQ(ui().cmdClose->text(), QStringLiteral("E&xit"));
+}
+
+} // namespace

@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/scrambling.h"
+#include "shell/settings_store.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Scrambling : public testing::TestWithParam<QString> {};
+
+TEST_P(Scrambling, RoundTripsAndHidesThePlainText)
+{
+    const QString scrambled = shell::scrambleSetting(GetParam());
+    EXPECT_EQ(shell::unscrambleSetting(scrambled), GetParam());
+    if (!GetParam().isEmpty())
+        EXPECT_FALSE(scrambled.contains(GetParam()));
+    for (const QChar character : scrambled)
+        EXPECT_TRUE(character.isLetterOrNumber() || character == u'-' || character == u'_') << scrambled.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Scrambling,
+                         testing::Values(QString(), QStringLiteral("lastUpdateReminderDate"),
+                                         QStringLiteral("2026-03-10"), QStringLiteral("10/03/2026"),
+                                         QStringLiteral("Zelto"), QStringLiteral("d\u00e9j\u00e0 vu \u2603")));
+
+TEST(Scrambling, TextNotMadeByIt_CannotBeUnscrambled)
+{
+    EXPECT_FALSE(shell::unscrambleSetting(QStringLiteral("2026-03-10 !")).has_value());
+}
+
+class ScrambledSettings : public testing::Test {
+protected:
+    QString path() const { return m_folder.filePath(QStringLiteral("settings.ini")); }
+    QTemporaryDir m_folder;
+};
+
+TEST_F(ScrambledSettings, ValueWritten_IsReadBackByAFreshStore)
+{
+    shell::ScrambledSettingsStore(path()).setValue(QStringLiteral("lastUpdateReminderDate"), QStringLiteral("2026-03-10"));
+    EXPECT_EQ(shell::ScrambledSettingsStore(path()).value(QStringLiteral("lastUpdateReminderDate")),
+              QStringLiteral("2026-03-10"));
+}
+
+TEST_F(ScrambledSettings, FileHoldsNeitherTheKeyNorTheDateInPlainText)
+{
+    shell::ScrambledSettingsStore(path()).setValue(QStringLiteral("lastUpdateReminderDate"), QStringLiteral("2026-03-10"));
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray contents = file.readAll();
+    EXPECT_TRUE(contents.contains("[Settings]"));
+    EXPECT_FALSE(contents.contains("lastUpdateReminderDate"));
+    EXPECT_FALSE(contents.contains("2026-03-10"));
+}
+
+TEST_F(ScrambledSettings, KeyNeverWritten_HasNoValue)
+{
+    EXPECT_FALSE(shell::ScrambledSettingsStore(path()).value(QStringLiteral("lastUpdateReminderDate")).has_value());
+}
+
+TEST_F(ScrambledSettings, ValueEditedByHand_IsHandedBackAsItStands)
+{
+    {
+        QSettings raw(path(), QSettings::IniFormat);
+        raw.setValue(QStringLiteral("Settings/") + shell::scrambleSetting(QStringLiteral("key")),
+                     QStringLiteral("3/10/26 !"));
+    }
+    EXPECT_EQ(shell::ScrambledSettingsStore(path()).value(QStringLiteral("key")), QStringLiteral("3/10/26 !"));
+}
+
+} // namespace

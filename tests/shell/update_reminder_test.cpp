@@ -1,0 +1,131 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/site_pages.h"
+#include "shell/update_reminder.h"
+#include "support/fake_platform.h"
+#include "support/fake_settings.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_support::FakeClock;
+using testing_support::FakeMessageBoxes;
+using testing_support::FakeSettingsStore;
+using testing_support::FakeUrlOpener;
+
+class UpdateReminder : public testing::Test {
+protected:
+    void storeDaysFromToday(int days)
+    {
+        settings.values.insert(shell::kLastReminderKey, clock.date.addDays(days).toString(Qt::ISODate));
+    }
+    void startOnce() { shell::remindOfUpdate({settings, clock, messages, opener}); }
+    QString storedText() const { return settings.values.value(shell::kLastReminderKey); }
+
+    FakeSettingsStore settings;
+    FakeClock clock;
+    FakeMessageBoxes messages;
+    FakeUrlOpener opener;
+};
+
+TEST_F(UpdateReminder, FirstStart_StoresTodayInIsoFormWithoutAsking)
+{
+    startOnce();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(storedText(), QStringLiteral("2026-03-10"));
+}
+
+TEST_F(UpdateReminder, NextStartWithinTheInterval_StaysQuiet)
+{
+    startOnce();
+    clock.date = clock.date.addDays(10);
+    startOnce();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(storedText(), QStringLiteral("2026-03-10"));
+}
+
+struct Boundary {
+    int storedDaysFromToday;
+    bool asks;
+};
+
+class UpdateReminderBoundary : public UpdateReminder, public testing::WithParamInterface<Boundary> {};
+
+TEST_P(UpdateReminderBoundary, AsksOnlyWhenMoreThanFourteenDaysAway)
+{
+    storeDaysFromToday(GetParam().storedDaysFromToday);
+    startOnce();
+    ASSERT_EQ(messages.shown.size(), GetParam().asks ? 1u : 0u);
+    if (GetParam().asks) {
+        EXPECT_EQ(messages.shown[0].text,
+                  QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
+        EXPECT_EQ(messages.shown[0].icon, display::MessageIcon::Information);
+    }
+}
+
+TEST_P(UpdateReminderBoundary, AsksAtMostOnceOverTwoStartsTheSameDay)
+{
+    storeDaysFromToday(GetParam().storedDaysFromToday);
+    startOnce();
+    startOnce();
+    EXPECT_EQ(messages.shown.size(), GetParam().asks ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(DaysFromToday, UpdateReminderBoundary,
+                         testing::Values(Boundary{-400, true}, Boundary{-15, true}, Boundary{-14, false},
+                                         Boundary{0, false}, Boundary{14, false}, Boundary{15, true},
+                                         Boundary{400, true}));
+
+TEST_F(UpdateReminder, AnswerNo_OpensNothingAndRestartsTheIntervalFromToday)
+{
+    storeDaysFromToday(-30);
+    messages.answerYes = false;
+    startOnce();
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_EQ(storedText(), QStringLiteral("2026-03-10"));
+}
+
+TEST_F(UpdateReminder, AnswerYes_OpensTheDownloadPageOnceAndStoresToday)
+{
+    storeDaysFromToday(-30);
+    messages.answerYes = true;
+    startOnce();
+    ASSERT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(opener.opened[0], display::pageAddress(display::PageKey::DownloadWebPage));
+    EXPECT_EQ(storedText(), QStringLiteral("2026-03-10"));
+}
+
+TEST_F(UpdateReminder, UnreadableStoredValue_CountsAsAFirstStart)
+{
+    settings.values.insert(shell::kLastReminderKey, QStringLiteral("not a date at all"));
+    startOnce();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(storedText(), QStringLiteral("2026-03-10"));
+    clock.date = clock.date.addDays(15);
+    startOnce();
+    EXPECT_EQ(messages.shown.size(), 1u) << "the reminder must not be lost for good";
+}
+
+TEST_F(UpdateReminder, ShortDateOfAnOlderVersion_IsStillReadAndRewrittenInIsoForm)
+{
+    const QDate old = clock.date.addDays(-20);
+    settings.values.insert(shell::kLastReminderKey, QLocale().toString(old, QLocale::ShortFormat));
+    startOnce();
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(storedText(), QStringLiteral("2026-03-10"));
+}
+
+TEST(ReadReminderDate, TwoDigitYearOfAShortDate_LandsInThisCentury)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const std::optional<QDate> date = shell::readReminderDate(QStringLiteral("2/20/26"), QDate(2026, 3, 10));
+    QLocale::setDefault(previous);
+    ASSERT_TRUE(date.has_value());
+    EXPECT_EQ(*date, QDate(2026, 2, 20));
+}
+
+} // namespace
