@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/look.h"
+#include "display/site_pages.h"
+#include "support/fake_platform.h"
+#include "windows/about_window.h"
+#include "windows/clickable_label.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class AboutWindowTest : public testing::Test {
+protected:
+    const windows::AboutWindow::Ui& ui() const { return m_window.ui(); }
+    testing_support::FakeUrlOpener m_opener;
+    windows::AboutWindow m_window{m_opener};
+};
+
+TEST_F(AboutWindowTest, Shows_NameDescriptionAndLinksAtTheirPlaces)
+{
+    EXPECT_EQ(m_window.objectName(), QStringLiteral("frmAbout"));
+    EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Zelto Cartomancy v1.45"));
+    EXPECT_EQ(m_window.size(), QSize(display::twips(7050), display::twips(3030)));
+    EXPECT_EQ(m_window.palette().color(QPalette::Window), QColor(0, 0, 0));
+    EXPECT_EQ(ui().Label2->text(), QStringLiteral("Zelto Cartomancy v1.45"));
+    EXPECT_EQ(ui().Label2->palette().color(QPalette::WindowText), QColor(255, 180, 4));
+    EXPECT_TRUE(ui().Label1->text().startsWith(QStringLiteral("Zelto Cartomancy is a form of divination")));
+    EXPECT_EQ(ui().lblHomePage->text(), QStringLiteral("Click here to visit ") + display::siteAddress());
+    EXPECT_EQ(ui().lblCobrand->text(), QStringLiteral("Click here for more details."));
+    EXPECT_TRUE(ui().lblCobrand->font().underline());
+    EXPECT_EQ(ui().lblCobrand->pos(), QPoint(display::twips(4650), display::twips(2115)));
+    EXPECT_EQ(ui().cmdOK->text(), QStringLiteral("OK"));
+    EXPECT_TRUE(ui().cmdOK->isDefault());
+    EXPECT_FALSE(m_window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(m_window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+struct LinkCase {
+    const char* label;
+    display::PageKey page;
+};
+
+class AboutWindowLink : public AboutWindowTest, public testing::WithParamInterface<LinkCase> {};
+
+TEST_P(AboutWindowLink, Click_OpensItsPageAndLeavesTheWindowOpen)
+{
+    m_window.show();
+    QTest::mouseClick(m_window.findChild<QLabel*>(QLatin1String(GetParam().label)), Qt::LeftButton);
+    ASSERT_EQ(m_opener.opened.size(), 1u);
+    EXPECT_EQ(m_opener.opened[0], display::pageAddress(GetParam().page));
+    EXPECT_TRUE(m_window.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, AboutWindowLink,
+                         testing::Values(LinkCase{"lblHomePage", display::PageKey::HomePage},
+                                         LinkCase{"lblCobrand", display::PageKey::FullyBranded}));
+
+TEST_F(AboutWindowTest, BrandedEditionSentence_IsNotALink)
+{
+    m_window.show();
+    QTest::mouseClick(ui().Label3, Qt::LeftButton);
+    EXPECT_TRUE(m_opener.opened.empty());
+}
+
+class AboutWindowClosing : public AboutWindowTest, public testing::WithParamInterface<Qt::Key> {};
+
+TEST_P(AboutWindowClosing, KeyPressedWhileOpen_ClosesTheModalWindow)
+{
+    bool wasModal = false;
+    QTimer::singleShot(0, &m_window, [this, &wasModal] {
+        wasModal = QApplication::activeModalWidget() == &m_window;
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &m_window, GetParam());
+    });
+    m_window.exec();
+    EXPECT_TRUE(wasModal);
+    EXPECT_FALSE(m_window.isVisible());
+    EXPECT_TRUE(m_opener.opened.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, AboutWindowClosing, testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape));
+
+TEST_F(AboutWindowTest, OkButton_ClosesIt)
+{
+    m_window.show();
+    QTest::mouseClick(ui().cmdOK, Qt::LeftButton);
+    EXPECT_FALSE(m_window.isVisible());
+}
+
+TEST_F(AboutWindowTest, OpenedAgain_ShowsTheSameContentAfresh)
+{
+    windows::AboutWindow second(m_opener);
+    EXPECT_EQ(second.ui().Label1->text(), ui().Label1->text());
+    EXPECT_EQ(second.ui().lblHomePage->text(), ui().lblHomePage->text());
+}
+
+} // namespace
