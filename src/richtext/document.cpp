@@ -199,9 +199,13 @@ void Document::setSelectionStart(std::size_t position)
 
 void Document::setSelection(std::size_t start, std::size_t selectionLength)
 {
+    // Snapping both ends out of any CR LF keeps a line break whole inside or outside the selection.
     const std::size_t total = length();
-    m_selectionStart = std::min(start, total);
-    m_selectionLength = std::min(selectionLength, total - m_selectionStart);
+    const std::size_t clampedStart = std::min(start, total);
+    const std::size_t first = positionOf(locate(clampedStart));
+    const std::size_t end = positionOf(locate(clampedStart + std::min(selectionLength, total - clampedStart)));
+    m_selectionStart = first;
+    m_selectionLength = end - first;
 }
 
 std::string Document::selectedText() const

@@ -201,3 +201,15 @@ TEST(Document, SetSelection_ClampsPastTheEnd)
     document.insertText("d");
     EXPECT_EQ(document.plainText(), "abcd");
 }
+
+TEST(Document, SetSelection_NeverSplitsALineBreak)
+{
+    Document document;
+    document.insertText("ab\r\ncd");
+    document.setSelection(3, 2); // from between CR and LF
+
+    EXPECT_EQ(document.selectionStart(), 2u);
+    EXPECT_EQ(document.selectedText(), "\r\nc");
+    document.replaceSelection(document.selectedText());
+    EXPECT_EQ(document.plainText(), "ab\r\ncd");
+}
