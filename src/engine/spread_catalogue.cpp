@@ -206,15 +206,32 @@ constexpr Spread makeSpread(std::string_view name, std::string_view description,
 }
 
 constexpr SpreadCatalogue kCatalogue{{
-    makeSpread("Single Card Lay", "As the name implies, this typical layout involves a", kSingleCardLayMeanings),
-    makeSpread("The Answer Spread", "Answer spread is similar to the 3 cards spread.", kAnswerSpreadMeanings),
-    makeSpread("3 Card Spread", "The 3 cards spread is such a type of", kThreeCardSpreadMeanings),
+    makeSpread("Single Card Lay",
+               "As the name implies, this typical layout involves a single card drawn from the shuffled deck. It is "
+               "the quickest way to receive guidance and is best suited to a simple question or to a short look at "
+               "the day ahead. Focus on your question while the deck is shuffled, then let the card speak for "
+               "itself. Because only one card is drawn, its keywords, time period and description carry the whole "
+               "message, so read them carefully and think about how they apply to your present situation.",
+               kSingleCardLayMeanings),
+    makeSpread("The Answer Spread",
+               "Answer spread is similar to the 3 cards spread. Instead of one card per time, it uses two cards for "
+               "the past, two for the present and two for the future. The pairs give a fuller picture and show how "
+               "the influences of each period combine to answer your question.",
+               kAnswerSpreadMeanings),
+    makeSpread("3 Card Spread",
+               "The 3 cards spread is such a type of spread which gives a quick reading of any situation. The first "
+               "card looks at the past and the present, the second at the heart of the question itself, and the "
+               "third at the likely outcome. It is simple to use and good for novices as well as for daily readings.",
+               kThreeCardSpreadMeanings),
     makeSpread("5 Card Spread",
                "A type of spread which answers specific questions made by you. This spread uses five cards which the "
                "questioner has to select himself.",
                kFiveCardSpreadMeanings),
     makeSpread("6 Card Spread",
-               "Six spread is a short and basic card layout.\r\n"
+               "Six spread is a short and basic card layout. It looks at you, your surroundings and the road that "
+               "lies ahead. The first cards describe your own personality and the environment you live in, the "
+               "middle cards the challenges and the strengths you will need, and the last cards what is most likely "
+               "to happen and the final result.\r\n"
                "First shuffle the cards and make a pick. This is your significator card. Place it below and then "
                "spread the six cards above it in a horizontal line.",
                kSixCardSpreadMeanings),
@@ -222,7 +239,11 @@ constexpr SpreadCatalogue kCatalogue{{
                "A type of spread which answers specific questions made by you. This spread uses seven cards which "
                "the questioner has to select himself.",
                kSevenCardSpreadMeanings),
-    makeSpread("9 Card Spread", "The 9cards spread is such a type of spread", kNineCardSpreadMeanings),
+    makeSpread("9 Card Spread",
+               "The 9cards spread is such a type of spread which looks at your life in three stages. Three cards "
+               "show your past, three your present and three your future. Reading the cards of each row together "
+               "shows how earlier events shaped your present situation and where it leads.",
+               kNineCardSpreadMeanings),
     makeSpread("15 Card Spread",
                "If you have limited time in hand and you want to go for a general reading, then the 15 card spread "
                "is the best and one of the most common spreads. It is a sort of 'mini reading at a psychic fair.'\r\n"
@@ -230,31 +251,64 @@ constexpr SpreadCatalogue kCatalogue{{
                "counter clockwise direction.",
                kFifteenCardSpreadMeanings),
     makeSpread("Relationship Spread",
-               "As the name of the spread itself implies, this\r\n"
+               "As the name of the spread itself implies, this layout is used to read a relationship between two "
+               "people. It compares how each partner sees the other, what each expresses openly and what stays "
+               "hidden, and what both of them need. The last two cards show how the relationship can grow.\r\n"
                "For the purpose of generating a reading, place the cards in a vertical straight line. Card 1, 3, 5, "
                "7 and 9 represents you; whereas card numbers 2, 4, 6, 8 and 10 represents your partner.",
                kRelationshipSpreadMeanings),
     makeSpread("Chakra Spread",
-               "It is known that the Chakras are the energy\r\n"
+               "It is known that the Chakras are the energy centers of the body, running from the base of the spine "
+               "to the crown of the head. This spread assigns one card to each of the seven chakras and shows which "
+               "areas of your life are in balance and which need more attention, from security and feeling up to "
+               "wisdom.\r\n"
                "Place the seven cards vertically in a straight line and in a reversed order.",
                kChakraSpreadMeanings),
-    makeSpread("The Celtic Cross Spread", "The Celtic Cross spread is one of the most", kCelticCrossMeanings),
-    makeSpread("The Qabalistic Tree of Life Spread", "Among all the other spreads, the Qabalistic Tree of",
+    makeSpread("The Celtic Cross Spread",
+               "The Celtic Cross spread is one of the most popular and oldest spreads used for a detailed reading. "
+               "Ten cards form a cross and a staff beside it. The cross shows your present situation, your concerns, "
+               "your goals and your fears, while the staff looks at your attitude, your surroundings, the advice "
+               "worth following and the final result.",
+               kCelticCrossMeanings),
+    makeSpread("The Qabalistic Tree of Life Spread",
+               "Among all the other spreads, the Qabalistic Tree of Life spread is one of the most spiritual. Its "
+               "ten cards follow the shape of the human body, from the head down to the feet. Each position reveals "
+               "a part of your nature, from your reactions and emotions to your energy and your destiny.",
                kTreeOfLifeMeanings),
-    makeSpread("Horseshoe Spread", "This particular spread is one of the best spreads", kHorseshoeMeanings),
+    makeSpread("Horseshoe Spread",
+               "This particular spread is one of the best spreads for a question that needs a clear answer. Seven "
+               "cards form a horseshoe, the symbol of good luck. These show the situation, your choices, the "
+               "obstacles and your friends.",
+               kHorseshoeMeanings),
     makeSpread("Pyramid Spread",
                "Pyramid spread is considered to be one of the best spreads for the purpose of generating a general "
                "reading. This spread uses 10 cards which the questioner has to select himself.",
                kPyramidMeanings),
-    makeSpread("Numerology Grid", "Numerology Spread is also one of the mostly used", kNumerologyGridMeanings),
-    makeSpread("Zodiac Casting", "In the Zodiac spread, the cards are led out", kZodiacCastingMeanings),
+    makeSpread("Numerology Grid",
+               "Numerology Spread is also one of the mostly used spreads for learning how you see yourself. Nine "
+               "cards are laid out in three rows, one for each of the numbers one to nine. Each number stands for a "
+               "role such as the Innovator, the Builder or the Peacemaker, and your card tells how you play it.",
+               kNumerologyGridMeanings),
+    makeSpread("Zodiac Casting",
+               "In the Zodiac spread, the cards are led out in a circle, one for each of the twelve signs of the "
+               "zodiac. Each card relates to one sign and to the area of life that the sign rules, from your "
+               "personality and finances to your career, friends and hidden strengths. It gives a full view of your "
+               "year ahead.",
+               kZodiacCastingMeanings),
     makeSpread("Astrological/Destiny Square Layout",
-               "In the Destiny spread, the cards are led out\r\n"
+               "In the Destiny spread, the cards are led out in a square around a central significator card. The "
+               "twelve outer cards stand for the twelve houses of the horoscope, from personality and money to "
+               "career, friends and hidden fears. Together they reveal the forces that shape your destiny and how to "
+               "use them.\r\n"
                "After shuffling, pick a particular card; this card is known as the significator card. Place it in "
                "the center and then place all the other 12 cards around it in an anti clockwise manner.",
                kDestinySquareMeanings, "Astrological / Destiny Square Layout"),
     makeSpread("Gypsy / Romany Spread",
-               "This spread is being practiced by people for more\r\n"
+               "This spread is being practiced by people for more than a hundred years and comes from the traditions "
+               "of the traveling Romany people. It uses twenty-one cards laid out in three rows of seven. The first "
+               "row represents the past, the second row the present and the third row the future. Because so many "
+               "cards are involved, the reading is long and detailed, and it shows how past events lead to the "
+               "present and beyond. Read each row as a story before looking at the spread as a whole.\r\n"
                "In order to generate a reading, the cards need to be placed side by side.",
                kGypsyRomanyMeanings),
 }};
