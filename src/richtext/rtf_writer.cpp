@@ -4,8 +4,9 @@
 
 #include "richtext/utf8.h"
 
-#include <algorithm>
+#include <cstdint>
 #include <optional>
+#include <unordered_map>
 
 namespace richtext {
 
@@ -14,17 +15,28 @@ namespace {
 // The report view's Verdana 8.25 in half points.
 constexpr int kFontHalfPoints = 17;
 
-std::vector<Rgb> colourTable(const std::vector<Paragraph>& paragraphs)
+std::uint32_t colourKey(Rgb colour)
 {
+    return (std::uint32_t{colour.red} << 16) | (std::uint32_t{colour.green} << 8) | colour.blue;
+}
+
+// Colours in order of first use, each with its 1-based table index (0 is the reader's default).
+struct ColourTable {
     std::vector<Rgb> colours;
+    std::unordered_map<std::uint32_t, long> indexes;
+};
+
+ColourTable colourTable(const std::vector<Paragraph>& paragraphs)
+{
+    ColourTable table;
     for (const Paragraph& paragraph : paragraphs) {
         for (const Run& run : paragraph.runs) {
             const auto* text = std::get_if<TextRun>(&run);
-            if (text && std::find(colours.begin(), colours.end(), text->format.colour) == colours.end())
-                colours.push_back(text->format.colour);
+            if (text && table.indexes.emplace(colourKey(text->format.colour), table.colours.size() + 1).second)
+                table.colours.push_back(text->format.colour);
         }
     }
-    return colours;
+    return table;
 }
 
 void appendNumber(std::string& out, long value)
@@ -82,7 +94,7 @@ public:
         m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fswiss\\fcharset0 ";
         m_out += kReportFont;
         m_out += ";}}\r\n{\\colortbl ;";
-        for (const Rgb& colour : m_colours) {
+        for (const Rgb& colour : m_colours.colours) {
             m_out += "\\red";
             appendNumber(m_out, colour.red);
             m_out += "\\green";
@@ -129,8 +141,7 @@ private:
 
     void writeText(const TextRun& run)
     {
-        const auto colour =
-            static_cast<long>(std::find(m_colours.begin(), m_colours.end(), run.format.colour) - m_colours.begin() + 1);
+        const long colour = m_colours.indexes.at(colourKey(run.format.colour));
         if (colour != m_colour) {
             controlWord("\\cf" + std::to_string(colour));
             m_colour = colour;
@@ -150,7 +161,7 @@ private:
     }
 
     const std::vector<Paragraph>& m_paragraphs;
-    std::vector<Rgb> m_colours;
+    ColourTable m_colours;
     std::string m_out;
     std::optional<Alignment> m_alignment;
     bool m_fontWritten = false;

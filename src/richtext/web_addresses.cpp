@@ -65,32 +65,20 @@ std::size_t schemeLength(std::string_view text)
 // Sentence punctuation after an address belongs to the sentence; brackets only when unbalanced.
 std::size_t trimmedEnd(std::string_view text, std::size_t start, std::size_t end, std::size_t minimumEnd)
 {
+    const std::string_view address = text.substr(start, end - start);
+    auto unmatchedParentheses =
+        std::count(address.begin(), address.end(), ')') - std::count(address.begin(), address.end(), '(');
+    auto unmatchedBrackets =
+        std::count(address.begin(), address.end(), ']') - std::count(address.begin(), address.end(), '[');
     while (end > minimumEnd) {
         const char last = text[end - 1];
-        const std::string_view address = text.substr(start, end - start);
-        bool trim = false;
-        switch (last) {
-        case '.':
-        case ',':
-        case ';':
-        case ':':
-        case '!':
-        case '?':
-        case '\'':
-        case '*':
-            trim = true;
-            break;
-        case ')':
-            trim = std::count(address.begin(), address.end(), '(') < std::count(address.begin(), address.end(), ')');
-            break;
-        case ']':
-            trim = std::count(address.begin(), address.end(), '[') < std::count(address.begin(), address.end(), ']');
-            break;
-        default:
+        if (last == ')' && unmatchedParentheses > 0) {
+            --unmatchedParentheses;
+        } else if (last == ']' && unmatchedBrackets > 0) {
+            --unmatchedBrackets;
+        } else if (std::string_view(".,;:!?'*").find(last) == std::string_view::npos) {
             break;
         }
-        if (!trim)
-            break;
         --end;
     }
     return end;

@@ -285,3 +285,13 @@ TEST(RtfReader, SurvivesHostileControlWords)
         EXPECT_EQ(*again.document, *read.document) << input;
     }
 }
+
+TEST(RtfReader, ReadsUnicodeEscapesWithAndWithoutFallbackCharacters)
+{
+    const std::string rtf = "{\\rtf1\\ansi C\\u339\\'9cur \\uc0 \\u55356\\uc1 \\u56481\\'3f\\tab "
+                            "\\u8198\\'20 x\\uc2\\u233 ab\\'e9}";
+
+    const auto read = Document::fromRtf(rtf);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read.document->plainText(), "Cœur 🂡\t\u2006 xéé");
+}

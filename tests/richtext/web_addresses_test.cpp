@@ -46,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
                     AddressCase{"Position 3: \xEF\xBF\xBChttp://a.example\xEF\xBF\xBC", {"http://a.example"}},
                     AddressCase{"no address: http:// nor www. nor awww.example nor mailto:x@y", {}},
                     AddressCase{"WWW.Zelto.Example!", {"WWW.Zelto.Example"}},
-                    AddressCase{"ftp://files.example/a.zip...", {"ftp://files.example/a.zip"}}));
+                    AddressCase{"ftp://files.example/a.zip...", {"ftp://files.example/a.zip"}},
+                    AddressCase{"(see http://a.example/x(1)))).", {"http://a.example/x(1)"}}));
 
 TEST(FindWebAddressesRanges, AreByteOffsetsIntoUtf8Text)
 {
