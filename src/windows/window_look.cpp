@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/window_look.h"
 
+#include "display/face_lists.h"
 #include "display/look.h"
 
 #include <QApplication>
@@ -34,8 +35,7 @@ void centreOnScreen(QWidget& window)
 
 void setApplicationIcon(QWidget& window)
 {
-    if (!QApplication::windowIcon().isNull())
-        window.setWindowIcon(QApplication::windowIcon());
+    window.setWindowIcon(display::applicationIcon());
 }
 
 void fillBackground(QWidget& widget, const QColor& colour)

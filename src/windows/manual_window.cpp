@@ -1,0 +1,191 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/manual_window.h"
+
+#include "display/face_lists.h"
+#include "display/look.h"
+#include "engine/spread_catalogue.h"
+#include "windows/clickable_label.h"
+#include "windows/site_labels.h"
+#include "windows/window_look.h"
+#include "windows/window_services.h"
+#include "windows/window_texts.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPointer>
+
+namespace windows {
+
+using display::twipsRect;
+
+namespace {
+
+constexpr int kClientWidth = 9510;
+constexpr int kClientHeight = 5445;
+constexpr int kCardsPerRow = 13;
+constexpr int kPauseMilliseconds = 2000;
+
+QRect cardBackPlace(int index)
+{
+    const int row = index / kCardsPerRow;
+    const int column = index % kCardsPerRow;
+    return twipsRect(120 + 720 * column, 120 + 960 * row, 645, 870);
+}
+
+} // namespace
+
+ManualWindow::ManualWindow(WindowServices& services, engine::SpreadIndex spread, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_spread(spread)
+{
+    setObjectName(QStringLiteral("frmManual"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(texts::kWindowCaption);
+    setApplicationIcon(*this);
+    setFont(display::verdanaFont(8.25));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmManualClient"));
+    fillBackground(*client, kBlack);
+    setCentralWidget(client);
+
+    buildControls();
+    buildMenus();
+    makeFixedWindow(*this, kClientWidth, kClientHeight);
+    Form_Load();
+    centreOnScreen(*this);
+}
+
+ManualWindow::~ManualWindow() = default;
+
+int ManualWindow::picksNeeded() const
+{
+    return engine::cardCountOf(m_spread);
+}
+
+void ManualWindow::buildControls()
+{
+    QWidget& client = *centralWidget();
+    display::UrlOpener& opener = m_services.platform().urlOpener;
+
+    m_ui.Label14 =
+        addSiteLabel(client, QStringLiteral("Label14"), texts::kForumInvitation, twipsRect(90, 0, 4845, 195), opener);
+    m_ui.Label3 = addSiteLabel(client, QStringLiteral("Label3"), texts::visitSiteInvitation(),
+                               twipsRect(4935, 0, 4485, 195), opener);
+
+    m_ui.picMessage = new QWidget(&client);
+    m_ui.picMessage->setObjectName(QStringLiteral("picMessage"));
+    m_ui.picMessage->setGeometry(twipsRect(2408, 1988, 4695, 855));
+    fillBackground(*m_ui.picMessage, kMessageYellow);
+    m_ui.lblMessage = new QLabel(texts::kGeneratingMessage, m_ui.picMessage);
+    m_ui.lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    m_ui.lblMessage->setGeometry(twipsRect(60, 60, 4540, 700));
+    m_ui.lblMessage->setFont(display::verdanaFont(11.25, true));
+    m_ui.lblMessage->setWordWrap(true);
+    m_ui.lblMessage->setStyleSheet(colourStyle("QLabel", kAqua, kBlack));
+
+    m_ui.picTray = new QWidget(&client);
+    m_ui.picTray->setObjectName(QStringLiteral("picTray"));
+    m_ui.picTray->setGeometry(twipsRect(0, 195, 9495, 3975));
+    fillBackground(*m_ui.picTray, kBlack);
+    const QPixmap cardBack = display::manualCardBack();
+    for (int index = 0; index < engine::kCardCount; ++index) {
+        auto* card = new ClickableLabel(m_ui.picTray);
+        card->setObjectName(QStringLiteral("picManual_%1").arg(index));
+        card->setGeometry(cardBackPlace(index));
+        card->setPixmap(cardBack);
+        card->setScaledContents(true);
+        connect(card, &ClickableLabel::clicked, this, [this, index] { picManual_Click(index); });
+        m_ui.picManual[static_cast<std::size_t>(index)] = card;
+    }
+
+    m_ui.lblPositionMeaning = new QLabel(&client);
+    m_ui.lblPositionMeaning->setObjectName(QStringLiteral("lblPositionMeaning"));
+    m_ui.lblPositionMeaning->setGeometry(twipsRect(0, 4170, 9495, 600));
+    m_ui.lblPositionMeaning->setFont(display::verdanaFont(9, true));
+    m_ui.lblPositionMeaning->setTextFormat(Qt::PlainText);
+    m_ui.lblPositionMeaning->setWordWrap(true);
+    m_ui.lblPositionMeaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    useSystemWindowColours(*m_ui.lblPositionMeaning);
+
+    m_ui.fraFullBrand = new QFrame(&client);
+    m_ui.fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    m_ui.fraFullBrand->setGeometry(twipsRect(0, 4800, 9495, 855));
+    fillBackground(*m_ui.fraFullBrand, kBlack);
+    const OfferLabels offers =
+        addOfferLabels(*m_ui.fraFullBrand, twipsRect(120, 165, 9225, 615), OfferLook::BrandStrip, opener);
+    m_ui.lblFullBrand = offers.lblFullBrand;
+    m_ui.lblCobrand = offers.lblCobrand;
+}
+
+void ManualWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(texts::kFileMenu);
+    file->setObjectName(QStringLiteral("mnuFile"));
+    m_ui.mnuBack = file->addAction(texts::kBackMenu);
+    m_ui.mnuBack->setObjectName(QStringLiteral("mnuBack"));
+    file->addSeparator();
+    m_ui.mnuExit = file->addAction(texts::kExitMenu);
+    m_ui.mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(m_ui.mnuBack, &QAction::triggered, this, &ManualWindow::backRequested);
+    connect(m_ui.mnuExit, &QAction::triggered, this, &ManualWindow::close);
+    m_services.addSharedMenus(menuBar(), this);
+}
+
+void ManualWindow::Form_Load()
+{
+    m_ui.picMessage->hide();
+    m_ui.picMessage->stackUnder(m_ui.picTray);
+    m_pickCount = 0;
+    showPositionMeaning(0);
+}
+
+void ManualWindow::showPositionMeaning(int position)
+{
+    const engine::Spread* spread = engine::findSpread(m_spread);
+    QString meaning;
+    if (spread && position >= 0 && static_cast<std::size_t>(position) < spread->positionMeanings.size()) {
+        const std::string_view text = spread->positionMeanings[static_cast<std::size_t>(position)];
+        meaning = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    m_ui.lblPositionMeaning->setText(meaning);
+}
+
+void ManualWindow::picManual_Click(int index)
+{
+    if (index < 0 || index >= engine::kCardCount || m_pickCount >= picksNeeded())
+        return;
+    ClickableLabel* card = m_ui.picManual[static_cast<std::size_t>(index)];
+    if (!card->isEnabled())
+        return;
+    card->setEnabled(false);
+    card->hide();
+    ++m_pickCount;
+    if (m_pickCount < picksNeeded()) {
+        showPositionMeaning(m_pickCount);
+        return;
+    }
+
+    showPositionMeaning(picksNeeded() - 1);
+    m_ui.picTray->setEnabled(false);
+    m_ui.picMessage->show();
+    m_ui.picMessage->raise();
+    // The message must be on screen before the pause, which lets nothing paint.
+    repaint();
+    const QPointer<ManualWindow> alive(this);
+    m_services.platform().wait.wait(kPauseMilliseconds);
+    if (!alive || m_closed)
+        return;
+    emit picksCompleted(m_spread);
+}
+
+void ManualWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    m_closed = true;
+    m_services.showExitWindow();
+    emit windowClosed();
+}
+
+} // namespace windows

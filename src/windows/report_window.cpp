@@ -1,0 +1,210 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/report_window.h"
+
+#include "display/look.h"
+#include "display/report_view.h"
+#include "display/spread_display.h"
+#include "engine/reading.h"
+#include "engine/small_faces.h"
+#include "windows/clickable_label.h"
+#include "windows/site_labels.h"
+#include "windows/window_look.h"
+#include "windows/window_services.h"
+#include "windows/window_texts.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollArea>
+
+namespace windows {
+
+using display::twips;
+using display::twipsRect;
+
+namespace {
+
+constexpr int kTopBarHeight = 645;
+constexpr int kBottomBarHeight = 525;
+constexpr int kRightPanelWidth = 4250;
+constexpr int kButtonTop = 70;
+constexpr int kButtonWidth = 990;
+constexpr int kButtonHeight = 360;
+constexpr int kRightMargin = 300;
+constexpr int kSaveRightMargin = 400;
+
+QPushButton* addBarButton(QWidget& bar, const QString& objectName, const QString& caption)
+{
+    auto* button = new QPushButton(caption, &bar);
+    button->setObjectName(objectName);
+    button->setGeometry(twipsRect(0, kButtonTop, kButtonWidth, kButtonHeight));
+    button->setFont(display::verdanaFont(8.25, true));
+    button->setStyleSheet(buttonFaceStyle(display::kOrange));
+    return button;
+}
+
+QWidget* addBar(QWidget& parent, const QString& objectName, int heightTwips)
+{
+    auto* bar = new QWidget(&parent);
+    bar->setObjectName(objectName);
+    bar->setFixedHeight(twips(heightTwips));
+    fillBackground(*bar, kBlack);
+    return bar;
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(WindowServices& services, QWidget* parent) : QMainWindow(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("MDI"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(texts::kWindowCaption);
+    setApplicationIcon(*this);
+    setFont(display::verdanaFont(8.25));
+    fillBackground(*this, kBlack);
+
+    buildControls();
+    buildMenus();
+    MDIForm_Resize();
+}
+
+ReportWindow::~ReportWindow() = default;
+
+void ReportWindow::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("MDIClient"));
+    fillBackground(*client, kBlack);
+    setCentralWidget(client);
+    auto* rows = new QVBoxLayout(client);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+
+    m_ui.picTop = addBar(*client, QStringLiteral("picTop"), kTopBarHeight);
+    m_ui.cmdBack = addBarButton(*m_ui.picTop, QStringLiteral("cmdBack"), texts::kBackButton);
+
+    auto* middle = new QHBoxLayout;
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->setSpacing(0);
+
+    display::UrlOpener& opener = m_services.platform().urlOpener;
+    m_ui.clientArea = new QScrollArea(client);
+    m_ui.clientArea->setObjectName(QStringLiteral("MDIClientArea"));
+    m_ui.clientArea->setFrameShape(QFrame::NoFrame);
+    m_ui.clientArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_ui.clientArea->setWidgetResizable(false);
+    fillBackground(*m_ui.clientArea, kBlack);
+    fillBackground(*m_ui.clientArea->viewport(), kBlack);
+    m_ui.spreadDisplay = new display::SpreadDisplay(opener, nullptr);
+    m_ui.clientArea->setWidget(m_ui.spreadDisplay);
+
+    m_ui.picRight = new QWidget(client);
+    m_ui.picRight->setObjectName(QStringLiteral("picRight"));
+    m_ui.picRight->setFixedWidth(twips(kRightPanelWidth));
+    useSystemWindowColours(*m_ui.picRight);
+    m_ui.RTB = new display::ReportView(opener, m_ui.picRight);
+    m_ui.RTB->setGeometry(twipsRect(0, 0, 4230, 9255));
+
+    middle->addWidget(m_ui.clientArea, 1);
+    middle->addWidget(m_ui.picRight);
+
+    m_ui.picBottom = addBar(*client, QStringLiteral("picBottom"), kBottomBarHeight);
+    const OfferLabels offers =
+        addOfferLabels(*m_ui.picBottom, twipsRect(0, 0, 8985, 615), OfferLook::ReportBar, opener);
+    m_ui.lblFullBrand = offers.lblFullBrand;
+    m_ui.lblCobrand = offers.lblCobrand;
+    m_ui.cmdSave = addBarButton(*m_ui.picBottom, QStringLiteral("cmdSave"), texts::kSaveButton);
+    m_ui.cmdExit = addBarButton(*m_ui.picBottom, QStringLiteral("cmdExit"), texts::kExitButton);
+
+    rows->addWidget(m_ui.picTop);
+    rows->addLayout(middle, 1);
+    rows->addWidget(m_ui.picBottom);
+
+    connect(m_ui.cmdBack, &QPushButton::clicked, this, &ReportWindow::backRequested);
+    connect(m_ui.cmdSave, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
+    connect(m_ui.cmdExit, &QPushButton::clicked, this, &ReportWindow::close);
+}
+
+void ReportWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(texts::kFileMenu);
+    file->setObjectName(QStringLiteral("mnuFile"));
+    m_ui.mnuSave = file->addAction(texts::kSaveMenu);
+    m_ui.mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    file->addSeparator();
+    m_ui.mnuBack = file->addAction(texts::kBackMenu);
+    m_ui.mnuBack->setObjectName(QStringLiteral("mnuBack"));
+    file->addSeparator();
+    m_ui.mnuExit = file->addAction(texts::kExitMenu);
+    m_ui.mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(m_ui.mnuSave, &QAction::triggered, this, &ReportWindow::cmdSave_Click);
+    connect(m_ui.mnuBack, &QAction::triggered, this, &ReportWindow::backRequested);
+    connect(m_ui.mnuExit, &QAction::triggered, this, &ReportWindow::close);
+    m_services.addSharedMenus(menuBar(), this);
+}
+
+void ReportWindow::writeReading(engine::ReadingEngine& engine, engine::SpreadIndex spread)
+{
+    const engine::ReportTarget target{m_document, engine::builtInSmallFaces(), m_ui.spreadDisplay};
+    engine.generateReading(spread, target);
+    m_ui.RTB->showDocument(m_document);
+}
+
+std::optional<QString> ReportWindow::saveReport(const QString& path) const
+{
+    // QSaveFile replaces the target only once everything is written, so a failure keeps the old file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const std::string rtf = m_document.toRtf();
+    const auto size = static_cast<qint64>(rtf.size());
+    if (file.write(rtf.data(), size) != size) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+void ReportWindow::cmdSave_Click()
+{
+    display::Platform& platform = m_services.platform();
+    const QString path = platform.fileChooser.chooseSaveFile(this);
+    if (path.isEmpty())
+        return;
+    if (const std::optional<QString> failure = saveReport(path))
+        platform.messageBoxes.inform(this, texts::saveFailedMessage(path, *failure), display::MessageIcon::Error);
+}
+
+void ReportWindow::MDIForm_Resize()
+{
+    // The rule is stated in twips against the window's outer width.
+    const int outerWidth = frameGeometry().width() * 15;
+    const int backLeft = twips(outerWidth - kButtonWidth - kRightMargin);
+    const int saveLeft = twips(outerWidth - kButtonWidth - kButtonWidth - kSaveRightMargin);
+    const int top = twips(kButtonTop);
+    m_ui.cmdBack->move(backLeft, top);
+    m_ui.cmdExit->move(backLeft, top);
+    m_ui.cmdSave->move(saveLeft, top);
+}
+
+void ReportWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    MDIForm_Resize();
+}
+
+void ReportWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    m_services.showExitWindow();
+    emit windowClosed();
+}
+
+} // namespace windows

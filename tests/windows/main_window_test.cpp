@@ -1,0 +1,276 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_test_fixture.h"
+
+#include "engine/spread_catalogue.h"
+#include "windows/clickable_label.h"
+#include "windows/main_window.h"
+#include "windows/window_texts.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include <functional>
+
+namespace windows_testing {
+namespace {
+
+using display::MessageIcon;
+using windows::MainWindow;
+
+class MainWindowTest : public WindowTest {
+protected:
+    MainWindow* makeWindow()
+    {
+        auto* window = new MainWindow(services);
+        window->show();
+        return window;
+    }
+};
+
+TEST_F(MainWindowTest, Opening_ShowsInitialStateAndIntroduction)
+{
+    MainWindow* window = makeWindow();
+    const MainWindow::Ui& ui = window->ui();
+    EXPECT_EQ(window->objectName(), QStringLiteral("frmMain"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelto Cartomancy v1.45"));
+    EXPECT_TRUE(ui.txtName->text().isEmpty());
+    EXPECT_EQ(ui.cboMonth->currentText(), QStringLiteral("January"));
+    EXPECT_EQ(ui.cboDate->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(ui.cboYear->currentText(), QStringLiteral("1900"));
+    EXPECT_EQ(ui.cboYear->count(), 151);
+    EXPECT_EQ(ui.cboYear->itemText(150), QStringLiteral("2050"));
+    EXPECT_EQ(ui.cboDate->count(), 31);
+    EXPECT_EQ(ui.cboSpread->count(), 18);
+    EXPECT_EQ(ui.cboSpread->itemText(17), QStringLiteral("Gypsy / Romany Spread"));
+    EXPECT_EQ(ui.cboSpread->currentIndex(), -1);
+    EXPECT_FALSE(ui.optAuto->isChecked());
+    EXPECT_FALSE(ui.optManual->isChecked());
+    const QString intro = ui.lblSpreadDesc->text();
+    EXPECT_TRUE(intro.startsWith(QStringLiteral("Zelto Free Cartomancy is a divination software")));
+    EXPECT_TRUE(intro.endsWith(QString(104, QLatin1Char(' ')) +
+                               QStringLiteral("Select a Spread of Your Choice to get your Reading Now!")));
+    EXPECT_FALSE(intro.contains(QString(105, QLatin1Char(' '))));
+    ASSERT_EQ(services.sharedMenuCalls.size(), 1u);
+    EXPECT_EQ(services.sharedMenuCalls[0].window, window);
+}
+
+TEST_F(MainWindowTest, ChoosingSpread_ShowsItsDescription)
+{
+    MainWindow* window = makeWindow();
+    window->ui().cboSpread->setCurrentIndex(10);
+    const std::string_view description = engine::spreadCatalogue()[10].description;
+    const QString shown = window->ui().lblSpreadDesc->text();
+    EXPECT_FALSE(shown.isEmpty());
+    EXPECT_TRUE(
+        QString::fromUtf8(description.data(), static_cast<qsizetype>(description.size())).startsWith(shown.left(20)));
+    EXPECT_FALSE(shown.contains(QLatin1Char('\r')));
+}
+
+struct RefusalCase {
+    const char* name;
+    std::function<void(const MainWindow::Ui&)> fillIn;
+    QString message;
+    MessageIcon icon;
+    const char* focusedControl; // empty: the focus stays where it was
+};
+
+void validRequest(const MainWindow::Ui& ui)
+{
+    ui.txtName->setText(QStringLiteral("Ada"));
+    ui.cboSpread->setCurrentIndex(2);
+    ui.optAuto->setChecked(true);
+}
+
+void setDate(const MainWindow::Ui& ui, int month, int day, int year)
+{
+    ui.cboMonth->setCurrentIndex(month - 1);
+    ui.cboDate->setCurrentIndex(day - 1);
+    ui.cboYear->setCurrentIndex(year - 1900);
+}
+
+const RefusalCase kRefusals[] = {
+    {"EmptyName", [](const MainWindow::Ui&) {}, QStringLiteral("Please Enter Your Name"), MessageIcon::Error,
+     "txtName"},
+    {"NameOfSpaces",
+     [](const MainWindow::Ui& ui) {
+         validRequest(ui);
+         ui.txtName->setText(QStringLiteral("    "));
+     },
+     QStringLiteral("Please Enter Your Name"), MessageIcon::Error, "txtName"},
+    {"NoSpread",
+     [](const MainWindow::Ui& ui) {
+         ui.txtName->setText(QStringLiteral("Ada"));
+         ui.optManual->setChecked(true);
+     },
+     QStringLiteral("Please Select Spread"), MessageIcon::Error, "cboSpread"},
+    {"NoMode",
+     [](const MainWindow::Ui& ui) {
+         ui.txtName->setText(QStringLiteral("Ada"));
+         ui.cboSpread->setCurrentIndex(0);
+     },
+     QStringLiteral("Please Select Analyze Mode"), MessageIcon::Error, ""},
+    {"February30InLeapYear",
+     [](const MainWindow::Ui& ui) {
+         validRequest(ui);
+         setDate(ui, 2, 30, 2000);
+     },
+     QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information, ""},
+    {"February29InCommonYear",
+     [](const MainWindow::Ui& ui) {
+         validRequest(ui);
+         setDate(ui, 2, 29, 1901);
+     },
+     QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information, ""},
+    {"February29In1900IsNoLeapDay",
+     [](const MainWindow::Ui& ui) {
+         validRequest(ui);
+         setDate(ui, 2, 29, 1900);
+     },
+     QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information, ""},
+    {"April31",
+     [](const MainWindow::Ui& ui) {
+         validRequest(ui);
+         setDate(ui, 4, 31, 1980);
+     },
+     QStringLiteral("Please Enter Correct Date Or Month !"), MessageIcon::Information, ""},
+    {"November31",
+     [](const MainWindow::Ui& ui) {
+         validRequest(ui);
+         setDate(ui, 11, 31, 1980);
+     },
+     QStringLiteral("Please Enter Correct Date Or Month !"), MessageIcon::Information, ""},
+};
+
+class MainWindowRefusalTest : public MainWindowTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(MainWindowRefusalTest, ValidateInputs_ShowsMessageIconAndFocus)
+{
+    MainWindow* window = makeWindow();
+    const MainWindow::Ui& ui = window->ui();
+    GetParam().fillIn(ui);
+    ui.cmdCalculate->setFocus();
+    QSignalSpy automatic(window, &MainWindow::automaticDealRequested);
+    QSignalSpy manual(window, &MainWindow::manualDealRequested);
+
+    QTest::mouseClick(ui.cmdCalculate, Qt::LeftButton);
+
+    ASSERT_EQ(services.fake.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(services.fake.messageBoxes.shown[0].text, GetParam().message);
+    EXPECT_EQ(services.fake.messageBoxes.shown[0].icon, GetParam().icon);
+    const QString expectedFocus =
+        *GetParam().focusedControl ? QString::fromLatin1(GetParam().focusedControl) : QStringLiteral("cmdCalculate");
+    ASSERT_NE(window->focusWidget(), nullptr);
+    EXPECT_EQ(window->focusWidget()->objectName(), expectedFocus);
+    EXPECT_EQ(automatic.count() + manual.count(), 0);
+    EXPECT_TRUE(window->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Refusals, MainWindowRefusalTest, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, ValidateInputs_ReportsOnlyTheFirstProblem)
+{
+    MainWindow* window = makeWindow();
+    setDate(window->ui(), 4, 31, 1900);
+
+    EXPECT_FALSE(window->validateInputs());
+    window->ui().txtName->setText(QStringLiteral("Ada"));
+    EXPECT_FALSE(window->validateInputs());
+    window->ui().cboSpread->setCurrentIndex(4);
+    EXPECT_FALSE(window->validateInputs());
+    window->ui().optManual->setChecked(true);
+    EXPECT_FALSE(window->validateInputs());
+
+    EXPECT_EQ(shownTexts(),
+              (std::vector<QString>{QStringLiteral("Please Enter Your Name"), QStringLiteral("Please Select Spread"),
+                                    QStringLiteral("Please Select Analyze Mode"),
+                                    QStringLiteral("Please Enter Correct Date Or Month !")}));
+}
+
+struct DateCase {
+    int month;
+    int day;
+    int year;
+};
+
+class MainWindowAcceptedDateTest : public MainWindowTest, public ::testing::WithParamInterface<DateCase> {};
+
+TEST_P(MainWindowAcceptedDateTest, ValidateInputs_AcceptsRealDates)
+{
+    MainWindow* window = makeWindow();
+    validRequest(window->ui());
+    setDate(window->ui(), GetParam().month, GetParam().day, GetParam().year);
+    EXPECT_TRUE(window->validateInputs());
+    EXPECT_TRUE(services.fake.messageBoxes.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(RealDates, MainWindowAcceptedDateTest,
+                         ::testing::Values(DateCase{2, 29, 2000}, DateCase{2, 29, 1904}, DateCase{2, 28, 1900},
+                                           DateCase{4, 30, 1975}, DateCase{1, 31, 2050}, DateCase{12, 31, 1900}));
+
+TEST(LeapYear, FollowsGregorianCenturyRule)
+{
+    EXPECT_FALSE(windows::isLeapYear(1900));
+    EXPECT_TRUE(windows::isLeapYear(2000));
+    EXPECT_TRUE(windows::isLeapYear(1996));
+    EXPECT_FALSE(windows::isLeapYear(2001));
+    EXPECT_FALSE(windows::isLeapYear(2100));
+}
+
+TEST_F(MainWindowTest, DealingAutomatic_RequestsChosenSpreadOnce)
+{
+    MainWindow* window = makeWindow();
+    fillInRequest(window, 9, true);
+    QSignalSpy automatic(window, &MainWindow::automaticDealRequested);
+    QSignalSpy manual(window, &MainWindow::manualDealRequested);
+
+    QTest::mouseClick(window->ui().cmdCalculate, Qt::LeftButton);
+
+    ASSERT_EQ(automatic.count(), 1);
+    EXPECT_EQ(automatic.at(0).at(0).value<engine::SpreadIndex>(), 9);
+    EXPECT_EQ(manual.count(), 0);
+}
+
+TEST_F(MainWindowTest, DealMenu_ChecksInputsLikeTheButton)
+{
+    MainWindow* window = makeWindow();
+    QSignalSpy manual(window, &MainWindow::manualDealRequested);
+
+    trigger(window, QStringLiteral("mnuCalculate"));
+    EXPECT_EQ(shownTexts(), std::vector<QString>{QStringLiteral("Please Enter Your Name")});
+
+    fillInRequest(window, 17, false);
+    trigger(window, QStringLiteral("mnuCalculate"));
+    ASSERT_EQ(manual.count(), 1);
+    EXPECT_EQ(manual.at(0).at(0).value<engine::SpreadIndex>(), 17);
+}
+
+TEST_F(MainWindowTest, ExitMenu_ClosesAndShowsExitWindow)
+{
+    MainWindow* window = makeWindow();
+    trigger(window, QStringLiteral("mnuExit"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(services.showExitWindowCalls, 1);
+    EXPECT_TRUE(services.exitWindowShown);
+}
+
+TEST_F(MainWindowTest, SiteAndOfferLabels_OpenTheirPagesOnClick)
+{
+    MainWindow* window = makeWindow();
+    QTest::mouseClick(window->ui().Label14, Qt::LeftButton);
+    window->lblCobrand()->raise();
+    QTest::mouseClick(window->lblCobrand(), Qt::LeftButton);
+
+    const auto& opened = services.fake.urlOpener.opened;
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_TRUE(opened[0].toString().endsWith(QStringLiteral("ssd.php?page=home-page")));
+    EXPECT_TRUE(opened[1].toString().endsWith(QStringLiteral("ssd.php?page=co-brand")));
+    EXPECT_TRUE(window->ui().Label14->text().startsWith(
+        QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit ")));
+    EXPECT_TRUE(window->lblCobrand()->text().contains(QStringLiteral("site's name &  link here. See \"Help\"")));
+}
+
+} // namespace
+} // namespace windows_testing

@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_test_fixture.h"
+
+#include "display/look.h"
+#include "display/report_view.h"
+#include "display/site_pages.h"
+#include "engine/reading.h"
+#include "support/scripted_random_source.h"
+#include "windows/report_window.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextDocument>
+
+namespace windows_testing {
+namespace {
+
+using display::twips;
+using windows::ReportWindow;
+
+std::vector<int> wholeDeck()
+{
+    std::vector<int> cards;
+    for (int card = 0; card < engine::kCardCount; ++card)
+        cards.push_back(card);
+    return cards;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+class ReportWindowTest : public WindowTest {
+protected:
+    ReportWindow* makeWindowWithReading(int spread)
+    {
+        auto* window = new ReportWindow(services);
+        window->writeReading(engine, static_cast<engine::SpreadIndex>(spread));
+        window->show();
+        return window;
+    }
+
+    testing_support::ScriptedRandomSource random = testing_support::ScriptedRandomSource::forCards(wholeDeck());
+    engine::ReadingEngine engine{random};
+    QTemporaryDir folder;
+};
+
+class ReportWindowResizeTest : public ReportWindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ReportWindowResizeTest, Resize_KeepsButtonsAtFixedDistanceFromRightEdge)
+{
+    auto* window = new ReportWindow(services);
+    window->show();
+    window->resize(GetParam(), 700);
+    QCoreApplication::processEvents();
+
+    const int outerTwips = window->frameGeometry().width() * 15;
+    const ReportWindow::Ui& ui = window->ui();
+    EXPECT_EQ(ui.cmdBack->x(), twips(outerTwips - 990 - 300));
+    EXPECT_EQ(ui.cmdExit->x(), twips(outerTwips - 990 - 300));
+    EXPECT_EQ(ui.cmdSave->x(), twips(outerTwips - 990 - 990 - 400));
+    EXPECT_EQ(ui.cmdSave->geometry(), QRect(ui.cmdSave->x(), twips(70), twips(990), twips(360)));
+    EXPECT_EQ(ui.RTB->size(), QSize(twips(4230), twips(9255)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, ReportWindowResizeTest, ::testing::Values(900, 1400));
+
+TEST_F(ReportWindowTest, Save_WritesReportAsRtfWithPictures)
+{
+    ASSERT_TRUE(folder.isValid());
+    ReportWindow* window = makeWindowWithReading(2);
+    services.fake.fileChooser.path = folder.filePath(QStringLiteral("reading.doc"));
+
+    trigger(window, QStringLiteral("mnuSave"));
+
+    const QByteArray saved = readFile(services.fake.fileChooser.path);
+    EXPECT_TRUE(saved.startsWith("{\\rtf"));
+    EXPECT_EQ(saved.count("{\\pict"), 3);
+    EXPECT_EQ(saved.toStdString(), window->document().toRtf());
+    EXPECT_TRUE(services.fake.messageBoxes.shown.empty());
+}
+
+TEST_F(ReportWindowTest, SaveCancelled_WritesNothingAndSaysNothing)
+{
+    ReportWindow* window = makeWindowWithReading(0);
+    QTest::mouseClick(window->ui().cmdSave, Qt::LeftButton);
+    EXPECT_EQ(services.fake.fileChooser.calls, 1);
+    EXPECT_TRUE(services.fake.messageBoxes.shown.empty());
+}
+
+TEST_F(ReportWindowTest, SaveIntoMissingFolder_ShowsErrorNamingTheFile)
+{
+    ASSERT_TRUE(folder.isValid());
+    ReportWindow* window = makeWindowWithReading(0);
+    const std::string before = window->document().toRtf();
+    services.fake.fileChooser.path = folder.filePath(QStringLiteral("missing/reading.rtf"));
+
+    QTest::mouseClick(window->ui().cmdSave, Qt::LeftButton);
+
+    ASSERT_EQ(services.fake.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(services.fake.messageBoxes.shown[0].icon, display::MessageIcon::Error);
+    EXPECT_TRUE(services.fake.messageBoxes.shown[0].text.contains(services.fake.fileChooser.path));
+    EXPECT_FALSE(QFile::exists(services.fake.fileChooser.path));
+    EXPECT_EQ(window->document().toRtf(), before);
+}
+
+TEST_F(ReportWindowTest, FailedReplace_ShowsErrorAndKeepsExistingFileIntact)
+{
+    ASSERT_TRUE(folder.isValid());
+    // The longest name the folder allows leaves no room for the name of the file written beside it first.
+    const QString existing = folder.filePath(QString(251, QLatin1Char('r')) + QStringLiteral(".rtf"));
+    {
+        QFile file(existing);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("earlier reading");
+    }
+    ReportWindow* window = makeWindowWithReading(0);
+    services.fake.fileChooser.path = existing;
+
+    trigger(window, QStringLiteral("mnuSave"));
+
+    ASSERT_EQ(services.fake.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(services.fake.messageBoxes.shown[0].icon, display::MessageIcon::Error);
+    EXPECT_EQ(readFile(existing), QByteArray("earlier reading"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(ReportWindowTest, LinkPress_OpensSiteAddressExactlyOnce)
+{
+    ReportWindow* window = makeWindowWithReading(0);
+    window->resize(1200, 800);
+    display::ReportView* view = window->ui().RTB;
+    QTextCursor link = view->document()->find(display::siteAddress());
+    ASSERT_FALSE(link.isNull());
+    link.setPosition(link.selectionStart() + 3);
+    view->ensureCursorVisible();
+    view->setTextCursor(link);
+    view->ensureCursorVisible();
+    const QPoint where = view->cursorRect(link).center();
+
+    QTest::mouseMove(view->viewport(), where);
+    EXPECT_TRUE(services.fake.urlOpener.opened.empty());
+    QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, where);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, where);
+
+    ASSERT_EQ(services.fake.urlOpener.opened.size(), 1u);
+    EXPECT_EQ(services.fake.urlOpener.opened[0].host(), QUrl(display::siteAddress()).host());
+}
+
+TEST_F(ReportWindowTest, Buttons_BackAsksAndExitCloses)
+{
+    ReportWindow* window = makeWindowWithReading(0);
+    QSignalSpy back(window, &ReportWindow::backRequested);
+    QTest::mouseClick(window->ui().cmdBack, Qt::LeftButton);
+    EXPECT_EQ(back.count(), 1);
+    EXPECT_TRUE(window->isVisible());
+
+    QTest::mouseClick(window->ui().cmdExit, Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(services.showExitWindowCalls, 1);
+    EXPECT_TRUE(services.exitWindowShown);
+}
+
+} // namespace
+} // namespace windows_testing

@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "support/fake_window_services.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace windows_testing {
+
+// Fresh fake services per test, and no window left over from the one before.
+class WindowTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->deleteLater();
+        flushDeletes();
+    }
+
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    template <typename T> static T* find(const QObject* parent, const QString& objectName)
+    {
+        T* found = parent->findChild<T*>(objectName);
+        EXPECT_NE(found, nullptr) << "no " << objectName.toStdString();
+        return found;
+    }
+
+    static void trigger(const QObject* window, const QString& actionName)
+    {
+        QAction* action = find<QAction>(window, actionName);
+        ASSERT_NE(action, nullptr);
+        action->trigger();
+    }
+
+    // A complete, valid request for the spread in the chosen mode.
+    static void fillInRequest(const QWidget* mainWindow, int spread, bool automatic)
+    {
+        find<QLineEdit>(mainWindow, QStringLiteral("txtName"))->setText(QStringLiteral("Ada"));
+        find<QComboBox>(mainWindow, QStringLiteral("cboSpread"))->setCurrentIndex(spread);
+        find<QRadioButton>(mainWindow, automatic ? QStringLiteral("optAuto") : QStringLiteral("optManual"))
+            ->setChecked(true);
+    }
+
+    std::vector<QString> shownTexts() const
+    {
+        std::vector<QString> texts;
+        for (const auto& message : services.fake.messageBoxes.shown)
+            texts.push_back(message.text);
+        return texts;
+    }
+
+    testing_support::FakeWindowServices services;
+};
+
+} // namespace windows_testing
