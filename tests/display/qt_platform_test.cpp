@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/qt_platform.h"
+
+#include <QFileDialog>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MessageBoxTest, ErrorsAndNoticesCarryTheTitleTheirIconAndButtons)
+{
+    const auto error = display::makeMessageBox(nullptr, QStringLiteral("Please enter your name"),
+                                               display::MessageIcon::Error, QMessageBox::Ok);
+    EXPECT_EQ(error->windowTitle(), QStringLiteral("Zelto Cartomancy"));
+    EXPECT_EQ(error->text(), QStringLiteral("Please enter your name"));
+    EXPECT_EQ(error->icon(), QMessageBox::Critical);
+    EXPECT_EQ(error->standardButtons(), QMessageBox::Ok);
+
+    const auto question = display::makeMessageBox(nullptr, QStringLiteral("Update?"), display::MessageIcon::Information,
+                                                  QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(question->icon(), QMessageBox::Information);
+    EXPECT_EQ(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+}
+
+TEST(MessageBoxTest, TextIsShownAsWrittenNotAsMarkup)
+{
+    const auto box =
+        display::makeMessageBox(nullptr, QStringLiteral("<b>name</b>"), display::MessageIcon::Error, QMessageBox::Ok);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+}
+
+class SaveDialogTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        dialog->setDirectory(folder.path());
+    }
+
+    QString chosenFor(const QString& typed)
+    {
+        dialog->selectFile(typed);
+        return dialog->selectedFiles().value(0);
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<QFileDialog> dialog = display::makeReportSaveDialog(nullptr);
+};
+
+TEST_F(SaveDialogTest, OffersRichTextUnderTheApplicationTitleAndAsksBeforeReplacing)
+{
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Zelto Cartomancy"));
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("Rich Text Format (*.rtf)")});
+    EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_FALSE(dialog->testOption(QFileDialog::ReadOnly));
+}
+
+TEST_F(SaveDialogTest, NameWithoutExtensionIsSavedAsDoc)
+{
+    EXPECT_EQ(chosenFor(QStringLiteral("my reading")), folder.filePath(QStringLiteral("my reading.doc")));
+}
+
+TEST_F(SaveDialogTest, NameWithAnExtensionIsKeptAsTyped)
+{
+    EXPECT_EQ(chosenFor(QStringLiteral("my reading.rtf")), folder.filePath(QStringLiteral("my reading.rtf")));
+}
+
+TEST(InputBlockingWaitTest, ClicksAndKeysDuringThePauseHaveNoEffectThenOrLater)
+{
+    QPushButton button(QStringLiteral("Pick"));
+    button.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
+    QSignalSpy clicks(&button, &QPushButton::clicked);
+    bool pokedDuringPause = false;
+    QTimer::singleShot(0, &button, [&] {
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QTest::keyClick(&button, Qt::Key_Space);
+        pokedDuringPause = true;
+    });
+
+    display::InputBlockingWait().wait(50);
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(pokedDuringPause);
+    EXPECT_EQ(clicks.count(), 0);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(InputBlockingWaitTest, WidgetsKeepPaintingDuringThePause)
+{
+    class PaintCounter final : public QWidget {
+    public:
+        int paints = 0;
+
+    protected:
+        void paintEvent(QPaintEvent*) override { ++paints; }
+    } widget;
+    widget.resize(50, 50);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    const int before = widget.paints;
+    QTimer::singleShot(0, &widget, [&] { widget.update(); });
+
+    display::InputBlockingWait().wait(50);
+
+    EXPECT_GT(widget.paints, before);
+}
+
+} // namespace

@@ -1,0 +1,248 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/report_view.h"
+#include "richtext/document.h"
+#include "support/fake_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using richtext::Alignment;
+using richtext::CharFormat;
+using richtext::Paragraph;
+using richtext::Rgb;
+using richtext::TextRun;
+
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kRed{255, 0, 0};
+
+richtext::Document documentOf(std::vector<Paragraph> paragraphs)
+{
+    return richtext::Document::fromParagraphs(std::move(paragraphs));
+}
+
+Paragraph plainParagraph(std::string text)
+{
+    return Paragraph{Alignment::Left, {TextRun{std::move(text), {kBlack}}}};
+}
+
+richtext::PictureRun pictureOf(int width, int height, Rgb colour)
+{
+    auto picture = std::make_shared<richtext::Picture>();
+    picture->bitmap.width = width;
+    picture->bitmap.height = height;
+    for (int i = 0; i < width * height; ++i)
+        picture->bitmap.rgb.insert(picture->bitmap.rgb.end(), {colour.red, colour.green, colour.blue});
+    return richtext::PictureRun{picture};
+}
+
+// The first fragment whose text is exactly `text`.
+QTextFragment fragmentWithText(const QTextDocument& document, const QString& text)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().text() == text)
+                return it.fragment();
+        }
+    }
+    return {};
+}
+
+class ReportViewTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        view.resize(400, 300);
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+
+    void show(std::vector<Paragraph> paragraphs) { view.showDocument(documentOf(std::move(paragraphs))); }
+
+    // Where the character at `position` of the shown text lies, in viewport coordinates.
+    QPoint pointAt(int position)
+    {
+        QTextCursor cursor(view.document());
+        cursor.setPosition(position);
+        const QRect before = view.cursorRect(cursor);
+        cursor.setPosition(position + 1);
+        const QRect after = view.cursorRect(cursor);
+        return QPoint((before.center().x() + after.center().x()) / 2, before.center().y());
+    }
+
+    int positionOf(const QString& text) const { return static_cast<int>(view.document()->toPlainText().indexOf(text)); }
+
+    testing_support::FakeUrlOpener opener;
+    display::ReportView view{opener};
+};
+
+TEST_F(ReportViewTest, View_IsTheReadOnlyReportInVerdana)
+{
+    EXPECT_EQ(view.objectName(), QStringLiteral("RTB"));
+    EXPECT_TRUE(view.isReadOnly());
+    EXPECT_DOUBLE_EQ(view.font().pointSizeF(), 8.25);
+    EXPECT_TRUE(view.font().families().contains(QStringLiteral("Verdana")));
+}
+
+TEST_F(ReportViewTest, ShowDocument_KeepsColoursBoldUnderlineAndAlignment)
+{
+    show({Paragraph{Alignment::Centre, {TextRun{"Heading", {kRed, true, false}}}},
+          Paragraph{Alignment::Left, {TextRun{"plain ", {kBlack}}, TextRun{"marked", {kBlack, false, true}}}}});
+
+    const QTextDocument& document = *view.document();
+    ASSERT_EQ(document.blockCount(), 2);
+    EXPECT_EQ(document.firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(document.lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+
+    const QTextCharFormat heading = fragmentWithText(document, QStringLiteral("Heading")).charFormat();
+    EXPECT_EQ(heading.foreground().color(), QColor(255, 0, 0));
+    EXPECT_EQ(heading.fontWeight(), QFont::Bold);
+    EXPECT_FALSE(heading.fontUnderline());
+
+    const QTextCharFormat marked = fragmentWithText(document, QStringLiteral("marked")).charFormat();
+    EXPECT_TRUE(marked.fontUnderline());
+    EXPECT_NE(marked.fontWeight(), QFont::Bold);
+    EXPECT_EQ(fragmentWithText(document, QStringLiteral("plain ")).charFormat().foreground().color(), QColor(0, 0, 0));
+}
+
+TEST_F(ReportViewTest, ShowDocument_ShowsPicturesAtTheirPixelSize)
+{
+    show({Paragraph{Alignment::Left, {pictureOf(4, 3, {10, 200, 30}), TextRun{"after", {kBlack}}}}});
+
+    const QTextFragment image = fragmentWithText(*view.document(), QString(QChar::ObjectReplacementCharacter));
+    ASSERT_TRUE(image.isValid());
+    const QTextImageFormat format = image.charFormat().toImageFormat();
+    EXPECT_EQ(format.width(), 4);
+    EXPECT_EQ(format.height(), 3);
+    const QImage shown = view.document()->resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
+    ASSERT_EQ(shown.size(), QSize(4, 3));
+    EXPECT_EQ(shown.pixelColor(3, 2), QColor(10, 200, 30));
+}
+
+TEST_F(ReportViewTest, ShowDocument_SkipsAPictureThatCouldNotBeDecoded)
+{
+    show({Paragraph{Alignment::Left, {pictureOf(0, 0, kBlack), TextRun{"text", {kBlack}}}}});
+
+    EXPECT_EQ(view.document()->toPlainText(), QStringLiteral("text"));
+}
+
+TEST_F(ReportViewTest, ShowDocument_ReplacesTheEarlierReport)
+{
+    show({plainParagraph("first reading")});
+    show({plainParagraph("second reading")});
+
+    EXPECT_EQ(view.document()->toPlainText(), QStringLiteral("second reading"));
+}
+
+TEST_F(ReportViewTest, WebAddresses_BecomeUnderlinedLinksInTheirRunColour)
+{
+    show({Paragraph{Alignment::Left, {TextRun{"Visit http://www.zelto.example now", {kRed}}}}});
+
+    const QTextFragment link = fragmentWithText(*view.document(), QStringLiteral("http://www.zelto.example"));
+    ASSERT_TRUE(link.isValid());
+    EXPECT_TRUE(link.charFormat().isAnchor());
+    EXPECT_EQ(link.charFormat().anchorHref(), QStringLiteral("http://www.zelto.example"));
+    EXPECT_TRUE(link.charFormat().fontUnderline());
+    EXPECT_EQ(link.charFormat().foreground().color(), QColor(255, 0, 0));
+    EXPECT_FALSE(fragmentWithText(*view.document(), QStringLiteral(" now")).charFormat().isAnchor());
+}
+
+TEST_F(ReportViewTest, LeftPressOnALink_OpensThatAddressOnceOnThePress)
+{
+    show({plainParagraph("Go to http://www.zelto.example/forum for more.")});
+    const QPoint onLink = pointAt(positionOf(QStringLiteral("zelto")));
+
+    QTest::mouseMove(view.viewport(), onLink);
+    EXPECT_TRUE(opener.opened.empty());
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, onLink);
+    ASSERT_EQ(opener.opened.size(), 1u);
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, onLink);
+
+    ASSERT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(opener.opened.front(), QUrl(QStringLiteral("http://www.zelto.example/forum")));
+}
+
+TEST_F(ReportViewTest, OtherButtonsOnALink_OpenNothing)
+{
+    show({plainParagraph("http://www.zelto.example")});
+    const QPoint onLink = pointAt(3);
+
+    QTest::mouseClick(view.viewport(), Qt::RightButton, {}, onLink);
+    QTest::mouseClick(view.viewport(), Qt::MiddleButton, {}, onLink);
+    QTest::mouseDClick(view.viewport(), Qt::RightButton, {}, onLink);
+
+    EXPECT_TRUE(opener.opened.empty());
+}
+
+TEST_F(ReportViewTest, PressOnOrdinaryText_OpensNothing)
+{
+    show({plainParagraph("Your cards speak of change. See www.zelto.example")});
+
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, pointAt(positionOf(QStringLiteral("speak"))));
+
+    EXPECT_TRUE(opener.opened.empty());
+}
+
+TEST_F(ReportViewTest, AddressWithoutScheme_OpensAsAWebPage)
+{
+    show({plainParagraph("See www.zelto.example today")});
+
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, pointAt(positionOf(QStringLiteral("zelto"))));
+
+    ASSERT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(opener.opened.front(), QUrl(QStringLiteral("http://www.zelto.example")));
+}
+
+TEST_F(ReportViewTest, SelectingAndCopying_LeavesWhatThePersonCopiedElsewhere)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("copied from another program"));
+    show({plainParagraph("The Tower brings sudden change.")});
+
+    const QPoint start = pointAt(0);
+    const QPoint end = pointAt(positionOf(QStringLiteral("change")));
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, start);
+    QTest::mouseMove(view.viewport(), end);
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, end);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, end);
+    QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(&view, Qt::Key_Insert, Qt::ControlModifier);
+    view.copy();
+
+    EXPECT_FALSE(view.textCursor().hasSelection());
+    EXPECT_EQ(clipboard->text(), QStringLiteral("copied from another program"));
+    EXPECT_EQ(view.contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+struct LinkCase {
+    const char* text;
+    const char* address; // empty: not opened
+};
+
+class LinkAddressTest : public testing::TestWithParam<LinkCase> {};
+
+TEST_P(LinkAddressTest, OnlyWebAddressesAreHandedToTheDesktop)
+{
+    EXPECT_EQ(display::linkAddress(QString::fromLatin1(GetParam().text)).toString(),
+              QString::fromLatin1(GetParam().address));
+}
+
+INSTANTIATE_TEST_SUITE_P(Addresses, LinkAddressTest,
+                         testing::Values(LinkCase{"http://www.zelto.example/x?page=home-page",
+                                                  "http://www.zelto.example/x?page=home-page"},
+                                         LinkCase{"https://zelto.example", "https://zelto.example"},
+                                         LinkCase{"WWW.zelto.example", "http://www.zelto.example"},
+                                         LinkCase{"ftp://files.zelto.example/a", "ftp://files.zelto.example/a"},
+                                         LinkCase{"file:///etc/passwd", ""}, LinkCase{"javascript://alert(1)", ""}));
+
+} // namespace

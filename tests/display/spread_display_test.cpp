@@ -1,0 +1,299 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/card_slot.h"
+#include "display/face_lists.h"
+#include "display/look.h"
+#include "display/site_pages.h"
+#include "display/spread_display.h"
+#include "display/spread_layouts.h"
+#include "engine/spread_catalogue.h"
+#include "support/fake_platform.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+using display::CardSlot;
+using display::twips;
+using engine::Hand;
+using engine::SpreadIndex;
+
+constexpr SpreadIndex kSingleCard = 0;
+constexpr SpreadIndex kFiveCard = 3;
+constexpr SpreadIndex kRelationship = 8;
+constexpr SpreadIndex kChakra = 9;
+constexpr SpreadIndex kCelticCross = 10;
+constexpr SpreadIndex kNumerologyGrid = 14;
+constexpr SpreadIndex kZodiac = 15;
+constexpr SpreadIndex kDestiny = 16;
+
+// Distinct cards counting down from the Knight of Spades, so every position shows a different face.
+Hand handOf(int count, int first = engine::kCardCount - 1)
+{
+    Hand hand;
+    for (int i = 0; i < count; ++i)
+        hand.push_back(static_cast<engine::CardIndex>(first - i));
+    return hand;
+}
+
+class SpreadDisplayTest : public testing::Test {
+protected:
+    QRect slotRect(SpreadIndex spread, int position) const { return display.cardSlot(spread, position)->geometry(); }
+
+    testing_support::FakeUrlOpener opener;
+    display::SpreadDisplay display{opener};
+};
+
+TEST_F(SpreadDisplayTest, NewDisplay_IsTheBlackPaneOfTheWholeWidthWithItsCaption)
+{
+    EXPECT_EQ(display.objectName(), QStringLiteral("SpreadDisplay"));
+    EXPECT_EQ(display.width(), 733);
+    EXPECT_EQ(display.palette().color(QPalette::Window), QColor(0, 0, 0));
+    const auto* caption = display.findChild<QLabel*>(QStringLiteral("lblSoftwareCaption"));
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->text(), QStringLiteral("Zelto Cartomancy"));
+    EXPECT_EQ(caption->geometry(), display::twipsRect(4230, 120, 2535, 345));
+    EXPECT_EQ(caption->palette().color(QPalette::WindowText), display::kOrange);
+}
+
+TEST_F(SpreadDisplayTest, OneCardReading_FillsTheSingleSlot)
+{
+    display.showSpreadLayout(kSingleCard, {51});
+
+    EXPECT_EQ(display.slotPictureNumber(kSingleCard, 1), 52);
+    EXPECT_EQ(slotRect(kSingleCard, 1).topLeft(), QPoint(twips(4965), twips(720)));
+    EXPECT_EQ(display.frontLayout(), kSingleCard);
+}
+
+TEST_F(SpreadDisplayTest, CelticCross_LaysPositionSixAcrossPositionTwoWithTheSidewaysFace)
+{
+    const Hand hand = handOf(10);
+    display.showSpreadLayout(kCelticCross, hand);
+
+    const CardSlot* across = display.cardSlot(kCelticCross, 6);
+    ASSERT_NE(across, nullptr);
+    EXPECT_TRUE(across->isCrosswise());
+    EXPECT_EQ(across->size(), QSize(96, 71));
+    EXPECT_EQ(across->pictureNumber(), engine::pictureNumber(hand[5]));
+    EXPECT_EQ(across->picture().toImage(), display::SidewaysFaces.item(across->pictureNumber()).toImage());
+
+    const QRect crossed = slotRect(kCelticCross, 2);
+    EXPECT_TRUE(across->geometry().intersects(crossed));
+    EXPECT_NEAR(across->geometry().center().x(), crossed.center().x(), 4);
+    EXPECT_NEAR(across->geometry().center().y(), crossed.center().y(), 4);
+    // Drawn on top: later siblings paint over earlier ones.
+    const QObjectList& siblings = across->parentWidget()->children();
+    EXPECT_GT(siblings.indexOf(const_cast<CardSlot*>(across)), siblings.indexOf(display.cardSlot(kCelticCross, 2)));
+
+    for (int position = 1; position <= 10; ++position) {
+        if (position == 6)
+            continue;
+        const CardSlot* upright = display.cardSlot(kCelticCross, position);
+        EXPECT_FALSE(upright->isCrosswise()) << position;
+        EXPECT_EQ(upright->size(), QSize(71, 96)) << position;
+        EXPECT_EQ(upright->pictureNumber(), engine::pictureNumber(hand[static_cast<std::size_t>(position - 1)]));
+    }
+}
+
+TEST_F(SpreadDisplayTest, CelticCross_HasItsOwnDarkBackground)
+{
+    EXPECT_EQ(display.layoutPane(kCelticCross)->palette().color(QPalette::Window), QColor(20, 27, 33));
+    EXPECT_EQ(display.layoutPane(kChakra)->palette().color(QPalette::Window), QColor(0, 0, 0));
+}
+
+TEST_F(SpreadDisplayTest, ChakraReading_IsTallAndRunsFromTheBottomUp)
+{
+    display.showSpreadLayout(kChakra, handOf(7));
+
+    EXPECT_EQ(display.height(), twips(12500));
+    for (int position = 2; position <= 7; ++position) {
+        EXPECT_LT(slotRect(kChakra, position).top(), slotRect(kChakra, position - 1).top()) << position;
+        EXPECT_EQ(slotRect(kChakra, position).left(), slotRect(kChakra, 1).left()) << position;
+    }
+    EXPECT_EQ(slotRect(kChakra, 1).top(), twips(9960));
+    EXPECT_EQ(slotRect(kChakra, 7).top(), twips(600));
+}
+
+TEST_F(SpreadDisplayTest, HeightFollowsTheFrontLayout)
+{
+    display.showSpreadLayout(kRelationship, handOf(10));
+    EXPECT_EQ(display.height(), twips(10500));
+    display.showSpreadLayout(kFiveCard, handOf(5));
+    EXPECT_EQ(display.height(), twips(9000));
+}
+
+TEST_F(SpreadDisplayTest, LaterReadingOfTheSameSpread_ReplacesItsCardsWhileOthersKeepTheirs)
+{
+    display.showSpreadLayout(kFiveCard, handOf(5, 51));
+    display.showSpreadLayout(kDestiny, handOf(13, 20));
+
+    EXPECT_EQ(display.frontLayout(), kDestiny);
+    EXPECT_TRUE(display.layoutPane(kDestiny)->isVisibleTo(&display));
+    EXPECT_FALSE(display.layoutPane(kFiveCard)->isVisibleTo(&display));
+    EXPECT_EQ(display.slotPictureNumber(kFiveCard, 1), 52);
+
+    display.showSpreadLayout(kFiveCard, handOf(5, 10));
+    EXPECT_EQ(display.frontLayout(), kFiveCard);
+    for (int position = 1; position <= 5; ++position)
+        EXPECT_EQ(display.slotPictureNumber(kFiveCard, position), 11 - (position - 1));
+    EXPECT_EQ(display.slotPictureNumber(kDestiny, 1), 21);
+}
+
+TEST_F(SpreadDisplayTest, SpreadOutsideTheCatalogue_ChangesNothing)
+{
+    display.showSpreadLayout(kFiveCard, handOf(5));
+    const QSize before = display.size();
+
+    display.showSpreadLayout(-1, handOf(5));
+    display.showSpreadLayout(engine::kSpreadCount, handOf(5));
+
+    EXPECT_EQ(display.frontLayout(), kFiveCard);
+    EXPECT_EQ(display.size(), before);
+    EXPECT_EQ(display.slotPictureNumber(engine::kSpreadCount, 1), -1);
+}
+
+TEST_F(SpreadDisplayTest, ShortHandOrUnknownCards_LeaveBacksWhereNoCardWasDealt)
+{
+    display.showSpreadLayout(kFiveCard, handOf(5));
+    display.showSpreadLayout(kFiveCard, {7, 52, -1});
+
+    EXPECT_EQ(display.slotPictureNumber(kFiveCard, 1), 8);
+    for (int position = 2; position <= 5; ++position)
+        EXPECT_EQ(display.slotPictureNumber(kFiveCard, position), 0) << position;
+}
+
+TEST_F(SpreadDisplayTest, PositionNumbers_SitOverTheLowerLeftOfEachCard)
+{
+    const auto* single = display.cardSlot(kDestiny, 9)->findChild<QLabel*>(QStringLiteral("lblCardPosition"));
+    const auto* twoDigits = display.cardSlot(kDestiny, 13)->findChild<QLabel*>(QStringLiteral("lblCardPosition"));
+    const auto* across = display.cardSlot(kCelticCross, 6)->findChild<QLabel*>(QStringLiteral("lblCardPosition"));
+    ASSERT_TRUE(single && twoDigits && across);
+
+    EXPECT_EQ(single->text(), QStringLiteral("9"));
+    EXPECT_EQ(single->geometry(), display::twipsRect(0, 1100, 210, 345));
+    EXPECT_EQ(twoDigits->text(), QStringLiteral("13"));
+    EXPECT_EQ(twoDigits->geometry(), display::twipsRect(0, 1100, 420, 345));
+    EXPECT_EQ(across->geometry(), display::twipsRect(1200, 720, 210, 345));
+    EXPECT_EQ(single->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+}
+
+TEST_F(SpreadDisplayTest, NumerologyGrid_NumbersReadThreeSixNineFromTheTopRow)
+{
+    QWidget* pane = display.layoutPane(kNumerologyGrid);
+    QList<QLabel*> boxes;
+    for (int i = 0; i < 9; ++i)
+        boxes.push_back(pane->findChild<QLabel*>(QStringLiteral("lblNo_%1").arg(i)));
+    ASSERT_EQ(std::count(boxes.begin(), boxes.end(), nullptr), 0);
+    std::sort(boxes.begin(), boxes.end(),
+              [](const QLabel* a, const QLabel* b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
+    QStringList texts;
+    for (const QLabel* box : boxes)
+        texts.push_back(box->text());
+    EXPECT_EQ(texts.join(QLatin1Char(' ')), QStringLiteral("3 6 9 2 5 8 1 4 7"));
+    // Each box stands over the slot of its cell.
+    for (int position = 1; position <= 9; ++position) {
+        const QRect slot = slotRect(kNumerologyGrid, position);
+        const QLabel* box = boxes[position - 1];
+        EXPECT_LT(box->geometry().top(), slot.top()) << position;
+        EXPECT_NEAR(box->geometry().center().x(), slot.center().x(), 2) << position;
+    }
+}
+
+TEST_F(SpreadDisplayTest, ZodiacSigns_LieInsideTheRingWithoutCoveringAnyCard)
+{
+    QWidget* pane = display.layoutPane(kZodiac);
+    for (int sign = 0; sign < 12; ++sign) {
+        const auto* picture = pane->findChild<QLabel*>(QStringLiteral("picZodiacSymbols_%1").arg(sign));
+        ASSERT_NE(picture, nullptr) << sign;
+        for (int position = 1; position <= 12; ++position)
+            EXPECT_FALSE(picture->geometry().intersects(slotRect(kZodiac, position))) << sign << " " << position;
+    }
+}
+
+class LayoutTableTest : public SpreadDisplayTest, public testing::WithParamInterface<int> {
+protected:
+    SpreadIndex spread() const { return static_cast<SpreadIndex>(GetParam()); }
+};
+
+TEST_P(LayoutTableTest, LayoutHasOneSlotPerPositionShowingABackUntilDealt)
+{
+    const display::LayoutPlan* plan = display::layoutPlan(spread());
+    ASSERT_NE(plan, nullptr);
+    const int cardCount = engine::cardCountOf(spread());
+    QWidget* pane = display.layoutPane(spread());
+    EXPECT_EQ(pane->objectName(), QString::fromUtf8(plan->container.data(), qsizetype(plan->container.size())));
+
+    const QList<CardSlot*> slotWidgets = pane->findChildren<CardSlot*>();
+    EXPECT_EQ(slotWidgets.size(), cardCount);
+    for (int position = 1; position <= cardCount; ++position) {
+        const QString name = QStringLiteral("%1_%2")
+                                 .arg(QString::fromUtf8(plan->slotArray.data(), qsizetype(plan->slotArray.size())))
+                                 .arg(position - 1);
+        const auto* slot = pane->findChild<CardSlot*>(name);
+        ASSERT_NE(slot, nullptr) << name.toStdString();
+        EXPECT_EQ(slot->position(), position);
+        EXPECT_EQ(slot->pictureNumber(), 0);
+        // Every card fits on the pane above the part that the window cuts off.
+        EXPECT_TRUE(QRect(0, 0, twips(10500), twips(plan->height - 600)).contains(slot->geometry())) << position;
+    }
+}
+
+TEST_P(LayoutTableTest, ReadingFillsEverySlotAndBringsTheLayoutToTheFront)
+{
+    const int cardCount = engine::cardCountOf(spread());
+    const Hand hand = handOf(cardCount);
+    display.showSpreadLayout(spread(), hand);
+
+    EXPECT_EQ(display.frontLayout(), spread());
+    EXPECT_EQ(display.height(), twips(display::layoutPlan(spread())->height));
+    for (int position = 1; position <= cardCount; ++position)
+        EXPECT_EQ(display.slotPictureNumber(spread(), position), 52 - (position - 1)) << position;
+}
+
+TEST_P(LayoutTableTest, TitleIsCentredAboveTheCards)
+{
+    const auto* title = display.layoutPane(spread())->findChild<QLabel*>(QStringLiteral("lblSpreadName"));
+    ASSERT_NE(title, nullptr);
+    const std::string_view expected = engine::findSpread(spread())->title;
+    EXPECT_EQ(title->text().toStdString(), expected);
+    EXPECT_EQ(title->y(), 0);
+    EXPECT_NEAR(title->geometry().center().x(), twips(5497), 1);
+    EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(0, 255, 255));
+}
+
+TEST_P(LayoutTableTest, CaptionBottomClickOpensTheHomePageOnce)
+{
+    display.showSpreadLayout(spread(), handOf(engine::cardCountOf(spread())));
+    auto* link = display.layoutPane(spread())->findChild<QLabel*>(QStringLiteral("lblCaptionBottom"));
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->text(), QStringLiteral("For Detailed Analysis Visit ") + display::siteAddress());
+
+    QTest::mouseClick(link, Qt::LeftButton);
+    QTest::mouseClick(link, Qt::RightButton);
+
+    ASSERT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(opener.opened.front(), display::pageAddress(display::PageKey::HomePage));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSpreads, LayoutTableTest, testing::Range(0, engine::kSpreadCount));
+
+TEST(FaceListTest, ItemsAreNumberedFromOneWithKeysOnTheUprightLists)
+{
+    EXPECT_EQ(display::LargeFaces.path(1), QStringLiteral(":/cards/large/1.gif"));
+    EXPECT_EQ(display::SmallFaces.path(52), QStringLiteral(":/cards/small/52.bmp"));
+    EXPECT_EQ(display::SidewaysFaces.path(7), QStringLiteral(":/cards/sideways/7.gif"));
+    EXPECT_EQ(display::LargeFaces.key(52), QStringLiteral("52.jpg"));
+    EXPECT_EQ(display::SmallFaces.key(1), QStringLiteral("1.jpg"));
+    EXPECT_TRUE(display::SidewaysFaces.key(1).isEmpty());
+    EXPECT_TRUE(display::LargeFaces.item(0).isNull());
+    EXPECT_TRUE(display::LargeFaces.item(53).isNull());
+    EXPECT_TRUE(display::zodiacSign(12).isNull());
+}
+
+} // namespace
