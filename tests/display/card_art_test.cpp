@@ -1,0 +1,168 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "richtext/bmp_reader.h"
+
+#include <QColor>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QImage>
+#include <QTransform>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+namespace {
+
+constexpr int kFaceCount = 52;
+
+QImage load(const QString& path)
+{
+    QImage image(path);
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QByteArray pixelHash(const QImage& image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    return QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(argb.constBits()), argb.sizeInBytes()),
+                                    QCryptographicHash::Sha1);
+}
+
+struct FaceListCase {
+    const char* folder;
+    const char* extension;
+    QSize size;
+};
+
+class BuiltInFaceList : public testing::TestWithParam<FaceListCase> {
+protected:
+    QString path(int number) const
+    {
+        return QStringLiteral(":/cards/%1/%2.%3").arg(GetParam().folder).arg(number).arg(GetParam().extension);
+    }
+};
+
+TEST_P(BuiltInFaceList, HasFiftyTwoDistinctPicturesOfItsSize)
+{
+    std::set<QByteArray> distinct;
+    for (int number = 1; number <= kFaceCount; ++number) {
+        const QImage image = load(path(number));
+        ASSERT_FALSE(image.isNull()) << path(number).toStdString();
+        EXPECT_EQ(image.size(), GetParam().size) << path(number).toStdString();
+        distinct.insert(pixelHash(image));
+    }
+    EXPECT_EQ(distinct.size(), static_cast<std::size_t>(kFaceCount));
+    EXPECT_TRUE(load(path(0)).isNull());
+    EXPECT_TRUE(load(path(kFaceCount + 1)).isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, BuiltInFaceList,
+                         testing::Values(FaceListCase{"large", "gif", QSize(71, 96)},
+                                         FaceListCase{"small", "bmp", QSize(40, 50)},
+                                         FaceListCase{"sideways", "gif", QSize(96, 71)}),
+                         [](const testing::TestParamInfo<FaceListCase>& info) {
+                             return std::string(info.param.folder);
+                         });
+
+class BuiltInCard : public testing::TestWithParam<int> {};
+
+TEST_P(BuiltInCard, LargeFaceHasTransparentCornersAndAnOpaqueFace)
+{
+    const QImage face = load(QStringLiteral(":/cards/large/%1.gif").arg(GetParam()));
+    ASSERT_FALSE(face.isNull());
+    EXPECT_EQ(qAlpha(face.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(face.pixel(70, 95)), 0);
+    EXPECT_EQ(qAlpha(face.pixel(35, 48)), 255);
+}
+
+TEST_P(BuiltInCard, SidewaysFaceIsTheLargeFaceTurnedAQuarter)
+{
+    const QImage large = load(QStringLiteral(":/cards/large/%1.gif").arg(GetParam()));
+    const QImage sideways = load(QStringLiteral(":/cards/sideways/%1.gif").arg(GetParam()));
+    ASSERT_FALSE(large.isNull());
+    EXPECT_EQ(large.transformed(QTransform().rotate(90)), sideways);
+}
+
+// The core decodes the small faces itself; it must see exactly what the desktop layer shows.
+TEST_P(BuiltInCard, SmallFaceDecodesTheSameInTheCoreAsInQt)
+{
+    QFile file(QStringLiteral(":/cards/small/%1.bmp").arg(GetParam()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const auto decoded =
+        richtext::readBmp24({reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
+    ASSERT_TRUE(decoded) << decoded.error;
+
+    const QImage image = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB888);
+    ASSERT_EQ(decoded.bitmap->width, image.width());
+    ASSERT_EQ(decoded.bitmap->height, image.height());
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = image.constScanLine(y);
+        const auto* ours = decoded.bitmap->rgb.data() + std::size_t(y) * std::size_t(image.width()) * 3;
+        ASSERT_TRUE(std::equal(row, row + image.width() * 3, ours)) << "row " << y;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllCards, BuiltInCard, testing::Range(1, kFaceCount + 1));
+
+TEST(BuiltInBacks, HaveTheirSizes)
+{
+    EXPECT_EQ(load(QStringLiteral(":/backs/back.gif")).size(), QSize(71, 96));
+    EXPECT_EQ(load(QStringLiteral(":/backs/back-sideways.gif")).size(), QSize(96, 71));
+    EXPECT_EQ(load(QStringLiteral(":/backs/back-manual.jpg")).size(), QSize(43, 58));
+}
+
+TEST(BuiltInBacks, ManualBackIsRedAndTheOthersBlue)
+{
+    const auto redOverBlue = [](const QImage& image) {
+        long red = 0;
+        long blue = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                red += qRed(image.pixel(x, y));
+                blue += qBlue(image.pixel(x, y));
+            }
+        }
+        return red - blue;
+    };
+    EXPECT_GT(redOverBlue(load(QStringLiteral(":/backs/back-manual.jpg"))), 0);
+    EXPECT_LT(redOverBlue(load(QStringLiteral(":/backs/back.gif"))), 0);
+    EXPECT_LT(redOverBlue(load(QStringLiteral(":/backs/back-sideways.gif"))), 0);
+}
+
+TEST(BuiltInZodiacSigns, TwelveDistinctSmallSquares)
+{
+    std::set<QByteArray> distinct;
+    for (int sign = 0; sign < 12; ++sign) {
+        const QImage image = load(QStringLiteral(":/zodiac/%1.jpg").arg(sign));
+        ASSERT_FALSE(image.isNull()) << sign;
+        EXPECT_EQ(image.width(), image.height());
+        EXPECT_GE(image.width(), 18);
+        EXPECT_LE(image.width(), 29);
+        distinct.insert(pixelHash(image));
+    }
+    EXPECT_EQ(distinct.size(), 12u);
+    EXPECT_TRUE(load(QStringLiteral(":/zodiac/12.jpg")).isNull());
+}
+
+TEST(BuiltInIcon, EverySizeIsASquareOfThatSize)
+{
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const QImage icon = load(QStringLiteral(":/icon/%1.png").arg(size));
+        EXPECT_EQ(icon.size(), QSize(size, size)) << size;
+    }
+}
+
+TEST(ContactSheet, ExistsAndHoldsAllThreeLists)
+{
+    const auto sheet = std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "docs" / "cards.png";
+    const QImage image(QString::fromStdString(sheet.string()));
+    ASSERT_FALSE(image.isNull()) << sheet;
+    // Thirteen cards a row in each list, the sideways list the widest.
+    EXPECT_GE(image.width(), 13 * 96);
+    EXPECT_GE(image.height(), 4 * (96 + 50 + 71));
+}
+
+} // namespace
