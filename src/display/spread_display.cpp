@@ -55,6 +55,13 @@ QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, cons
     return label;
 }
 
+// The box as designed, widened about its centre when the text is wider (fonts differ between systems).
+void placeCentred(QLabel& label, const QRect& box)
+{
+    const int width = std::max(box.width(), label.sizeHint().width());
+    label.setGeometry(box.center().x() + 1 - (width + 1) / 2, box.top(), width, box.height());
+}
+
 // A label as wide as its text, placed with its top-left corner.
 void addPlacedLabels(QWidget& pane, const QString& name, std::span<const PlacedText> texts)
 {
@@ -140,7 +147,7 @@ SpreadDisplay::SpreadDisplay(UrlOpener& opener, QWidget* parent) : QWidget(paren
     QLabel* caption = addLabel(*this, QStringLiteral("lblSoftwareCaption"), QStringLiteral("Zelto Cartomancy"),
                                verdanaFont(14.25, true), kOrange);
     caption->setAlignment(Qt::AlignCenter);
-    caption->setGeometry(twipsRect(4230, 120, 2535, 345));
+    placeCentred(*caption, twipsRect(4230, 120, 2535, 345));
 
     for (engine::SpreadIndex spread = 0; spread < engine::kSpreadCount; ++spread)
         buildLayout(spread);
@@ -204,7 +211,7 @@ void SpreadDisplay::buildLayout(engine::SpreadIndex spread)
     link->setFont(verdanaFont(12, true));
     setTextColour(*link, kCaptionPink);
     link->setAlignment(Qt::AlignCenter);
-    link->setGeometry(twipsRect(1792, plan.captionBottomTop, 7410, 270));
+    placeCentred(*link, twipsRect(1792, plan.captionBottomTop, 7410, 270));
     connect(link, &LinkLabel::clicked, this, [this] { openSitePage(m_opener, PageKey::HomePage); });
 }
 
