@@ -104,21 +104,25 @@ std::vector<std::string_view> splitLines(std::string_view text)
 
 } // namespace
 
-Document::Document() : m_paragraphs(1) {}
+Document::Document() : m_paragraphs(1), m_lengths(1, 0) {}
 
 Document Document::fromParagraphs(std::vector<Paragraph> paragraphs)
 {
     Document document;
     if (!paragraphs.empty())
         document.m_paragraphs = std::move(paragraphs);
-    for (Paragraph& paragraph : document.m_paragraphs)
+    document.m_lengths.clear();
+    for (Paragraph& paragraph : document.m_paragraphs) {
         normalise(paragraph);
+        document.m_lengths.push_back(paragraphLength(paragraph));
+    }
     return document;
 }
 
 void Document::replaceText(std::string_view text)
 {
     m_paragraphs.assign(1, Paragraph{});
+    m_lengths.assign(1, 0);
     m_insertionFormat = {};
     m_selectionStart = insertTextAt(0, text, m_insertionFormat);
     m_selectionLength = 0;
@@ -187,8 +191,8 @@ std::string Document::plainText() const
 std::size_t Document::length() const
 {
     std::size_t total = (m_paragraphs.size() - 1) * kLineBreakLength;
-    for (const Paragraph& paragraph : m_paragraphs)
-        total += paragraphLength(paragraph);
+    for (const std::size_t paragraphSize : m_lengths)
+        total += paragraphSize;
     return total;
 }
 
@@ -249,7 +253,7 @@ Document::Location Document::locate(std::size_t position) const
 {
     std::size_t remaining = position;
     for (std::size_t i = 0; i < m_paragraphs.size(); ++i) {
-        const std::size_t paragraphSize = paragraphLength(m_paragraphs[i]);
+        const std::size_t paragraphSize = m_lengths[i];
         const bool last = i + 1 == m_paragraphs.size();
         if (remaining <= paragraphSize || last || remaining < paragraphSize + kLineBreakLength)
             return {i, std::min(remaining, paragraphSize)};
@@ -262,7 +266,7 @@ std::size_t Document::positionOf(Location location) const
 {
     std::size_t position = location.offset;
     for (std::size_t i = 0; i < location.paragraph; ++i)
-        position += paragraphLength(m_paragraphs[i]) + kLineBreakLength;
+        position += m_lengths[i] + kLineBreakLength;
     return position;
 }
 
@@ -276,8 +280,11 @@ void Document::eraseRange(std::size_t start, std::size_t count)
     std::vector<Run> tail = takeTail(m_paragraphs[to.paragraph], to.offset);
     takeTail(first, from.offset);
     first.runs.insert(first.runs.end(), std::make_move_iterator(tail.begin()), std::make_move_iterator(tail.end()));
+    m_lengths[from.paragraph] = from.offset + (m_lengths[to.paragraph] - to.offset);
     m_paragraphs.erase(m_paragraphs.begin() + static_cast<std::ptrdiff_t>(from.paragraph) + 1,
                        m_paragraphs.begin() + static_cast<std::ptrdiff_t>(to.paragraph) + 1);
+    m_lengths.erase(m_lengths.begin() + static_cast<std::ptrdiff_t>(from.paragraph) + 1,
+                    m_lengths.begin() + static_cast<std::ptrdiff_t>(to.paragraph) + 1);
     normalise(first);
 }
 
@@ -294,6 +301,9 @@ std::size_t Document::insertTextAt(std::size_t position, std::string_view text, 
             Paragraph next{current.alignment, takeTail(current, at.offset)};
             normalise(current);
             m_paragraphs.insert(m_paragraphs.begin() + static_cast<std::ptrdiff_t>(at.paragraph) + 1, std::move(next));
+            m_lengths.insert(m_lengths.begin() + static_cast<std::ptrdiff_t>(at.paragraph) + 1,
+                             m_lengths[at.paragraph] - at.offset);
+            m_lengths[at.paragraph] = at.offset;
             at = {at.paragraph + 1, 0};
             inserted += kLineBreakLength;
         }
@@ -305,6 +315,7 @@ std::size_t Document::insertTextAt(std::size_t position, std::string_view text, 
                               TextRun{std::string(lines[i]), format});
         const std::size_t lineLength = utf8::countCodePoints(lines[i]);
         at.offset += lineLength;
+        m_lengths[at.paragraph] += lineLength;
         inserted += lineLength;
         normalise(paragraph);
     }
@@ -318,6 +329,7 @@ std::size_t Document::insertPictureAt(std::size_t position, std::shared_ptr<cons
     const std::size_t index = splitAt(paragraph, at.offset);
     paragraph.runs.insert(paragraph.runs.begin() + static_cast<std::ptrdiff_t>(index), PictureRun{std::move(picture)});
     normalise(paragraph);
+    ++m_lengths[at.paragraph];
     return positionOf(at) + 1;
 }
 

@@ -125,6 +125,8 @@ private:
     std::size_t insertPictureAt(std::size_t position, std::shared_ptr<const Picture> picture);
 
     std::vector<Paragraph> m_paragraphs;
+    // Character length of each paragraph, kept in step so finding a position needs no text scan.
+    std::vector<std::size_t> m_lengths;
     std::size_t m_selectionStart = 0;
     std::size_t m_selectionLength = 0;
     CharFormat m_insertionFormat;

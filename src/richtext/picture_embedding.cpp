@@ -5,6 +5,7 @@
 #include "richtext/document.h"
 #include "richtext/metafile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -53,13 +54,19 @@ std::optional<std::string> pictureToRtf(const Bitmap& bitmap, double twipsPerPix
 
     constexpr char digits[] = "0123456789abcdef";
     const std::size_t size = metafile->size();
-    group.reserve(group.size() + size * 2 + (size / kBytesPerLine + 2) * 2 + 3);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (i % kBytesPerLine == 0)
-            group += "\r\n";
-        const std::uint8_t byte = (*metafile)[i];
-        group += digits[byte >> 4];
-        group += digits[byte & 0x0F];
+    const std::size_t lines = (size + kBytesPerLine - 1) / kBytesPerLine;
+    const std::size_t headerSize = group.size();
+    group.resize(headerSize + size * 2 + lines * 2);
+    char* out = group.data() + headerSize;
+    for (std::size_t lineStart = 0; lineStart < size; lineStart += kBytesPerLine) {
+        *out++ = '\r';
+        *out++ = '\n';
+        const std::size_t lineEnd = std::min(size, lineStart + kBytesPerLine);
+        for (std::size_t i = lineStart; i < lineEnd; ++i) {
+            const std::uint8_t byte = (*metafile)[i];
+            *out++ = digits[byte >> 4];
+            *out++ = digits[byte & 0x0F];
+        }
     }
     group += "\r\n}";
     return group;

@@ -91,6 +91,7 @@ public:
 
     std::string write()
     {
+        m_out.reserve(estimatedSize());
         m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fswiss\\fcharset0 ";
         m_out += kReportFont;
         m_out += ";}}\r\n{\\colortbl ;";
@@ -111,6 +112,23 @@ public:
     }
 
 private:
+    // One allocation for the whole output; growing a few hundred kilobytes step by step costs more
+    // than writing them.
+    std::size_t estimatedSize() const
+    {
+        std::size_t size = 512 + m_colours.colours.size() * 24;
+        for (const Paragraph& paragraph : m_paragraphs) {
+            size += 32;
+            for (const Run& run : paragraph.runs) {
+                if (const auto* text = std::get_if<TextRun>(&run))
+                    size += text->text.size() + text->text.size() / 8 + 24;
+                else
+                    size += std::get<PictureRun>(run).picture->rtfGroup.size();
+            }
+        }
+        return size;
+    }
+
     void writeParagraph(const Paragraph& paragraph)
     {
         if (paragraph.alignment != m_alignment) {
