@@ -65,7 +65,6 @@ ReportWindow::ReportWindow(WindowServices& services, QWidget* parent) : QMainWin
     setWindowTitle(texts::kWindowCaption);
     setApplicationIcon(*this);
     setFont(display::verdanaFont(8.25));
-    fillBackground(*this, kBlack);
 
     buildControls();
     buildMenus();
