@@ -29,13 +29,13 @@ constexpr std::array<char16_t, 32> kCp1252High = {0x20AC, 0x0081, 0x201A, 0x0192
                                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Destinations whose content is never document text.
-constexpr std::array<std::string_view, 40> kSkippedDestinations = {
+constexpr std::array<std::string_view, 39> kSkippedDestinations = {
     "fonttbl",      "stylesheet", "info",     "header",     "headerl",    "headerr",           "headerf",
     "footer",       "footerl",    "footerr",  "footerf",    "listtable",  "listoverridetable", "revtbl",
     "rsidtbl",      "filetbl",    "pgdsctbl", "nonshppict", "fldinst",    "themedata",         "colorschememapping",
     "latentstyles", "datastore",  "xmlnstbl", "footnote",   "annotation", "atnauthor",         "atnid",
-    "objdata",      "pntext",     "listtext", "bkmkstart",  "bkmkend",    "shprslt",           "generator",
-    "template",     "userprops",  "ftnsep",   "ftnsepc",    "aftnsep"};
+    "objdata",      "pntext",     "listtext", "bkmkstart",  "bkmkend",    "generator",         "template",
+    "userprops",    "ftnsep",     "ftnsepc",  "aftnsep"};
 
 constexpr std::array<std::string_view, 18> kUnderlineOn = {
     "ul",    "uld",      "uldash",    "uldashd",    "uldashdd",  "uldb",       "ulhwave", "ulldash", "ulth",

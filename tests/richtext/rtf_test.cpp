@@ -295,3 +295,14 @@ TEST(RtfReader, ReadsUnicodeEscapesWithAndWithoutFallbackCharacters)
     ASSERT_TRUE(read);
     EXPECT_EQ(read.document->plainText(), "Cœur 🂡\t\u2006 xéé");
 }
+
+TEST(RtfReader, TakesTheFallbackPictureOfAFloatingShapeOnce)
+{
+    const std::string rtf = "{\\rtf1{\\shp{\\*\\shpinst{\\sp{\\sn pib}{\\sv{\\pict\\wmetafile8 0102}}}}"
+                            "{\\shprslt{\\pict\\wmetafile8 0102}}}after}";
+
+    const auto read = Document::fromRtf(rtf);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read.document->plainText(), "\xEF\xBF\xBC"
+                                          "after");
+}
