@@ -80,7 +80,9 @@ QRadioButton* addOptionButton(QWidget& parent, const QString& objectName, const 
     option->setObjectName(objectName);
     option->setGeometry(geometry);
     option->setFont(display::verdanaFont(8.25));
-    option->setStyleSheet(colourStyle("QRadioButton", kAqua, kBlack));
+    QPalette palette = option->palette();
+    palette.setColor(QPalette::WindowText, kAqua);
+    option->setPalette(palette);
     return option;
 }
 

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
+#include <QTextCursor>
 
 namespace windows {
 
@@ -151,6 +152,8 @@ void ReportWindow::writeReading(engine::ReadingEngine& engine, engine::SpreadInd
     const engine::ReportTarget target{m_document, engine::builtInSmallFaces(), m_ui.spreadDisplay};
     engine.generateReading(spread, target);
     m_ui.RTB->showDocument(m_document);
+    // A new reading is read from its heading down.
+    m_ui.RTB->moveCursor(QTextCursor::Start);
 }
 
 std::optional<QString> ReportWindow::saveReport(const QString& path) const
