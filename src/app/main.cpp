@@ -34,8 +34,7 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(shell::texts::kProgramName);
-    QApplication::setApplicationDisplayName(display::kApplicationTitle);
+    // The application name stays the executable's: the instance lock tells a live holder from a dead one by it.
     QApplication::setApplicationVersion(QStringLiteral("1.45"));
     QGuiApplication::setDesktopFileName(shell::texts::kProgramName);
     QApplication::setWindowIcon(display::applicationIcon());

@@ -122,9 +122,9 @@ TEST_P(ApplicationOffer, Start_BringsTheDrawnOfferToTheFront)
 }
 
 INSTANTIATE_TEST_SUITE_P(Draws, ApplicationOffer,
-                         testing::Values(OfferCase{0.0f, 1, true}, OfferCase{0.2f, 2, false},
-                                         OfferCase{0.4f, 3, true}, OfferCase{0.5f, 4, false},
-                                         OfferCase{0.7f, 5, true}, OfferCase{0.99f, 6, false}));
+                         testing::Values(OfferCase{0.0f, 1, true}, OfferCase{0.2f, 2, false}, OfferCase{0.4f, 3, true},
+                                         OfferCase{0.5f, 4, false}, OfferCase{0.7f, 5, true},
+                                         OfferCase{0.99f, 6, false}));
 
 // How a person leaves the program from one of its three windows.
 struct ClosingWay {
@@ -188,21 +188,21 @@ TEST_P(ApplicationClosing, ClosingAWindow_ShowsTheExitWindowAndClosingThatEndsTh
     EXPECT_EQ(flow().reportWindow(), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, ApplicationClosing,
-    testing::Values(ClosingWay{"main close box", reachMain, closeBox}, ClosingWay{"main exit menu", reachMain, exitMenu},
-                    ClosingWay{"manual close box", reachManual, closeBox},
-                    ClosingWay{"manual exit menu", reachManual, exitMenu},
-                    ClosingWay{"report close box", reachReport, closeBox},
-                    ClosingWay{"report exit menu", reachReport, exitMenu},
-                    ClosingWay{"report exit button", reachReport, exitButton}),
-    [](const testing::TestParamInfo<ClosingWay>& info) {
-        std::string name = info.param.description;
-        for (char& character : name)
-            if (character == ' ')
-                character = '_';
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Ways, ApplicationClosing,
+                         testing::Values(ClosingWay{"main close box", reachMain, closeBox},
+                                         ClosingWay{"main exit menu", reachMain, exitMenu},
+                                         ClosingWay{"manual close box", reachManual, closeBox},
+                                         ClosingWay{"manual exit menu", reachManual, exitMenu},
+                                         ClosingWay{"report close box", reachReport, closeBox},
+                                         ClosingWay{"report exit menu", reachReport, exitMenu},
+                                         ClosingWay{"report exit button", reachReport, exitButton}),
+                         [](const testing::TestParamInfo<ClosingWay>& info) {
+                             std::string name = info.param.description;
+                             for (char& character : name)
+                                 if (character == ' ')
+                                     character = '_';
+                             return name;
+                         });
 
 TEST_F(ApplicationTest, ExitButtonOfTheExitWindow_EndsTheProgramLikeItsCloseBox)
 {

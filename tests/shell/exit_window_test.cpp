@@ -182,8 +182,8 @@ TEST_F(ExitWindowTest, Check1_OpensTheHomePageAndNeverStaysChecked)
     ASSERT_EQ(opened().size(), 2u);
     EXPECT_EQ(opened()[0], display::pageAddress(display::PageKey::HomePage));
     EXPECT_EQ(opened()[1], display::pageAddress(display::PageKey::HomePage));
-    EXPECT_EQ(ui().Check1->text(), QStringLiteral("Click Here To Visit ") + display::siteHostName() +
-                                       QStringLiteral(" Now"));
+    EXPECT_EQ(ui().Check1->text(),
+              QStringLiteral("Click Here To Visit ") + display::siteHostName() + QStringLiteral(" Now"));
 }
 
 TEST_F(ExitWindowTest, GoToHome_OpensTheCatalogue)

@@ -44,11 +44,12 @@ ValidationCase with(const char* description, void (*change)(shell::ReferralEntry
 INSTANTIATE_TEST_SUITE_P(
     Entries, ReferralValidation,
     testing::Values(
-        with("complete", [](shell::ReferralEntry&) {}, nullptr),
-        with("untouched form", [](shell::ReferralEntry&) {}, "Please Enter Proper Email Address", untouchedForm()),
         with(
-            "both e-mails empty",
-            [](shell::ReferralEntry& e) { e.referrerEmail = e.friendEmail = QString(); },
+            "complete", [](shell::ReferralEntry&) {}, nullptr),
+        with(
+            "untouched form", [](shell::ReferralEntry&) {}, "Please Enter Proper Email Address", untouchedForm()),
+        with(
+            "both e-mails empty", [](shell::ReferralEntry& e) { e.referrerEmail = e.friendEmail = QString(); },
             "Please Enter Distinct Email Addresses"),
         with(
             "equal e-mails beat empty names",
@@ -58,8 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
             },
             "Please Enter Distinct Email Addresses"),
         with(
-            "e-mails differing in case only", [](shell::ReferralEntry& e) { e.friendEmail = QStringLiteral("ANN@mail.example"); },
-            nullptr),
+            "e-mails differing in case only",
+            [](shell::ReferralEntry& e) { e.friendEmail = QStringLiteral("ANN@mail.example"); }, nullptr),
         with(
             "referrer without @", [](shell::ReferralEntry& e) { e.referrerEmail = QStringLiteral("ann.mail.example"); },
             "Please Enter Proper Email Address"),
@@ -84,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
             },
             "Please Enter Your Message"),
         with(
-            "friend's name still the prompt", [](shell::ReferralEntry& e) { e.friendName = QStringLiteral("Friend's Name"); },
+            "friend's name still the prompt",
+            [](shell::ReferralEntry& e) { e.friendName = QStringLiteral("Friend's Name"); },
             "Please Enter Your Friend's Name")));
 
 TEST(ReferralValidationFields, EmailStillThePrompt_IsCaughtAsAnImproperAddressFirst)

@@ -17,8 +17,9 @@ TEST_P(Scrambling, RoundTripsAndHidesThePlainText)
 {
     const QString scrambled = shell::scrambleSetting(GetParam());
     EXPECT_EQ(shell::unscrambleSetting(scrambled), GetParam());
-    if (!GetParam().isEmpty())
+    if (!GetParam().isEmpty()) {
         EXPECT_FALSE(scrambled.contains(GetParam()));
+    }
     for (const QChar character : scrambled)
         EXPECT_TRUE(character.isLetterOrNumber() || character == u'-' || character == u'_') << scrambled.toStdString();
 }
@@ -41,14 +42,16 @@ protected:
 
 TEST_F(ScrambledSettings, ValueWritten_IsReadBackByAFreshStore)
 {
-    shell::ScrambledSettingsStore(path()).setValue(QStringLiteral("lastUpdateReminderDate"), QStringLiteral("2026-03-10"));
+    shell::ScrambledSettingsStore(path()).setValue(QStringLiteral("lastUpdateReminderDate"),
+                                                   QStringLiteral("2026-03-10"));
     EXPECT_EQ(shell::ScrambledSettingsStore(path()).value(QStringLiteral("lastUpdateReminderDate")),
               QStringLiteral("2026-03-10"));
 }
 
 TEST_F(ScrambledSettings, FileHoldsNeitherTheKeyNorTheDateInPlainText)
 {
-    shell::ScrambledSettingsStore(path()).setValue(QStringLiteral("lastUpdateReminderDate"), QStringLiteral("2026-03-10"));
+    shell::ScrambledSettingsStore(path()).setValue(QStringLiteral("lastUpdateReminderDate"),
+                                                   QStringLiteral("2026-03-10"));
     QFile file(path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray contents = file.readAll();

@@ -39,9 +39,9 @@ TEST_F(SharedMenus, MenuBar_FollowsTheWindowsOwnMenuInOrder)
 {
     EXPECT_EQ(captions(m_window.menuBar()->actions()),
               (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
-    EXPECT_EQ(captions(m_window.findChild<QMenu*>(QStringLiteral("mnuHelp"))->actions()),
-              (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
-                           "&About Software"}));
+    EXPECT_EQ(
+        captions(m_window.findChild<QMenu*>(QStringLiteral("mnuHelp"))->actions()),
+        (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-", "&About Software"}));
 }
 
 TEST_F(SharedMenus, NoEntry_HasAShortcutKey)

@@ -60,8 +60,9 @@ TEST_P(UpdateReminderBoundary, AsksOnlyWhenMoreThanFourteenDaysAway)
     startOnce();
     ASSERT_EQ(messages.shown.size(), GetParam().asks ? 1u : 0u);
     if (GetParam().asks) {
-        EXPECT_EQ(messages.shown[0].text,
-                  QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
+        EXPECT_EQ(
+            messages.shown[0].text,
+            QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
         EXPECT_EQ(messages.shown[0].icon, display::MessageIcon::Information);
     }
 }
