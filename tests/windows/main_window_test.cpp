@@ -210,15 +210,6 @@ INSTANTIATE_TEST_SUITE_P(RealDates, MainWindowAcceptedDateTest,
                          ::testing::Values(DateCase{2, 29, 2000}, DateCase{2, 29, 1904}, DateCase{2, 28, 1900},
                                            DateCase{4, 30, 1975}, DateCase{1, 31, 2050}, DateCase{12, 31, 1900}));
 
-TEST(LeapYear, FollowsGregorianCenturyRule)
-{
-    EXPECT_FALSE(windows::isLeapYear(1900));
-    EXPECT_TRUE(windows::isLeapYear(2000));
-    EXPECT_TRUE(windows::isLeapYear(1996));
-    EXPECT_FALSE(windows::isLeapYear(2001));
-    EXPECT_FALSE(windows::isLeapYear(2100));
-}
-
 TEST_F(MainWindowTest, DealingAutomatic_RequestsChosenSpreadOnce)
 {
     MainWindow* window = makeWindow();

@@ -162,24 +162,5 @@ TEST_F(ManualWindowTest, BackMenu_AsksToGoBackWithoutClosing)
     EXPECT_EQ(services.showExitWindowCalls, 0);
 }
 
-TEST_F(ManualWindowTest, ExitMenu_ClosesAndShowsExitWindow)
-{
-    ManualWindow* window = makeWindow(5);
-    trigger(window, QStringLiteral("mnuExit"));
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(services.exitWindowShown);
-}
-
-TEST_F(ManualWindowTest, SiteLabels_OpenHomePage)
-{
-    ManualWindow* window = makeWindow(5);
-    QTest::mouseClick(window->ui().Label14, Qt::LeftButton);
-    QTest::mouseClick(window->ui().Label3, Qt::LeftButton);
-    ASSERT_EQ(services.fake.urlOpener.opened.size(), 2u);
-    for (const QUrl& address : services.fake.urlOpener.opened)
-        EXPECT_TRUE(address.toString().endsWith(QStringLiteral("?page=home-page")));
-    EXPECT_EQ(window->ui().Label14->text(), QStringLiteral("The Most Popular Online Mystic Discussion Forum"));
-}
-
 } // namespace
 } // namespace windows_testing
