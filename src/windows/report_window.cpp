@@ -32,6 +32,9 @@ namespace {
 constexpr int kTopBarHeight = 645;
 constexpr int kBottomBarHeight = 525;
 constexpr int kRightPanelWidth = 4250;
+constexpr int kReportWidth = 4230;
+constexpr int kReportHeight = 9255;
+constexpr int kDisplayWidth = 10995;
 constexpr int kButtonTop = 70;
 constexpr int kButtonWidth = 990;
 constexpr int kButtonHeight = 360;
@@ -69,6 +72,11 @@ ReportWindow::ReportWindow(WindowServices& services, QWidget* parent) : QMainWin
 
     buildControls();
     buildMenus();
+    // Restored from maximised, the window shows the whole display beside the report, centred.
+    const int restoredWidth = twips(kDisplayWidth) + twips(kRightPanelWidth);
+    const int restoredHeight =
+        menuBar()->sizeHint().height() + twips(kTopBarHeight) + twips(kReportHeight) + twips(kBottomBarHeight);
+    centreOnScreen(*this, QSize(restoredWidth, restoredHeight));
     MDIForm_Resize();
 }
 
@@ -107,7 +115,7 @@ void ReportWindow::buildControls()
     m_ui.picRight->setFixedWidth(twips(kRightPanelWidth));
     useSystemWindowColours(*m_ui.picRight);
     m_ui.RTB = new display::ReportView(opener, m_ui.picRight);
-    m_ui.RTB->setGeometry(twipsRect(0, 0, 4230, 9255));
+    m_ui.RTB->setGeometry(twipsRect(0, 0, kReportWidth, kReportHeight));
 
     middle->addWidget(m_ui.clientArea, 1);
     middle->addWidget(m_ui.picRight);

@@ -33,6 +33,17 @@ void centreOnScreen(QWidget& window)
     window.move(frame.topLeft());
 }
 
+void centreOnScreen(QWidget& window, const QSize& size)
+{
+    window.resize(size);
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(0, 0), size.boundedTo(screen->availableGeometry().size()));
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
 void setApplicationIcon(QWidget& window)
 {
     window.setWindowIcon(display::applicationIcon());

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QMainWindow;
+class QSize;
 class QWidget;
 
 // Look shared by the reading windows.
@@ -14,6 +15,8 @@ namespace windows {
 // A window with a close box but no minimise or maximise button, fixed to the given client size below its menus.
 void makeFixedWindow(QMainWindow& window, int clientWidthTwips, int clientHeightTwips);
 void centreOnScreen(QWidget& window);
+// Gives the window that size, centred, as its normal (not maximised) geometry.
+void centreOnScreen(QWidget& window, const QSize& size);
 void setApplicationIcon(QWidget& window);
 // Fills the widget's background with the colour; its children inherit it as their window colour.
 void fillBackground(QWidget& widget, const QColor& colour);
