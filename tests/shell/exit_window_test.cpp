@@ -61,14 +61,6 @@ TEST_F(ExitWindowTest, Load_ShowsTheCaptionAndASupportMessageDrawnAfterReseeding
     EXPECT_EQ(m_random.drawsAtReseed[0], 0);
 }
 
-TEST_F(ExitWindowTest, Window_StaysOnTopWithoutTakingTheFocus)
-{
-    EXPECT_TRUE(m_window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(m_window.testAttribute(Qt::WA_ShowWithoutActivating));
-    EXPECT_FALSE(m_window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_FALSE(m_window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-}
-
 TEST(SupportMessages, AreFourDistinctAppealsOfTheRightLengthNamingTheForum)
 {
     const QString site = QString::fromUtf8(site::kSiteName.data(), static_cast<qsizetype>(site::kSiteName.size()));
@@ -83,15 +75,6 @@ TEST(SupportMessages, AreFourDistinctAppealsOfTheRightLengthNamingTheForum)
     EXPECT_EQ(distinct.size(), 4u);
 }
 
-TEST_F(ExitWindowTest, Boxes_StartWithTheirPromptTexts)
-{
-    EXPECT_EQ(ui().txtName->text(), QStringLiteral("Your Name"));
-    EXPECT_EQ(ui().txtEmail->text(), QStringLiteral("Your Email Address"));
-    EXPECT_EQ(ui().txtMessage->toPlainText(), QStringLiteral("Your Message"));
-    EXPECT_EQ(ui().txtFriendName->text(), QStringLiteral("Friend's Name"));
-    EXPECT_EQ(ui().txtFriendEmail->text(), QStringLiteral("Friend's Email Address"));
-}
-
 TEST_F(ExitWindowTest, MessageBox_EmptiesOnFocusAndGetsItsPromptBackWhenLeftEmpty)
 {
     focus(ui().txtMessage, QEvent::FocusIn);
@@ -99,14 +82,6 @@ TEST_F(ExitWindowTest, MessageBox_EmptiesOnFocusAndGetsItsPromptBackWhenLeftEmpt
     ui().txtMessage->setPlainText(QStringLiteral("   "));
     focus(ui().txtMessage, QEvent::FocusOut);
     EXPECT_EQ(ui().txtMessage->toPlainText(), QStringLiteral("Your Message"));
-}
-
-TEST_F(ExitWindowTest, FocusingABoxWithOwnText_KeepsIt)
-{
-    ui().txtName->setText(QStringLiteral("Ann"));
-    focus(ui().txtName, QEvent::FocusIn);
-    focus(ui().txtName, QEvent::FocusOut);
-    EXPECT_EQ(ui().txtName->text(), QStringLiteral("Ann"));
 }
 
 TEST_F(ExitWindowTest, PromptWithSurroundingSpaces_StillCountsAsThePrompt)

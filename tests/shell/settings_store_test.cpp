@@ -60,11 +60,6 @@ TEST_F(ScrambledSettings, FileHoldsNeitherTheKeyNorTheDateInPlainText)
     EXPECT_FALSE(contents.contains("2026-03-10"));
 }
 
-TEST_F(ScrambledSettings, KeyNeverWritten_HasNoValue)
-{
-    EXPECT_FALSE(shell::ScrambledSettingsStore(path()).value(QStringLiteral("lastUpdateReminderDate")).has_value());
-}
-
 TEST_F(ScrambledSettings, ValueEditedByHand_IsHandedBackAsItStands)
 {
     {

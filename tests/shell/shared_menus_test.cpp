@@ -44,12 +44,6 @@ TEST_F(SharedMenus, MenuBar_FollowsTheWindowsOwnMenuInOrder)
         (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-", "&About Software"}));
 }
 
-TEST_F(SharedMenus, NoEntry_HasAShortcutKey)
-{
-    for (const QAction* entry : m_window.findChildren<QAction*>())
-        EXPECT_TRUE(entry->shortcut().isEmpty()) << entry->text().toStdString();
-}
-
 TEST_F(SharedMenus, MakeMoneyOnline_IsShownGreyed)
 {
     QAction* makeMoney = action("mnuMakeMoneyOnline");

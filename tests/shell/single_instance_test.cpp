@@ -104,11 +104,4 @@ TEST_F(SingleInstance, CopyThatEndedNormally_LeavesTheLockFree)
     EXPECT_EQ(next.answer(), QStringLiteral("held"));
 }
 
-TEST(SingleInstanceLockPath, IsPerUserAndNamedAfterTheProgram)
-{
-    const QString path = shell::SingleInstanceLock::defaultLockFilePath();
-    EXPECT_TRUE(path.endsWith(QStringLiteral(".lock")));
-    EXPECT_TRUE(path.contains(QStringLiteral("zelto-cartomancy")));
-}
-
 } // namespace

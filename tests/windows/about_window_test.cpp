@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -24,23 +23,14 @@ protected:
     windows::AboutWindow m_window{m_opener};
 };
 
-TEST_F(AboutWindowTest, Shows_NameDescriptionAndLinksAtTheirPlaces)
+TEST_F(AboutWindowTest, Shows_TheVersionAndTheSiteAddressInItsLink)
 {
     EXPECT_EQ(m_window.objectName(), QStringLiteral("frmAbout"));
     EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Zelto Cartomancy v1.45"));
     EXPECT_EQ(m_window.size(), QSize(display::twips(7050), display::twips(3030)));
-    EXPECT_EQ(m_window.palette().color(QPalette::Window), QColor(0, 0, 0));
-    EXPECT_EQ(ui().Label2->text(), QStringLiteral("Zelto Cartomancy v1.45"));
-    EXPECT_EQ(ui().Label2->palette().color(QPalette::WindowText), QColor(255, 180, 4));
-    EXPECT_TRUE(ui().Label1->text().startsWith(QStringLiteral("Zelto Cartomancy is a form of divination")));
     EXPECT_EQ(ui().lblHomePage->text(), QStringLiteral("Click here to visit ") + display::siteAddress());
     EXPECT_EQ(ui().lblCobrand->text(), QStringLiteral("Click here for more details."));
-    EXPECT_TRUE(ui().lblCobrand->font().underline());
-    EXPECT_EQ(ui().lblCobrand->pos(), QPoint(display::twips(4650), display::twips(2115)));
-    EXPECT_EQ(ui().cmdOK->text(), QStringLiteral("OK"));
     EXPECT_TRUE(ui().cmdOK->isDefault());
-    EXPECT_FALSE(m_window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_FALSE(m_window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
 struct LinkCase {
@@ -92,13 +82,6 @@ TEST_F(AboutWindowTest, OkButton_ClosesIt)
     m_window.show();
     QTest::mouseClick(ui().cmdOK, Qt::LeftButton);
     EXPECT_FALSE(m_window.isVisible());
-}
-
-TEST_F(AboutWindowTest, OpenedAgain_ShowsTheSameContentAfresh)
-{
-    windows::AboutWindow second(m_opener);
-    EXPECT_EQ(second.ui().Label1->text(), ui().Label1->text());
-    EXPECT_EQ(second.ui().lblHomePage->text(), ui().lblHomePage->text());
 }
 
 } // namespace
