@@ -11,7 +11,10 @@
 namespace display {
 
 // Window geometry is designed in twips; 15 twips make one logical pixel, so high-DPI screens scale it.
-constexpr int twips(int value) { return (value * 2 + (value >= 0 ? 15 : -15)) / 30; }
+constexpr int twips(int value)
+{
+    return (value * 2 + (value >= 0 ? 15 : -15)) / 30;
+}
 inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));

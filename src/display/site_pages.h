@@ -10,7 +10,16 @@ namespace display {
 class UrlOpener;
 
 // Pages of the publisher's site the program opens.
-enum class PageKey { HomePage, HelpWebPage, DownloadWebPage, Donate, FullyBranded, CoBrand, ZeltoSoftwares, ZeltoReferAFriend };
+enum class PageKey {
+    HomePage,
+    HelpWebPage,
+    DownloadWebPage,
+    Donate,
+    FullyBranded,
+    CoBrand,
+    ZeltoSoftwares,
+    ZeltoReferAFriend
+};
 
 // "home-page", "help-web-page", ...
 QString pageKeyText(PageKey key);

@@ -3,34 +3,11 @@
 #include "display/spread_decorations.h"
 
 #include <QFontMetrics>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 
 namespace display {
-
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
-{
-    setTextFormat(Qt::PlainText);
-    setCursor(Qt::PointingHandCursor);
-}
-
-void LinkLabel::mousePressEvent(QMouseEvent* event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    // Like a button: the click counts only when the press began here and the release ends here.
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    QLabel::mouseReleaseEvent(event);
-    if (click)
-        emit clicked();
-}
 
 OvalOutline::OvalOutline(const QColor& colour, QWidget* parent) : QWidget(parent), m_colour(colour)
 {

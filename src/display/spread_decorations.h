@@ -3,29 +3,10 @@
 #pragma once
 
 #include <QColor>
-#include <QLabel>
 #include <QString>
 #include <QWidget>
 
 namespace display {
-
-// A label that reports a left-button click, for the site links on the display.
-class LinkLabel final : public QLabel {
-    Q_OBJECT
-
-public:
-    explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool m_pressed = false;
-};
 
 // An outlined ellipse filling the widget.
 class OvalOutline final : public QWidget {

@@ -3,6 +3,7 @@
 #include "display/spread_display.h"
 
 #include "display/card_slot.h"
+#include "display/clickable_label.h"
 #include "display/face_lists.h"
 #include "display/look.h"
 #include "display/site_pages.h"
@@ -206,13 +207,15 @@ void SpreadDisplay::buildLayout(engine::SpreadIndex spread)
     name->adjustSize();
     name->move(twips(kDisplayCentreX) - name->width() / 2, 0);
 
-    auto* link = new LinkLabel(QStringLiteral("For Detailed Analysis Visit ") + siteAddress(), pane);
+    auto* link = new ClickableLabel(QStringLiteral("For Detailed Analysis Visit ") + siteAddress(), pane);
+    link->setTextFormat(Qt::PlainText);
+    link->setCursor(Qt::PointingHandCursor);
     link->setObjectName(QStringLiteral("lblCaptionBottom"));
     link->setFont(verdanaFont(12, true));
     setTextColour(*link, kCaptionPink);
     link->setAlignment(Qt::AlignCenter);
     placeCentred(*link, twipsRect(1792, plan.captionBottomTop, 7410, 270));
-    connect(link, &LinkLabel::clicked, this, [this] { openSitePage(m_opener, PageKey::HomePage); });
+    connect(link, &ClickableLabel::clicked, this, [this] { openSitePage(m_opener, PageKey::HomePage); });
 }
 
 void SpreadDisplay::showSpreadLayout(engine::SpreadIndex spread, const engine::Hand& hand)

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/about_window.h"
 
+#include "display/clickable_label.h"
 #include "display/look.h"
 #include "display/site_pages.h"
-#include "windows/clickable_label.h"
 #include "windows/window_look.h"
 #include "windows/window_texts.h"
 
@@ -48,9 +48,9 @@ QLabel* makeLabel(QWidget& parent, const char* name, const QString& text, const 
     return label;
 }
 
-ClickableLabel* makeLink(QWidget& parent, const char* name, const QString& text, int left, int top)
+display::ClickableLabel* makeLink(QWidget& parent, const char* name, const QString& text, int left, int top)
 {
-    auto* label = new ClickableLabel(&parent);
+    auto* label = new display::ClickableLabel(&parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
@@ -99,7 +99,7 @@ void AboutWindow::buildControls()
     m_ui.Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_ui.lblHomePage = makeLink(*this, "lblHomePage", kVisitPrefix + display::siteAddress(), 2955, 1365);
-    connect(m_ui.lblHomePage, &ClickableLabel::clicked, this,
+    connect(m_ui.lblHomePage, &display::ClickableLabel::clicked, this,
             [this] { display::openSitePage(m_opener, display::PageKey::HomePage); });
 
     m_ui.Label3 = makeLabel(*this, "Label3", kBrandedEdition, twipsRect(120, 1680, 6885, 435), display::kOrange);
@@ -108,7 +108,7 @@ void AboutWindow::buildControls()
     m_ui.Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_ui.lblCobrand = makeLink(*this, "lblCobrand", kMoreDetails, 4650, 2115);
-    connect(m_ui.lblCobrand, &ClickableLabel::clicked, this,
+    connect(m_ui.lblCobrand, &display::ClickableLabel::clicked, this,
             [this] { display::openSitePage(m_opener, display::PageKey::FullyBranded); });
 
     m_ui.Line1 = new QFrame(this);

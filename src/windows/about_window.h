@@ -9,12 +9,11 @@ class QLabel;
 class QPushButton;
 
 namespace display {
+class ClickableLabel;
 class UrlOpener;
-}
+} // namespace display
 
 namespace windows {
-
-class ClickableLabel;
 
 // Names the program, describes it and links to the publisher's home page and the branded edition.
 class AboutWindow final : public QDialog {
@@ -26,9 +25,9 @@ public:
         QLabel* picIcon = nullptr;
         QLabel* Label2 = nullptr;
         QLabel* Label1 = nullptr;
-        ClickableLabel* lblHomePage = nullptr;
+        display::ClickableLabel* lblHomePage = nullptr;
         QLabel* Label3 = nullptr;
-        ClickableLabel* lblCobrand = nullptr;
+        display::ClickableLabel* lblCobrand = nullptr;
         QFrame* Line1 = nullptr;
         QPushButton* cmdOK = nullptr;
     };

@@ -2,27 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLabel>
+#include "display/clickable_label.h"
 
 namespace windows {
 
-// A label that reacts like a button: a left press and release over it is a click.
-class ClickableLabel final : public QLabel {
-    Q_OBJECT
-    Q_DISABLE_COPY_MOVE(ClickableLabel)
-
+// The display's clickable label under the name the exit window was written against; new code uses the display's.
+class ClickableLabel final : public display::ClickableLabel {
 public:
-    explicit ClickableLabel(QWidget* parent = nullptr);
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool m_pressed = false;
+    using display::ClickableLabel::ClickableLabel;
 };
 
 } // namespace windows

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/main_window.h"
 
+#include "display/clickable_label.h"
 #include "display/look.h"
+#include "engine/deck.h"
 #include "engine/spread_catalogue.h"
-#include "windows/clickable_label.h"
 #include "windows/site_labels.h"
 #include "windows/window_look.h"
 #include "windows/window_services.h"
@@ -95,17 +96,8 @@ bool isLeapYear(int year)
 
 MainWindow::MainWindow(WindowServices& services, QWidget* parent) : QMainWindow(parent), m_services(services)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(texts::kWindowCaption);
-    setApplicationIcon(*this);
-    setFont(display::verdanaFont(8.25));
-
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("frmMainClient"));
-    fillBackground(*client, kBlack);
-    setCentralWidget(client);
-
+    setUpReadingWindow(*this, QStringLiteral("frmMain"));
+    addBlackClient(*this);
     buildControls();
     buildMenus();
     makeFixedWindow(*this, kClientWidth, kClientHeight);
@@ -200,11 +192,9 @@ void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(texts::kFileMenu);
     file->setObjectName(QStringLiteral("mnuFile"));
-    m_ui.mnuCalculate = file->addAction(texts::kDealMenu);
-    m_ui.mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
+    m_ui.mnuCalculate = addMenuEntry(*file, texts::kDealMenu, "mnuCalculate");
     file->addSeparator();
-    m_ui.mnuExit = file->addAction(texts::kExitMenu);
-    m_ui.mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    m_ui.mnuExit = addMenuEntry(*file, texts::kExitMenu, "mnuExit");
     connect(m_ui.mnuCalculate, &QAction::triggered, this, &MainWindow::cmdCalculate_Click);
     connect(m_ui.mnuExit, &QAction::triggered, this, &MainWindow::close);
     m_services.addSharedMenus(menuBar(), this);
@@ -236,6 +226,7 @@ void MainWindow::Form_Load()
 
 void MainWindow::cboSpread_Click(int index)
 {
+    engine::fillReadingTables();
     const engine::Spread* spread = engine::findSpread(static_cast<engine::SpreadIndex>(index));
     if (!spread)
         return;

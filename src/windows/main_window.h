@@ -16,9 +16,12 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace display {
+class ClickableLabel;
+}
+
 namespace windows {
 
-class ClickableLabel;
 class WindowServices;
 
 // Gregorian calendar: every fourth year, except centuries not divisible by 400.
@@ -31,7 +34,7 @@ class MainWindow final : public QMainWindow {
 
 public:
     struct Ui {
-        ClickableLabel* Label14 = nullptr;
+        display::ClickableLabel* Label14 = nullptr;
         QLabel* lblSpreadDesc = nullptr;
         QGroupBox* Frame1 = nullptr;
         QLineEdit* txtName = nullptr;
@@ -45,8 +48,8 @@ public:
         QRadioButton* optManual = nullptr;
         QPushButton* cmdCalculate = nullptr;
         QFrame* fraFullBrand = nullptr;
-        ClickableLabel* lblFullBrand = nullptr;
-        ClickableLabel* lblCobrand = nullptr;
+        display::ClickableLabel* lblFullBrand = nullptr;
+        display::ClickableLabel* lblCobrand = nullptr;
         QAction* mnuCalculate = nullptr;
         QAction* mnuExit = nullptr;
     };

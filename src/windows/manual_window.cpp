@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/manual_window.h"
 
+#include "display/clickable_label.h"
 #include "display/face_lists.h"
 #include "display/look.h"
 #include "engine/spread_catalogue.h"
-#include "windows/clickable_label.h"
 #include "windows/site_labels.h"
 #include "windows/window_look.h"
 #include "windows/window_services.h"
@@ -39,17 +39,8 @@ QRect cardBackPlace(int index)
 ManualWindow::ManualWindow(WindowServices& services, engine::SpreadIndex spread, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_spread(spread)
 {
-    setObjectName(QStringLiteral("frmManual"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(texts::kWindowCaption);
-    setApplicationIcon(*this);
-    setFont(display::verdanaFont(8.25));
-
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("frmManualClient"));
-    fillBackground(*client, kBlack);
-    setCentralWidget(client);
-
+    setUpReadingWindow(*this, QStringLiteral("frmManual"));
+    addBlackClient(*this);
     buildControls();
     buildMenus();
     makeFixedWindow(*this, kClientWidth, kClientHeight);
@@ -91,12 +82,12 @@ void ManualWindow::buildControls()
     fillBackground(*m_ui.picTray, kBlack);
     const QPixmap cardBack = display::manualCardBack();
     for (int index = 0; index < engine::kCardCount; ++index) {
-        auto* card = new ClickableLabel(m_ui.picTray);
+        auto* card = new display::ClickableLabel(m_ui.picTray);
         card->setObjectName(QStringLiteral("picManual_%1").arg(index));
         card->setGeometry(cardBackPlace(index));
         card->setPixmap(cardBack);
         card->setScaledContents(true);
-        connect(card, &ClickableLabel::clicked, this, [this, index] { picManual_Click(index); });
+        connect(card, &display::ClickableLabel::clicked, this, [this, index] { picManual_Click(index); });
         m_ui.picManual[static_cast<std::size_t>(index)] = card;
     }
 
@@ -123,11 +114,9 @@ void ManualWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(texts::kFileMenu);
     file->setObjectName(QStringLiteral("mnuFile"));
-    m_ui.mnuBack = file->addAction(texts::kBackMenu);
-    m_ui.mnuBack->setObjectName(QStringLiteral("mnuBack"));
+    m_ui.mnuBack = addMenuEntry(*file, texts::kBackMenu, "mnuBack");
     file->addSeparator();
-    m_ui.mnuExit = file->addAction(texts::kExitMenu);
-    m_ui.mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    m_ui.mnuExit = addMenuEntry(*file, texts::kExitMenu, "mnuExit");
     connect(m_ui.mnuBack, &QAction::triggered, this, &ManualWindow::backRequested);
     connect(m_ui.mnuExit, &QAction::triggered, this, &ManualWindow::close);
     m_services.addSharedMenus(menuBar(), this);
@@ -156,7 +145,7 @@ void ManualWindow::picManual_Click(int index)
 {
     if (index < 0 || index >= engine::kCardCount || m_pickCount >= picksNeeded())
         return;
-    ClickableLabel* card = m_ui.picManual[static_cast<std::size_t>(index)];
+    display::ClickableLabel* card = m_ui.picManual[static_cast<std::size_t>(index)];
     if (!card->isEnabled())
         return;
     card->setEnabled(false);

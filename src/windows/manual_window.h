@@ -12,9 +12,12 @@ class QAction;
 class QFrame;
 class QLabel;
 
+namespace display {
+class ClickableLabel;
+}
+
 namespace windows {
 
-class ClickableLabel;
 class WindowServices;
 
 // The whole deck face down: one click per position of the spread paces a manual reading.
@@ -24,16 +27,16 @@ class ManualWindow final : public QMainWindow {
 
 public:
     struct Ui {
-        ClickableLabel* Label14 = nullptr;
-        ClickableLabel* Label3 = nullptr;
+        display::ClickableLabel* Label14 = nullptr;
+        display::ClickableLabel* Label3 = nullptr;
         QWidget* picTray = nullptr;
-        std::array<ClickableLabel*, engine::kCardCount> picManual{};
+        std::array<display::ClickableLabel*, engine::kCardCount> picManual{};
         QWidget* picMessage = nullptr;
         QLabel* lblMessage = nullptr;
         QLabel* lblPositionMeaning = nullptr;
         QFrame* fraFullBrand = nullptr;
-        ClickableLabel* lblFullBrand = nullptr;
-        ClickableLabel* lblCobrand = nullptr;
+        display::ClickableLabel* lblFullBrand = nullptr;
+        display::ClickableLabel* lblCobrand = nullptr;
         QAction* mnuBack = nullptr;
         QAction* mnuExit = nullptr;
     };

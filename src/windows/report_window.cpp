@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/report_window.h"
 
+#include "display/clickable_label.h"
 #include "display/look.h"
 #include "display/report_view.h"
 #include "display/spread_display.h"
 #include "engine/reading.h"
 #include "engine/small_faces.h"
-#include "windows/clickable_label.h"
 #include "windows/site_labels.h"
 #include "windows/window_look.h"
 #include "windows/window_services.h"
@@ -64,11 +64,7 @@ QWidget* addBar(QWidget& parent, const QString& objectName, int heightTwips)
 
 ReportWindow::ReportWindow(WindowServices& services, QWidget* parent) : QMainWindow(parent), m_services(services)
 {
-    setObjectName(QStringLiteral("MDI"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(texts::kWindowCaption);
-    setApplicationIcon(*this);
-    setFont(display::verdanaFont(8.25));
+    setUpReadingWindow(*this, QStringLiteral("MDI"));
 
     buildControls();
     buildMenus();
@@ -84,10 +80,7 @@ ReportWindow::~ReportWindow() = default;
 
 void ReportWindow::buildControls()
 {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("MDIClient"));
-    fillBackground(*client, kBlack);
-    setCentralWidget(client);
+    QWidget* client = addBlackClient(*this);
     auto* rows = new QVBoxLayout(client);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
@@ -141,14 +134,11 @@ void ReportWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(texts::kFileMenu);
     file->setObjectName(QStringLiteral("mnuFile"));
-    m_ui.mnuSave = file->addAction(texts::kSaveMenu);
-    m_ui.mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    m_ui.mnuSave = addMenuEntry(*file, texts::kSaveMenu, "mnuSave");
     file->addSeparator();
-    m_ui.mnuBack = file->addAction(texts::kBackMenu);
-    m_ui.mnuBack->setObjectName(QStringLiteral("mnuBack"));
+    m_ui.mnuBack = addMenuEntry(*file, texts::kBackMenu, "mnuBack");
     file->addSeparator();
-    m_ui.mnuExit = file->addAction(texts::kExitMenu);
-    m_ui.mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    m_ui.mnuExit = addMenuEntry(*file, texts::kExitMenu, "mnuExit");
     connect(m_ui.mnuSave, &QAction::triggered, this, &ReportWindow::cmdSave_Click);
     connect(m_ui.mnuBack, &QAction::triggered, this, &ReportWindow::backRequested);
     connect(m_ui.mnuExit, &QAction::triggered, this, &ReportWindow::close);

@@ -15,6 +15,7 @@ class QPushButton;
 class QScrollArea;
 
 namespace display {
+class ClickableLabel;
 class ReportView;
 class SpreadDisplay;
 } // namespace display
@@ -25,7 +26,6 @@ class ReadingEngine;
 
 namespace windows {
 
-class ClickableLabel;
 class WindowServices;
 
 // A finished reading: the report beside the picture of the spread, with Save, Back and Exit.
@@ -40,8 +40,8 @@ public:
         QWidget* picBottom = nullptr;
         QPushButton* cmdSave = nullptr;
         QPushButton* cmdExit = nullptr;
-        ClickableLabel* lblFullBrand = nullptr;
-        ClickableLabel* lblCobrand = nullptr;
+        display::ClickableLabel* lblFullBrand = nullptr;
+        display::ClickableLabel* lblCobrand = nullptr;
         QWidget* picRight = nullptr;
         display::ReportView* RTB = nullptr;
         QScrollArea* clientArea = nullptr;

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/site_labels.h"
 
+#include "display/clickable_label.h"
 #include "display/look.h"
 #include "display/site_pages.h"
-#include "windows/clickable_label.h"
 #include "windows/window_look.h"
 #include "windows/window_texts.h"
 
@@ -12,9 +12,10 @@ namespace windows {
 
 namespace {
 
-ClickableLabel* makeLinkLabel(QWidget& parent, const QString& objectName, const QString& text, const QRect& geometry)
+display::ClickableLabel* makeLinkLabel(QWidget& parent, const QString& objectName, const QString& text,
+                                       const QRect& geometry)
 {
-    auto* label = new ClickableLabel(&parent);
+    auto* label = new display::ClickableLabel(&parent);
     label->setObjectName(objectName);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
@@ -26,10 +27,10 @@ ClickableLabel* makeLinkLabel(QWidget& parent, const QString& objectName, const 
     return label;
 }
 
-ClickableLabel* makeOfferLabel(QWidget& parent, const QString& objectName, const QString& text, const QRect& geometry,
-                               OfferLook look)
+display::ClickableLabel* makeOfferLabel(QWidget& parent, const QString& objectName, const QString& text,
+                                        const QRect& geometry, OfferLook look)
 {
-    ClickableLabel* label = makeLinkLabel(parent, objectName, text, geometry);
+    display::ClickableLabel* label = makeLinkLabel(parent, objectName, text, geometry);
     label->setWordWrap(true);
     const bool inStrip = look == OfferLook::BrandStrip;
     label->setAlignment(inStrip ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
@@ -50,22 +51,22 @@ OfferLabels addOfferLabels(QWidget& parent, const QRect& geometry, OfferLook loo
     labels.lblCobrand = makeOfferLabel(parent, QStringLiteral("lblCobrand"), texts::kCobrandOffer, geometry, look);
     labels.lblFullBrand =
         makeOfferLabel(parent, QStringLiteral("lblFullBrand"), texts::kFullBrandOffer, geometry, look);
-    QObject::connect(labels.lblFullBrand, &ClickableLabel::clicked, labels.lblFullBrand,
+    QObject::connect(labels.lblFullBrand, &display::ClickableLabel::clicked, labels.lblFullBrand,
                      [&opener] { display::openSitePage(opener, display::PageKey::FullyBranded); });
-    QObject::connect(labels.lblCobrand, &ClickableLabel::clicked, labels.lblCobrand,
+    QObject::connect(labels.lblCobrand, &display::ClickableLabel::clicked, labels.lblCobrand,
                      [&opener] { display::openSitePage(opener, display::PageKey::CoBrand); });
     return labels;
 }
 
-ClickableLabel* addSiteLabel(QWidget& parent, const QString& objectName, const QString& text, const QRect& geometry,
-                             display::UrlOpener& opener)
+display::ClickableLabel* addSiteLabel(QWidget& parent, const QString& objectName, const QString& text,
+                                      const QRect& geometry, display::UrlOpener& opener)
 {
-    ClickableLabel* label = makeLinkLabel(parent, objectName, text, geometry);
+    display::ClickableLabel* label = makeLinkLabel(parent, objectName, text, geometry);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kWhite);
     label->setPalette(palette);
-    QObject::connect(label, &ClickableLabel::clicked, label,
+    QObject::connect(label, &display::ClickableLabel::clicked, label,
                      [&opener] { display::openSitePage(opener, display::PageKey::HomePage); });
     return label;
 }

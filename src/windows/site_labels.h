@@ -8,17 +8,16 @@
 class QWidget;
 
 namespace display {
+class ClickableLabel;
 class UrlOpener;
-}
+} // namespace display
 
 // The clickable labels of the reading windows that open the publisher's pages.
 namespace windows {
 
-class ClickableLabel;
-
 struct OfferLabels {
-    ClickableLabel* lblFullBrand = nullptr;
-    ClickableLabel* lblCobrand = nullptr;
+    display::ClickableLabel* lblFullBrand = nullptr;
+    display::ClickableLabel* lblCobrand = nullptr;
 };
 
 enum class OfferLook {
@@ -30,7 +29,7 @@ enum class OfferLook {
 OfferLabels addOfferLabels(QWidget& parent, const QRect& geometry, OfferLook look, display::UrlOpener& opener);
 
 // A white underlined label that opens the home page.
-ClickableLabel* addSiteLabel(QWidget& parent, const QString& objectName, const QString& text, const QRect& geometry,
-                             display::UrlOpener& opener);
+display::ClickableLabel* addSiteLabel(QWidget& parent, const QString& objectName, const QString& text,
+                                      const QRect& geometry, display::UrlOpener& opener);
 
 } // namespace windows

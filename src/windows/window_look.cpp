@@ -4,15 +4,43 @@
 
 #include "display/face_lists.h"
 #include "display/look.h"
+#include "windows/window_texts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenu>
 #include <QScreen>
 #include <QWidget>
 
 namespace windows {
+
+void setUpReadingWindow(QMainWindow& window, const QString& objectName)
+{
+    window.setObjectName(objectName);
+    window.setAttribute(Qt::WA_DeleteOnClose);
+    window.setWindowTitle(texts::kWindowCaption);
+    setApplicationIcon(window);
+    window.setFont(display::verdanaFont(8.25));
+}
+
+QWidget* addBlackClient(QMainWindow& window)
+{
+    auto* client = new QWidget(&window);
+    client->setObjectName(window.objectName() + QStringLiteral("Client"));
+    fillBackground(*client, kBlack);
+    window.setCentralWidget(client);
+    return client;
+}
+
+QAction* addMenuEntry(QMenu& menu, const QString& caption, const char* objectName)
+{
+    QAction* entry = menu.addAction(caption);
+    entry->setObjectName(QLatin1String(objectName));
+    return entry;
+}
 
 void makeFixedWindow(QMainWindow& window, int clientWidthTwips, int clientHeightTwips)
 {

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/clickable_label.h"
 #include "display/look.h"
 #include "display/site_pages.h"
 #include "support/fake_platform.h"
 #include "windows/about_window.h"
-#include "windows/clickable_label.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_test_fixture.h"
 
+#include "display/clickable_label.h"
 #include "engine/spread_catalogue.h"
-#include "windows/clickable_label.h"
 #include "windows/main_window.h"
 #include "windows/window_texts.h"
 

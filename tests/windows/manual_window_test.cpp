@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_test_fixture.h"
 
+#include "display/clickable_label.h"
 #include "display/look.h"
 #include "engine/spread_catalogue.h"
-#include "windows/clickable_label.h"
 #include "windows/manual_window.h"
 
 #include <QLabel>

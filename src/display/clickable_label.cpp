@@ -1,16 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windows/clickable_label.h"
+#include "display/clickable_label.h"
 
 #include <QMouseEvent>
 
-namespace windows {
+namespace display {
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {}
+
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton;
+    // Accepted, so the release comes back here rather than to the parent.
     event->accept();
 }
 
@@ -23,4 +26,4 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-} // namespace windows
+} // namespace display
