@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QTextDocument>
 
+#include <array>
+
 namespace shell {
 
 namespace {
@@ -51,9 +53,16 @@ void setBoxText(QWidget* box, const QString& text)
 }
 
 // Focus moving to another application or a message box is not the person leaving the box.
-bool movesWithinWindow(const QFocusEvent& event)
+bool leavesForAnotherWindow(const QFocusEvent& event)
 {
-    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+    return event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason;
+}
+
+void colourText(QWidget& widget, const QColor& colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
 }
 
 void colourFrame(QGroupBox& frame)
@@ -110,7 +119,7 @@ void ExitWindow::buildControls()
 {
     using display::twipsRect;
 
-    m_ui.cmdClose = new QPushButton(texts::kExitButton, this);
+    m_ui.cmdClose = new QPushButton(windows::texts::kExitButton, this);
     m_ui.cmdClose->setObjectName(QStringLiteral("cmdClose"));
     m_ui.cmdClose->setGeometry(twipsRect(6000, 2760, 1245, 375));
     connect(m_ui.cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -138,9 +147,7 @@ void ExitWindow::buildControls()
     m_ui.Check1->setFont(display::verdanaFont(14.25));
     m_ui.Check1->setCursor(Qt::PointingHandCursor);
     m_ui.Check1->setGeometry(twipsRect(30, 2040, 7185, 555));
-    QPalette checkPalette = m_ui.Check1->palette();
-    checkPalette.setColor(QPalette::WindowText, kLinkBlue);
-    m_ui.Check1->setPalette(checkPalette);
+    colourText(*m_ui.Check1, kLinkBlue);
     connect(m_ui.Check1, &QCheckBox::clicked, this, &ExitWindow::Check1_Click);
 
     buildReferralFrame();
@@ -191,12 +198,10 @@ void ExitWindow::buildReferralFrame()
         box->installEventFilter(this);
         windows::useSystemWindowColours(*box);
     }
-    setTabOrder(m_ui.cmdClose, m_ui.txtName);
-    setTabOrder(m_ui.txtName, m_ui.txtEmail);
-    setTabOrder(m_ui.txtEmail, m_ui.txtFriendName);
-    setTabOrder(m_ui.txtFriendName, m_ui.txtFriendEmail);
-    setTabOrder(m_ui.txtFriendEmail, m_ui.txtMessage);
-    setTabOrder(m_ui.txtMessage, m_ui.cmdSubmit);
+    const std::array<QWidget*, 7> tabOrder = {m_ui.cmdClose,       m_ui.txtName,    m_ui.txtEmail, m_ui.txtFriendName,
+                                              m_ui.txtFriendEmail, m_ui.txtMessage, m_ui.cmdSubmit};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void ExitWindow::buildCatalogueFrame()
@@ -222,9 +227,7 @@ void ExitWindow::buildCatalogueFrame()
     font.setUnderline(true);
     m_ui.lblGoToHome->setFont(font);
     m_ui.lblGoToHome->setCursor(Qt::PointingHandCursor);
-    QPalette palette = m_ui.lblGoToHome->palette();
-    palette.setColor(QPalette::WindowText, windows::kYellow);
-    m_ui.lblGoToHome->setPalette(palette);
+    colourText(*m_ui.lblGoToHome, windows::kYellow);
     m_ui.lblGoToHome->move(display::twips(75), display::twips(4250));
     m_ui.lblGoToHome->adjustSize();
     connect(m_ui.lblGoToHome, &windows::ClickableLabel::clicked, this, &ExitWindow::lblGoToHome_Click);
@@ -250,10 +253,11 @@ bool ExitWindow::eventFilter(QObject* watched, QEvent* event)
         if (watched != box)
             continue;
         const QString prompt = QLatin1String(field.prompt);
-        if (event->type() == QEvent::FocusIn && movesWithinWindow(*static_cast<QFocusEvent*>(event))) {
+        // A box shown without activation gets its first focus through the window's activation: still empty it.
+        if (event->type() == QEvent::FocusIn) {
             if (trimSpaces(boxText(box)) == prompt)
                 setBoxText(box, QString());
-        } else if (event->type() == QEvent::FocusOut && movesWithinWindow(*static_cast<QFocusEvent*>(event))) {
+        } else if (event->type() == QEvent::FocusOut && !leavesForAnotherWindow(*static_cast<QFocusEvent*>(event))) {
             if (trimSpaces(boxText(box)).isEmpty())
                 setBoxText(box, prompt);
         } else if (event->type() == QEvent::KeyPress && (box == m_ui.txtEmail || box == m_ui.txtFriendEmail) &&

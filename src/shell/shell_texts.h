@@ -25,7 +25,6 @@ inline const QString kDonate = QStringLiteral("&Donate");
 inline const QString kMakeMoneyOnline = QStringLiteral("Make Money &Online");
 
 // Exit window.
-inline const QString kExitButton = QStringLiteral("E&xit");
 inline const QString kReferFrame = QStringLiteral("Refer A Friend");
 inline const QString kReferButton = QStringLiteral("Refer A Friend &Now");
 inline const QString kDownloadFrame = QStringLiteral("Download Zelto Softwares");

@@ -20,39 +20,6 @@ bool isPrintableAscii(std::string_view text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7f; });
 }
 
-struct CourtCase {
-    CardIndex index;
-    std::string_view name;
-    std::string_view timePeriod;
-};
-
-void PrintTo(const CourtCase& entry, std::ostream* out)
-{
-    *out << "card " << entry.index << " \"" << entry.name << '"';
-}
-
-class DeckCourtCards : public testing::TestWithParam<CourtCase> {};
-
-TEST_P(DeckCourtCards, KingQueenKnightFollowTheTenAndCountWeeksBackwards)
-{
-    const CourtCase& expected = GetParam();
-    EXPECT_EQ(engine::card(expected.index).name, expected.name);
-    EXPECT_EQ(engine::card(expected.index).timePeriod, expected.timePeriod);
-}
-
-INSTANTIATE_TEST_SUITE_P(Deck, DeckCourtCards,
-                         testing::Values(CourtCase{9, "Ten of Clubs", "10th week of the spring season."},
-                                         CourtCase{10, "King of Clubs", "13th week of the spring season."},
-                                         CourtCase{11, "Queen of Clubs", "12th week of the spring season."},
-                                         CourtCase{12, "Knight of Clubs", "11th week of the spring season."},
-                                         CourtCase{13, "Ace of Diamonds", "1st week of fall."},
-                                         CourtCase{25, "Knight of Diamonds", "11th week of fall."},
-                                         CourtCase{26, "Ace of Hearts", "1st week of the summer season."},
-                                         CourtCase{36, "King of Hearts", "13th week of the summer season."},
-                                         CourtCase{38, "Knight of Hearts", "11th week of the summer season."},
-                                         CourtCase{39, "Ace of Spades", "1st week of the winter season."},
-                                         CourtCase{51, "Knight of Spades", "11th week of the winter season."}));
-
 // Names and time periods are typed out card by card, so check all 52 against the numbering rule.
 TEST(Deck, EveryNameAndTimePeriodFollowsSuitAndRank)
 {
@@ -98,12 +65,6 @@ TEST(Deck, NoTwoCardsShareADescription)
         for (std::size_t second = first + 1; second < cards.size(); ++second)
             EXPECT_NE(cards[first].description, cards[second].description) << first << " and " << second;
     }
-}
-
-TEST(Deck, DeckAndCardLookupAgree)
-{
-    for (int index = 0; index < engine::kCardCount; ++index)
-        EXPECT_EQ(&engine::card(static_cast<CardIndex>(index)), &engine::deck()[static_cast<std::size_t>(index)]);
 }
 
 // A stray index must not read past the table.

@@ -117,7 +117,6 @@ std::size_t countOf(const std::string& text, const std::string& piece)
     return count;
 }
 
-// Label texts of the card fields in the order they appear.
 TEST(ComposeReport, SingleCardReadingIsExactlyHeaderHeadingCardAndClosing)
 {
     Composition report;

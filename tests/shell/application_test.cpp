@@ -204,16 +204,6 @@ INSTANTIATE_TEST_SUITE_P(Ways, ApplicationClosing,
                              return name;
                          });
 
-TEST_F(ApplicationTest, ExitButtonOfTheExitWindow_EndsTheProgramLikeItsCloseBox)
-{
-    ASSERT_TRUE(start());
-    flow().mainWindow()->close();
-    ASSERT_TRUE(exitWindowShown());
-    m_application.exitWindow()->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
-    EXPECT_EQ(m_ended.count(), 1);
-    EXPECT_FALSE(exitWindowShown());
-}
-
 TEST_F(ApplicationTest, ExitWindowShownTwice_KeepsItsMessage)
 {
     ASSERT_TRUE(start());

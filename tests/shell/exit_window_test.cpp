@@ -29,9 +29,9 @@ using testing_support::ScriptedRandomSource;
 class ExitWindowTest : public testing::Test {
 protected:
     const shell::ExitWindow::Ui& ui() const { return m_window.ui(); }
-    static void focus(QWidget* box, QEvent::Type type)
+    static void focus(QWidget* box, QEvent::Type type, Qt::FocusReason reason = Qt::TabFocusReason)
     {
-        QFocusEvent event(type, Qt::TabFocusReason);
+        QFocusEvent event(type, reason);
         QApplication::sendEvent(box, &event);
     }
     void fill(const QString& name, const QString& email, const QString& message, const QString& friendName,
@@ -84,11 +84,31 @@ TEST_F(ExitWindowTest, MessageBox_EmptiesOnFocusAndGetsItsPromptBackWhenLeftEmpt
     EXPECT_EQ(ui().txtMessage->toPlainText(), QStringLiteral("Your Message"));
 }
 
-TEST_F(ExitWindowTest, PromptWithSurroundingSpaces_StillCountsAsThePrompt)
+struct FocusCase {
+    const char* text;
+    Qt::FocusReason reason;
+};
+
+class ExitWindowFriendNameFocus : public ExitWindowTest, public testing::WithParamInterface<FocusCase> {};
+
+// The window comes up without activation, so the first click into a box arrives as the window's activation.
+TEST_P(ExitWindowFriendNameFocus, PromptIsEmptiedHoweverTheBoxGetsFocus)
 {
-    ui().txtFriendName->setText(QStringLiteral("  Friend's Name "));
-    focus(ui().txtFriendName, QEvent::FocusIn);
+    ui().txtFriendName->setText(QLatin1String(GetParam().text));
+    focus(ui().txtFriendName, QEvent::FocusIn, GetParam().reason);
     EXPECT_EQ(ui().txtFriendName->text(), QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ExitWindowFriendNameFocus,
+                         testing::Values(FocusCase{"Friend's Name", Qt::TabFocusReason},
+                                         FocusCase{"  Friend's Name ", Qt::MouseFocusReason},
+                                         FocusCase{"Friend's Name", Qt::ActiveWindowFocusReason}));
+
+TEST_F(ExitWindowTest, EmptyBoxLeftForAMessageBox_StaysEmpty)
+{
+    focus(ui().txtEmail, QEvent::FocusIn);
+    focus(ui().txtEmail, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(ui().txtEmail->text(), QString());
 }
 
 class ExitWindowEmailBox : public ExitWindowTest, public testing::WithParamInterface<const char*> {};

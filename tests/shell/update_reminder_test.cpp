@@ -80,24 +80,21 @@ INSTANTIATE_TEST_SUITE_P(DaysFromToday, UpdateReminderBoundary,
                                          Boundary{0, false}, Boundary{14, false}, Boundary{15, true},
                                          Boundary{400, true}));
 
-TEST_F(UpdateReminder, AnswerNo_OpensNothingAndRestartsTheIntervalFromToday)
+class UpdateReminderAnswer : public UpdateReminder, public testing::WithParamInterface<bool> {};
+
+TEST_P(UpdateReminderAnswer, OpensTheDownloadPageOnlyOnYesAndRestartsTheIntervalEitherWay)
 {
     storeDaysFromToday(-30);
-    messages.answerYes = false;
+    messages.answerYes = GetParam();
     startOnce();
-    EXPECT_TRUE(opener.opened.empty());
+    ASSERT_EQ(opener.opened.size(), GetParam() ? 1u : 0u);
+    if (GetParam()) {
+        EXPECT_EQ(opener.opened[0], display::pageAddress(display::PageKey::DownloadWebPage));
+    }
     EXPECT_EQ(storedText(), QStringLiteral("2026-03-10"));
 }
 
-TEST_F(UpdateReminder, AnswerYes_OpensTheDownloadPageOnceAndStoresToday)
-{
-    storeDaysFromToday(-30);
-    messages.answerYes = true;
-    startOnce();
-    ASSERT_EQ(opener.opened.size(), 1u);
-    EXPECT_EQ(opener.opened[0], display::pageAddress(display::PageKey::DownloadWebPage));
-    EXPECT_EQ(storedText(), QStringLiteral("2026-03-10"));
-}
+INSTANTIATE_TEST_SUITE_P(YesAndNo, UpdateReminderAnswer, testing::Bool());
 
 TEST_F(UpdateReminder, UnreadableStoredValue_CountsAsAFirstStart)
 {

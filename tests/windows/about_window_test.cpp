@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/clickable_label.h"
-#include "display/look.h"
 #include "display/site_pages.h"
 #include "support/fake_platform.h"
 #include "windows/about_window.h"
@@ -23,14 +22,11 @@ protected:
     windows::AboutWindow m_window{m_opener};
 };
 
-TEST_F(AboutWindowTest, Shows_TheVersionAndTheSiteAddressInItsLink)
+TEST_F(AboutWindowTest, HomePageLink_NamesTheSiteAddress)
 {
-    EXPECT_EQ(m_window.objectName(), QStringLiteral("frmAbout"));
-    EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Zelto Cartomancy v1.45"));
-    EXPECT_EQ(m_window.size(), QSize(display::twips(7050), display::twips(3030)));
     EXPECT_EQ(ui().lblHomePage->text(), QStringLiteral("Click here to visit ") + display::siteAddress());
-    EXPECT_EQ(ui().lblCobrand->text(), QStringLiteral("Click here for more details."));
-    EXPECT_TRUE(ui().cmdOK->isDefault());
+    // Sized to its text, so the whole address shows.
+    EXPECT_GE(ui().lblHomePage->width(), ui().lblHomePage->sizeHint().width());
 }
 
 struct LinkCase {
@@ -60,14 +56,18 @@ TEST_F(AboutWindowTest, BrandedEditionSentence_IsNotALink)
     EXPECT_TRUE(m_opener.opened.empty());
 }
 
+// How the person closes the window: a key, or a click on OK.
 class AboutWindowClosing : public AboutWindowTest, public testing::WithParamInterface<Qt::Key> {};
 
-TEST_P(AboutWindowClosing, KeyPressedWhileOpen_ClosesTheModalWindow)
+TEST_P(AboutWindowClosing, WhileOpenAndModal_ClosesIt)
 {
     bool wasModal = false;
     QTimer::singleShot(0, &m_window, [this, &wasModal] {
         wasModal = QApplication::activeModalWidget() == &m_window;
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &m_window, GetParam());
+        if (GetParam() == Qt::Key_unknown)
+            QTest::mouseClick(ui().cmdOK, Qt::LeftButton);
+        else
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &m_window, GetParam());
     });
     m_window.exec();
     EXPECT_TRUE(wasModal);
@@ -75,13 +75,7 @@ TEST_P(AboutWindowClosing, KeyPressedWhileOpen_ClosesTheModalWindow)
     EXPECT_TRUE(m_opener.opened.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, AboutWindowClosing, testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape));
-
-TEST_F(AboutWindowTest, OkButton_ClosesIt)
-{
-    m_window.show();
-    QTest::mouseClick(ui().cmdOK, Qt::LeftButton);
-    EXPECT_FALSE(m_window.isVisible());
-}
+INSTANTIATE_TEST_SUITE_P(KeysAndOk, AboutWindowClosing,
+                         testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_unknown));
 
 } // namespace
