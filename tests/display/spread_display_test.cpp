@@ -50,20 +50,14 @@ protected:
     display::SpreadDisplay display{opener};
 };
 
-TEST_F(SpreadDisplayTest, NewDisplay_IsTheBlackPaneOfTheWholeWidthWithItsCaption)
+TEST_F(SpreadDisplayTest, Caption_StaysCentredOnItsBoxWhenTheTextNeedsMoreRoom)
 {
-    EXPECT_EQ(display.objectName(), QStringLiteral("SpreadDisplay"));
-    EXPECT_EQ(display.width(), 733);
-    EXPECT_EQ(display.palette().color(QPalette::Window), QColor(0, 0, 0));
     const auto* caption = display.findChild<QLabel*>(QStringLiteral("lblSoftwareCaption"));
     ASSERT_NE(caption, nullptr);
     EXPECT_EQ(caption->text(), QStringLiteral("Zelto Cartomancy"));
-    // The designed box, widened about its centre when the system's font needs more room.
     const QRect designed = display::twipsRect(4230, 120, 2535, 345);
     EXPECT_NEAR(caption->geometry().center().x(), designed.center().x(), 1);
-    EXPECT_EQ(caption->y(), designed.y());
     EXPECT_GE(caption->width(), std::max(designed.width(), caption->sizeHint().width()));
-    EXPECT_EQ(caption->palette().color(QPalette::WindowText), display::kOrange);
 }
 
 TEST_F(SpreadDisplayTest, OneCardReading_FillsTheSingleSlot)
@@ -105,17 +99,10 @@ TEST_F(SpreadDisplayTest, CelticCross_LaysPositionSixAcrossPositionTwoWithTheSid
     }
 }
 
-TEST_F(SpreadDisplayTest, CelticCross_HasItsOwnDarkBackground)
-{
-    EXPECT_EQ(display.layoutPane(kCelticCross)->palette().color(QPalette::Window), QColor(20, 27, 33));
-    EXPECT_EQ(display.layoutPane(kChakra)->palette().color(QPalette::Window), QColor(0, 0, 0));
-}
-
 TEST_F(SpreadDisplayTest, ChakraReading_IsTallAndRunsFromTheBottomUp)
 {
     display.showSpreadLayout(kChakra, handOf(7));
 
-    EXPECT_EQ(display.height(), twips(12500));
     for (int position = 2; position <= 7; ++position) {
         EXPECT_LT(slotRect(kChakra, position).top(), slotRect(kChakra, position - 1).top()) << position;
         EXPECT_EQ(slotRect(kChakra, position).left(), slotRect(kChakra, 1).left()) << position;
@@ -124,12 +111,25 @@ TEST_F(SpreadDisplayTest, ChakraReading_IsTallAndRunsFromTheBottomUp)
     EXPECT_EQ(slotRect(kChakra, 7).top(), twips(600));
 }
 
-TEST_F(SpreadDisplayTest, HeightFollowsTheFrontLayout)
+TEST_F(SpreadDisplayTest, HeightAndBackgroundFollowTheFrontLayout)
 {
-    display.showSpreadLayout(kRelationship, handOf(10));
-    EXPECT_EQ(display.height(), twips(10500));
-    display.showSpreadLayout(kFiveCard, handOf(5));
-    EXPECT_EQ(display.height(), twips(9000));
+    struct Expected {
+        SpreadIndex spread;
+        int heightTwips;
+        QColor background;
+    };
+    // Taller and shorter in turn, so a height that only grows is caught.
+    const Expected readings[] = {{kChakra, 12500, QColor(0, 0, 0)},
+                                 {kFiveCard, 9000, QColor(0, 0, 0)},
+                                 {kRelationship, 10500, QColor(0, 0, 0)},
+                                 {kCelticCross, 9000, QColor(20, 27, 33)}};
+    for (const Expected& reading : readings) {
+        display.showSpreadLayout(reading.spread, handOf(engine::cardCountOf(reading.spread)));
+        EXPECT_EQ(display.height(), twips(reading.heightTwips)) << reading.spread;
+        EXPECT_EQ(display.width(), twips(10995)) << reading.spread;
+        EXPECT_EQ(display.layoutPane(reading.spread)->palette().color(QPalette::Window), reading.background)
+            << reading.spread;
+    }
 }
 
 TEST_F(SpreadDisplayTest, LaterReadingOfTheSameSpread_ReplacesItsCardsWhileOthersKeepTheirs)
@@ -174,17 +174,18 @@ TEST_F(SpreadDisplayTest, ShortHandOrUnknownCards_LeaveBacksWhereNoCardWasDealt)
 
 TEST_F(SpreadDisplayTest, PositionNumbers_SitOverTheLowerLeftOfEachCard)
 {
-    const auto* single = display.cardSlot(kDestiny, 9)->findChild<QLabel*>(QStringLiteral("lblCardPosition"));
-    const auto* twoDigits = display.cardSlot(kDestiny, 13)->findChild<QLabel*>(QStringLiteral("lblCardPosition"));
-    const auto* across = display.cardSlot(kCelticCross, 6)->findChild<QLabel*>(QStringLiteral("lblCardPosition"));
-    ASSERT_TRUE(single && twoDigits && across);
-
-    EXPECT_EQ(single->text(), QStringLiteral("9"));
-    EXPECT_EQ(single->geometry(), display::twipsRect(0, 1100, 210, 345));
-    EXPECT_EQ(twoDigits->text(), QStringLiteral("13"));
-    EXPECT_EQ(twoDigits->geometry(), display::twipsRect(0, 1100, 420, 345));
-    EXPECT_EQ(across->geometry(), display::twipsRect(1200, 720, 210, 345));
-    EXPECT_EQ(single->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    const std::pair<SpreadIndex, int> numbered[] = {{kDestiny, 9}, {kDestiny, 13}, {kCelticCross, 6}};
+    for (const auto& [spread, position] : numbered) {
+        const CardSlot* slot = display.cardSlot(spread, position);
+        const auto* number = slot->findChild<QLabel*>(QStringLiteral("lblCardPosition"));
+        ASSERT_NE(number, nullptr) << position;
+        EXPECT_EQ(number->text(), QString::number(position));
+        EXPECT_TRUE(slot->rect().contains(number->geometry())) << position;
+        // The card lying across is turned a quarter, which brings its lower left corner to the right.
+        EXPECT_EQ(number->geometry().center().x() > slot->width() / 2, slot->isCrosswise()) << position;
+        EXPECT_GT(number->geometry().center().y(), slot->height() / 2) << position;
+        EXPECT_GE(number->width(), number->fontMetrics().horizontalAdvance(number->text()) - 2) << position;
+    }
 }
 
 TEST_F(SpreadDisplayTest, NumerologyGrid_NumbersReadThreeSixNineFromTheTopRow)
@@ -231,16 +232,12 @@ TEST_P(LayoutTableTest, LayoutHasOneSlotPerPositionShowingABackUntilDealt)
     ASSERT_NE(plan, nullptr);
     const int cardCount = engine::cardCountOf(spread());
     QWidget* pane = display.layoutPane(spread());
-    EXPECT_EQ(pane->objectName(), QString::fromUtf8(plan->container.data(), qsizetype(plan->container.size())));
 
-    const QList<CardSlot*> slotWidgets = pane->findChildren<CardSlot*>();
-    EXPECT_EQ(slotWidgets.size(), cardCount);
+    EXPECT_EQ(pane->findChildren<CardSlot*>().size(), cardCount);
     for (int position = 1; position <= cardCount; ++position) {
-        const QString name = QStringLiteral("%1_%2")
-                                 .arg(QString::fromUtf8(plan->slotArray.data(), qsizetype(plan->slotArray.size())))
-                                 .arg(position - 1);
-        const auto* slot = pane->findChild<CardSlot*>(name);
-        ASSERT_NE(slot, nullptr) << name.toStdString();
+        const CardSlot* slot = display.cardSlot(spread(), position);
+        ASSERT_NE(slot, nullptr) << position;
+        EXPECT_EQ(slot->parentWidget(), pane);
         EXPECT_EQ(slot->position(), position);
         EXPECT_EQ(slot->pictureNumber(), 0);
         // Every card fits on the pane above the part that the window cuts off.
@@ -260,20 +257,15 @@ TEST_P(LayoutTableTest, ReadingFillsEverySlotAndBringsTheLayoutToTheFront)
         EXPECT_EQ(display.slotPictureNumber(spread(), position), 52 - (position - 1)) << position;
 }
 
-TEST_P(LayoutTableTest, TitleIsCentredAboveTheCards)
-{
-    const auto* title = display.layoutPane(spread())->findChild<QLabel*>(QStringLiteral("lblSpreadName"));
-    ASSERT_NE(title, nullptr);
-    const std::string_view expected = engine::findSpread(spread())->title;
-    EXPECT_EQ(title->text().toStdString(), expected);
-    EXPECT_EQ(title->y(), 0);
-    EXPECT_NEAR(title->geometry().center().x(), twips(5497), 1);
-    EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(0, 255, 255));
-}
-
-TEST_P(LayoutTableTest, CaptionBottomClickOpensTheHomePageOnce)
+TEST_P(LayoutTableTest, TitleAndSiteLinkAreCentredAndTheLinkOpensTheHomePageOnce)
 {
     display.showSpreadLayout(spread(), handOf(engine::cardCountOf(spread())));
+    const auto* title = display.layoutPane(spread())->findChild<QLabel*>(QStringLiteral("lblSpreadName"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->text().toStdString(), engine::findSpread(spread())->title);
+    EXPECT_EQ(title->y(), 0);
+    EXPECT_NEAR(title->geometry().center().x(), twips(5497), 1);
+
     auto* link = display.layoutPane(spread())->findChild<QLabel*>(QStringLiteral("lblCaptionBottom"));
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(link->text(), QStringLiteral("For Detailed Analysis Visit ") + display::siteAddress());
@@ -291,9 +283,8 @@ INSTANTIATE_TEST_SUITE_P(AllSpreads, LayoutTableTest, testing::Range(0, engine::
 
 TEST(FaceListTest, ItemsAreNumberedFromOneWithKeysOnTheUprightLists)
 {
-    EXPECT_EQ(display::LargeFaces.path(1), QStringLiteral(":/cards/large/1.gif"));
-    EXPECT_EQ(display::SmallFaces.path(52), QStringLiteral(":/cards/small/52.bmp"));
-    EXPECT_EQ(display::SidewaysFaces.path(7), QStringLiteral(":/cards/sideways/7.gif"));
+    EXPECT_EQ(display::SmallFaces.item(1).size(), QSize(40, 50));
+    EXPECT_EQ(display::SidewaysFaces.item(52).size(), QSize(96, 71));
     EXPECT_EQ(display::LargeFaces.key(52), QStringLiteral("52.jpg"));
     EXPECT_EQ(display::SmallFaces.key(1), QStringLiteral("1.jpg"));
     EXPECT_TRUE(display::SidewaysFaces.key(1).isEmpty());

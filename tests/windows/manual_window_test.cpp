@@ -3,7 +3,6 @@
 #include "window_test_fixture.h"
 
 #include "display/clickable_label.h"
-#include "display/look.h"
 #include "engine/spread_catalogue.h"
 #include "windows/manual_window.h"
 
@@ -24,8 +23,24 @@ QString meaningOf(int spread, int position)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Records what the person could see when the pause began.
+class SnoopingWait final : public display::Wait {
+public:
+    void wait(int milliseconds) override
+    {
+        duration = milliseconds;
+        if (check)
+            check();
+    }
+    int duration = 0;
+    std::function<void()> check;
+};
+
 class ManualWindowTest : public WindowTest {
 protected:
+    // The windows made from here on pause through the snooping wait.
+    void useSnoopingWait() { services.platformOverride = &m_snoopingPlatform; }
+
     ManualWindow* makeWindow(int spread)
     {
         auto* window = new ManualWindow(services, static_cast<engine::SpreadIndex>(spread));
@@ -37,19 +52,32 @@ protected:
     {
         QTest::mouseClick(window->ui().picManual[static_cast<std::size_t>(card)], Qt::LeftButton);
     }
+
+    SnoopingWait wait;
+
+private:
+    display::Platform m_snoopingPlatform{services.fake.messageBoxes, services.fake.fileChooser, services.fake.urlOpener,
+                                         wait};
 };
 
-TEST_F(ManualWindowTest, Opening_LaysOutDeckInFourRowsOfThirteen)
+TEST_F(ManualWindowTest, Opening_LaysOutTheWholeDeckFaceDownInFourRowsOfThirteen)
 {
     ManualWindow* window = makeWindow(3);
     const auto& cards = window->ui().picManual;
-    EXPECT_EQ(cards[0]->geometry(), display::twipsRect(120, 120, 645, 870));
-    EXPECT_EQ(cards[12]->geometry(), display::twipsRect(120 + 720 * 12, 120, 645, 870));
-    EXPECT_EQ(cards[13]->geometry(), display::twipsRect(120, 1080, 645, 870));
-    EXPECT_EQ(cards[51]->geometry(), display::twipsRect(120 + 720 * 12, 3000, 645, 870));
-    EXPECT_EQ(cards[51]->objectName(), QStringLiteral("picManual_51"));
-    for (const auto* card : cards)
-        EXPECT_TRUE(card->isVisible());
+    const QRect tray = window->ui().picTray->rect();
+    for (int i = 0; i < engine::kCardCount; ++i) {
+        const QRect place = cards[static_cast<std::size_t>(i)]->geometry();
+        EXPECT_TRUE(cards[static_cast<std::size_t>(i)]->isVisible()) << i;
+        EXPECT_TRUE(tray.contains(place)) << i;
+        // Reading order: along a row of thirteen, then down to the next row.
+        if (i % 13 != 0) {
+            const QRect before = cards[static_cast<std::size_t>(i - 1)]->geometry();
+            EXPECT_EQ(place.top(), before.top()) << i;
+            EXPECT_GT(place.left(), before.right()) << i;
+        } else if (i > 0) {
+            EXPECT_GT(place.top(), cards[static_cast<std::size_t>(i - 13)]->geometry().bottom()) << i;
+        }
+    }
     EXPECT_FALSE(window->ui().picMessage->isVisible());
     EXPECT_EQ(window->pickCount(), 0);
     EXPECT_EQ(window->ui().lblPositionMeaning->text(), meaningOf(3, 0));
@@ -99,24 +127,9 @@ TEST_F(ManualWindowTest, PickedCard_VanishesAndCannotBePickedAgain)
     EXPECT_EQ(window->ui().lblPositionMeaning->text(), meaningOf(2, 1));
 }
 
-// Records what the person could see when the pause began.
-class SnoopingWait final : public display::Wait {
-public:
-    void wait(int milliseconds) override
-    {
-        duration = milliseconds;
-        if (check)
-            check();
-    }
-    int duration = 0;
-    std::function<void()> check;
-};
-
 TEST_F(ManualWindowTest, LastPick_ShowsMessageOverTrayBeforeThePause)
 {
-    SnoopingWait wait;
-    display::Platform platform{services.fake.messageBoxes, services.fake.fileChooser, services.fake.urlOpener, wait};
-    services.platformOverride = &platform;
+    useSnoopingWait();
     ManualWindow* window = makeWindow(0);
     QSignalSpy completed(window, &ManualWindow::picksCompleted);
     bool messageOnTop = false;
@@ -141,9 +154,7 @@ TEST_F(ManualWindowTest, LastPick_ShowsMessageOverTrayBeforeThePause)
 
 TEST_F(ManualWindowTest, ClosedDuringPause_DealsNothing)
 {
-    SnoopingWait wait;
-    display::Platform platform{services.fake.messageBoxes, services.fake.fileChooser, services.fake.urlOpener, wait};
-    services.platformOverride = &platform;
+    useSnoopingWait();
     ManualWindow* window = makeWindow(0);
     QSignalSpy completed(window, &ManualWindow::picksCompleted);
     wait.check = [window] { window->close(); };

@@ -22,14 +22,6 @@ namespace {
 using display::twips;
 using windows::ReportWindow;
 
-std::vector<int> wholeDeck()
-{
-    std::vector<int> cards;
-    for (int card = 0; card < engine::kCardCount; ++card)
-        cards.push_back(card);
-    return cards;
-}
-
 QByteArray readFile(const QString& path)
 {
     QFile file(path);

@@ -19,14 +19,6 @@ namespace {
 
 using windows::WindowFlow;
 
-std::vector<int> wholeDeck()
-{
-    std::vector<int> cards;
-    for (int card = 0; card < engine::kCardCount; ++card)
-        cards.push_back(card);
-    return cards;
-}
-
 std::string titleOf(int spread)
 {
     return std::string(engine::spreadCatalogue()[static_cast<std::size_t>(spread)].title);

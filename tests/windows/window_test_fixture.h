@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/types.h"
 #include "support/fake_window_services.h"
 
 #include <QAction>
@@ -14,7 +15,18 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace windows_testing {
+
+// Every card in deck order, for a random source that deals them one after the other.
+inline std::vector<int> wholeDeck()
+{
+    std::vector<int> cards;
+    for (int card = 0; card < engine::kCardCount; ++card)
+        cards.push_back(card);
+    return cards;
+}
 
 // Fresh fake services per test, and no window left over from the one before.
 class WindowTest : public ::testing::Test {
