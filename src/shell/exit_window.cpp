@@ -65,14 +65,19 @@ void colourText(QWidget& widget, const QColor& colour)
     widget.setPalette(palette);
 }
 
-void colourFrame(QGroupBox& frame)
+// A navy frame with a white bold caption.
+QGroupBox* makeFrame(QWidget& parent, const char* name, const QString& caption, const QRect& geometry)
 {
-    QPalette palette = frame.palette();
+    auto* frame = new QGroupBox(caption, &parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    QPalette palette = frame->palette();
     palette.setColor(QPalette::Window, kNavy);
     palette.setColor(QPalette::WindowText, windows::kWhite);
-    frame.setPalette(palette);
-    frame.setAutoFillBackground(true);
-    frame.setFont(display::verdanaFont(9.75, true));
+    frame->setPalette(palette);
+    frame->setAutoFillBackground(true);
+    frame->setFont(display::verdanaFont(9.75, true));
+    return frame;
 }
 
 QFont captionFont()
@@ -158,10 +163,7 @@ void ExitWindow::buildReferralFrame()
 {
     using display::twipsRect;
 
-    m_ui.Frame2 = new QGroupBox(texts::kReferFrame, this);
-    m_ui.Frame2->setObjectName(QStringLiteral("Frame2"));
-    m_ui.Frame2->setGeometry(twipsRect(120, 3240, 7065, 1455));
-    colourFrame(*m_ui.Frame2);
+    m_ui.Frame2 = makeFrame(*this, "Frame2", texts::kReferFrame, twipsRect(120, 3240, 7065, 1455));
 
     const auto makeLine = [this](const char* name, int left, int top) {
         auto* box = new QLineEdit(m_ui.Frame2);
@@ -208,10 +210,7 @@ void ExitWindow::buildCatalogueFrame()
 {
     using display::twipsRect;
 
-    m_ui.Frame6 = new QGroupBox(texts::kDownloadFrame, this);
-    m_ui.Frame6->setObjectName(QStringLiteral("Frame6"));
-    m_ui.Frame6->setGeometry(twipsRect(7320, 120, 3735, 4575));
-    colourFrame(*m_ui.Frame6);
+    m_ui.Frame6 = makeFrame(*this, "Frame6", texts::kDownloadFrame, twipsRect(7320, 120, 3735, 4575));
 
     m_ui.lblCatalogue = new QLabel(texts::catalogueParagraph(), m_ui.Frame6);
     m_ui.lblCatalogue->setObjectName(QStringLiteral("lblCatalogue"));
