@@ -190,13 +190,10 @@ void MainWindow::buildControls()
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(texts::kFileMenu);
-    file->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* file = addFileMenu(*this);
     m_ui.mnuCalculate = addMenuEntry(*file, texts::kDealMenu, "mnuCalculate");
-    file->addSeparator();
-    m_ui.mnuExit = addMenuEntry(*file, texts::kExitMenu, "mnuExit");
+    m_ui.mnuExit = addExitEntry(*file, *this);
     connect(m_ui.mnuCalculate, &QAction::triggered, this, &MainWindow::cmdCalculate_Click);
-    connect(m_ui.mnuExit, &QAction::triggered, this, &MainWindow::close);
     m_services.addSharedMenus(menuBar(), this);
 }
 

@@ -112,13 +112,10 @@ void ManualWindow::buildControls()
 
 void ManualWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(texts::kFileMenu);
-    file->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* file = addFileMenu(*this);
     m_ui.mnuBack = addMenuEntry(*file, texts::kBackMenu, "mnuBack");
-    file->addSeparator();
-    m_ui.mnuExit = addMenuEntry(*file, texts::kExitMenu, "mnuExit");
+    m_ui.mnuExit = addExitEntry(*file, *this);
     connect(m_ui.mnuBack, &QAction::triggered, this, &ManualWindow::backRequested);
-    connect(m_ui.mnuExit, &QAction::triggered, this, &ManualWindow::close);
     m_services.addSharedMenus(menuBar(), this);
 }
 

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTextCursor>
 
 namespace windows {
@@ -68,8 +69,10 @@ ReportWindow::ReportWindow(WindowServices& services, QWidget* parent) : QMainWin
 
     buildControls();
     buildMenus();
-    // Restored from maximised, the window shows the whole display beside the report, centred.
-    const int restoredWidth = twips(kDisplayWidth) + twips(kRightPanelWidth);
+    // Restored from maximised, the window shows the whole display beside the report, centred, with room for the
+    // scroll bar that the tall layouts need, so that they never need a sideways one too.
+    const int restoredWidth =
+        twips(kDisplayWidth) + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + twips(kRightPanelWidth);
     const int restoredHeight =
         menuBar()->sizeHint().height() + twips(kTopBarHeight) + twips(kReportHeight) + twips(kBottomBarHeight);
     centreOnScreen(*this, QSize(restoredWidth, restoredHeight));
@@ -132,16 +135,13 @@ void ReportWindow::buildControls()
 
 void ReportWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(texts::kFileMenu);
-    file->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* file = addFileMenu(*this);
     m_ui.mnuSave = addMenuEntry(*file, texts::kSaveMenu, "mnuSave");
     file->addSeparator();
     m_ui.mnuBack = addMenuEntry(*file, texts::kBackMenu, "mnuBack");
-    file->addSeparator();
-    m_ui.mnuExit = addMenuEntry(*file, texts::kExitMenu, "mnuExit");
+    m_ui.mnuExit = addExitEntry(*file, *this);
     connect(m_ui.mnuSave, &QAction::triggered, this, &ReportWindow::cmdSave_Click);
     connect(m_ui.mnuBack, &QAction::triggered, this, &ReportWindow::backRequested);
-    connect(m_ui.mnuExit, &QAction::triggered, this, &ReportWindow::close);
     m_services.addSharedMenus(menuBar(), this);
 }
 

@@ -12,6 +12,7 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QWidget>
 
@@ -35,11 +36,26 @@ QWidget* addBlackClient(QMainWindow& window)
     return client;
 }
 
+QMenu* addFileMenu(QMainWindow& window)
+{
+    QMenu* file = window.menuBar()->addMenu(texts::kFileMenu);
+    file->setObjectName(QStringLiteral("mnuFile"));
+    return file;
+}
+
 QAction* addMenuEntry(QMenu& menu, const QString& caption, const char* objectName)
 {
     QAction* entry = menu.addAction(caption);
     entry->setObjectName(QLatin1String(objectName));
     return entry;
+}
+
+QAction* addExitEntry(QMenu& fileMenu, QMainWindow& window)
+{
+    fileMenu.addSeparator();
+    QAction* exit = addMenuEntry(fileMenu, texts::kExitMenu, "mnuExit");
+    QObject::connect(exit, &QAction::triggered, &window, &QWidget::close);
+    return exit;
 }
 
 void makeFixedWindow(QMainWindow& window, int clientWidthTwips, int clientHeightTwips)
