@@ -154,7 +154,8 @@ void ManualWindow::picManual_Click(int index)
     }
 
     showPositionMeaning(picksNeeded() - 1);
-    m_ui.picTray->setEnabled(false);
+    // The tray takes no more clicks; disabling it instead would grey the cards still lying in it.
+    m_ui.picTray->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_ui.picMessage->show();
     m_ui.picMessage->raise();
     // The message must be on screen before the pause, which lets nothing paint.

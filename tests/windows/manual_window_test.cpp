@@ -106,7 +106,6 @@ TEST_P(ManualPickingPerSpreadTest, NeedsExactlyCardCountPicksWithMeaningFollowin
     EXPECT_EQ(services.fake.wait.waits, std::vector<int>{2000});
     EXPECT_EQ(window->ui().lblPositionMeaning->text(), meaningOf(spread, needed - 1));
     EXPECT_EQ(window->pickCount(), needed);
-    EXPECT_FALSE(window->ui().picTray->isEnabled());
 
     // Nothing further reacts once the reading is on its way.
     pick(window, 30);
@@ -125,6 +124,16 @@ TEST_F(ManualWindowTest, PickedCard_VanishesAndCannotBePickedAgain)
     pick(window, 7);
     EXPECT_EQ(window->pickCount(), 1);
     EXPECT_EQ(window->ui().lblPositionMeaning->text(), meaningOf(2, 1));
+}
+
+TEST_F(ManualWindowTest, LastPick_LeavesTheCardsStillInTheTrayLookingAsBefore)
+{
+    ManualWindow* window = makeWindow(0);
+    const QImage before = window->ui().picManual[9]->grab().toImage();
+
+    pick(window, 0);
+
+    EXPECT_EQ(window->ui().picManual[9]->grab().toImage(), before);
 }
 
 TEST_F(ManualWindowTest, LastPick_ShowsMessageOverTrayBeforeThePause)
