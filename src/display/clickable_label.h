@@ -7,7 +7,7 @@
 namespace display {
 
 // A label that reacts like a button: a left press and release over it is a click.
-class ClickableLabel : public QLabel {
+class ClickableLabel final : public QLabel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ClickableLabel)
 

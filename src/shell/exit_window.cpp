@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/exit_window.h"
 
+#include "display/clickable_label.h"
 #include "display/look.h"
 #include "display/platform.h"
 #include "display/site_pages.h"
 #include "engine/random_source.h"
 #include "shell/shell_texts.h"
-#include "windows/clickable_label.h"
 #include "windows/window_look.h"
 #include "windows/window_texts.h"
 
@@ -219,7 +219,7 @@ void ExitWindow::buildCatalogueFrame()
     m_ui.lblCatalogue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_ui.lblCatalogue->setGeometry(twipsRect(120, 420, 3495, 3600));
 
-    m_ui.lblGoToHome = new windows::ClickableLabel(m_ui.Frame6);
+    m_ui.lblGoToHome = new display::ClickableLabel(m_ui.Frame6);
     m_ui.lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     m_ui.lblGoToHome->setText(texts::kGoToHome);
     QFont font = display::verdanaFont(9, true);
@@ -229,7 +229,7 @@ void ExitWindow::buildCatalogueFrame()
     colourText(*m_ui.lblGoToHome, windows::kYellow);
     m_ui.lblGoToHome->move(display::twips(75), display::twips(4250));
     m_ui.lblGoToHome->adjustSize();
-    connect(m_ui.lblGoToHome, &windows::ClickableLabel::clicked, this, &ExitWindow::lblGoToHome_Click);
+    connect(m_ui.lblGoToHome, &display::ClickableLabel::clicked, this, &ExitWindow::lblGoToHome_Click);
 }
 
 QWidget* ExitWindow::promptBox(const ReferralField& field) const

@@ -14,13 +14,11 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace display {
+class ClickableLabel;
 struct Platform;
 }
 namespace engine {
 class RandomSource;
-}
-namespace windows {
-class ClickableLabel;
 }
 
 namespace shell {
@@ -47,7 +45,7 @@ public:
         QPushButton* cmdSubmit = nullptr;
         QGroupBox* Frame6 = nullptr;
         QLabel* lblCatalogue = nullptr;
-        windows::ClickableLabel* lblGoToHome = nullptr;
+        display::ClickableLabel* lblGoToHome = nullptr;
     };
 
     ExitWindow(display::Platform& platform, engine::RandomSource& random, QWidget* parent = nullptr);

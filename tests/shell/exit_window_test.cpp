@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/clickable_label.h"
 #include "display/site_pages.h"
 #include "shell/exit_window.h"
 #include "shell/shell_texts.h"
 #include "site_settings.h"
 #include "support/fake_platform.h"
 #include "support/scripted_random_source.h"
-#include "windows/clickable_label.h"
 
 #include <QApplication>
 #include <QCheckBox>
