@@ -124,7 +124,7 @@ void ExitWindow::buildControls()
 {
     using display::twipsRect;
 
-    m_ui.cmdClose = new QPushButton(windows::texts::kExitButton, this);
+    m_ui.cmdClose = new QPushButton(windows::texts::kExit, this);
     m_ui.cmdClose->setObjectName(QStringLiteral("cmdClose"));
     m_ui.cmdClose->setGeometry(twipsRect(6000, 2760, 1245, 375));
     connect(m_ui.cmdClose, &QPushButton::clicked, this, &QWidget::close);

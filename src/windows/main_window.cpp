@@ -161,7 +161,7 @@ void MainWindow::buildControls()
     m_ui.analyzeMode->addButton(m_ui.optAuto);
     m_ui.analyzeMode->addButton(m_ui.optManual);
 
-    m_ui.cmdCalculate = new QPushButton(texts::kDealButton, &client);
+    m_ui.cmdCalculate = new QPushButton(texts::kDealTheCards, &client);
     m_ui.cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
     m_ui.cmdCalculate->setGeometry(twipsRect(4400, 3315, 4950, 330));
     m_ui.cmdCalculate->setFont(display::verdanaFont(8.25, true));
@@ -191,7 +191,7 @@ void MainWindow::buildControls()
 void MainWindow::buildMenus()
 {
     QMenu* file = addFileMenu(*this);
-    m_ui.mnuCalculate = addMenuEntry(*file, texts::kDealMenu, "mnuCalculate");
+    m_ui.mnuCalculate = addMenuEntry(*file, texts::kDealTheCards, "mnuCalculate");
     m_ui.mnuExit = addExitEntry(*file, *this);
     connect(m_ui.mnuCalculate, &QAction::triggered, this, &MainWindow::cmdCalculate_Click);
     m_services.addSharedMenus(menuBar(), this);

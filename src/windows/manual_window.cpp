@@ -113,7 +113,7 @@ void ManualWindow::buildControls()
 void ManualWindow::buildMenus()
 {
     QMenu* file = addFileMenu(*this);
-    m_ui.mnuBack = addMenuEntry(*file, texts::kBackMenu, "mnuBack");
+    m_ui.mnuBack = addMenuEntry(*file, texts::kBack, "mnuBack");
     m_ui.mnuExit = addExitEntry(*file, *this);
     connect(m_ui.mnuBack, &QAction::triggered, this, &ManualWindow::backRequested);
     m_services.addSharedMenus(menuBar(), this);

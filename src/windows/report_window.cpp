@@ -89,7 +89,7 @@ void ReportWindow::buildControls()
     rows->setSpacing(0);
 
     m_ui.picTop = addBar(*client, QStringLiteral("picTop"), kTopBarHeight);
-    m_ui.cmdBack = addBarButton(*m_ui.picTop, QStringLiteral("cmdBack"), texts::kBackButton);
+    m_ui.cmdBack = addBarButton(*m_ui.picTop, QStringLiteral("cmdBack"), texts::kBack);
 
     auto* middle = new QHBoxLayout;
     middle->setContentsMargins(0, 0, 0, 0);
@@ -121,8 +121,8 @@ void ReportWindow::buildControls()
         addOfferLabels(*m_ui.picBottom, twipsRect(0, 0, 8985, 615), OfferLook::ReportBar, opener);
     m_ui.lblFullBrand = offers.lblFullBrand;
     m_ui.lblCobrand = offers.lblCobrand;
-    m_ui.cmdSave = addBarButton(*m_ui.picBottom, QStringLiteral("cmdSave"), texts::kSaveButton);
-    m_ui.cmdExit = addBarButton(*m_ui.picBottom, QStringLiteral("cmdExit"), texts::kExitButton);
+    m_ui.cmdSave = addBarButton(*m_ui.picBottom, QStringLiteral("cmdSave"), texts::kSave);
+    m_ui.cmdExit = addBarButton(*m_ui.picBottom, QStringLiteral("cmdExit"), texts::kExit);
 
     rows->addWidget(m_ui.picTop);
     rows->addLayout(middle, 1);
@@ -136,9 +136,9 @@ void ReportWindow::buildControls()
 void ReportWindow::buildMenus()
 {
     QMenu* file = addFileMenu(*this);
-    m_ui.mnuSave = addMenuEntry(*file, texts::kSaveMenu, "mnuSave");
+    m_ui.mnuSave = addMenuEntry(*file, texts::kSave, "mnuSave");
     file->addSeparator();
-    m_ui.mnuBack = addMenuEntry(*file, texts::kBackMenu, "mnuBack");
+    m_ui.mnuBack = addMenuEntry(*file, texts::kBack, "mnuBack");
     m_ui.mnuExit = addExitEntry(*file, *this);
     connect(m_ui.mnuSave, &QAction::triggered, this, &ReportWindow::cmdSave_Click);
     connect(m_ui.mnuBack, &QAction::triggered, this, &ReportWindow::backRequested);

@@ -53,7 +53,7 @@ QAction* addMenuEntry(QMenu& menu, const QString& caption, const char* objectNam
 QAction* addExitEntry(QMenu& fileMenu, QMainWindow& window)
 {
     fileMenu.addSeparator();
-    QAction* exit = addMenuEntry(fileMenu, texts::kExitMenu, "mnuExit");
+    QAction* exit = addMenuEntry(fileMenu, texts::kExit, "mnuExit");
     QObject::connect(exit, &QAction::triggered, &window, &QWidget::close);
     return exit;
 }

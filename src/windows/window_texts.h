@@ -14,10 +14,11 @@ inline const QString kWindowCaption = QStringLiteral("Zelto Cartomancy v1.45");
 
 // Menus.
 inline const QString kFileMenu = QStringLiteral("&File");
-inline const QString kDealMenu = QStringLiteral("Deal The &Cards");
-inline const QString kSaveMenu = QStringLiteral("&Save");
-inline const QString kBackMenu = QStringLiteral("&Back");
-inline const QString kExitMenu = QStringLiteral("E&xit");
+// Menu entries and the buttons that do the same share their caption.
+inline const QString kDealTheCards = QStringLiteral("Deal The &Cards");
+inline const QString kSave = QStringLiteral("&Save");
+inline const QString kBack = QStringLiteral("&Back");
+inline const QString kExit = QStringLiteral("E&xit");
 
 // Main window.
 inline const QString kPersonalDetails = QStringLiteral("Personal Details");
@@ -28,7 +29,6 @@ inline const QString kSelectSpreadLabel = QStringLiteral("Select Spread");
 inline const QString kAnalyzeModeLabel = QStringLiteral("Analyze Mode");
 inline const QString kAutomatic = QStringLiteral("Automatic");
 inline const QString kManual = QStringLiteral("Manual");
-inline const QString kDealButton = QStringLiteral("Deal The &Cards");
 inline const std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
                                                         "May",       "June",     "July",     "August",
                                                         "September", "October",  "November", "December"};
@@ -49,9 +49,6 @@ inline const QString kGeneratingMessage =
     QStringLiteral("Zelto Cartomancy is generating the analysis. Please wait....");
 
 // Report window.
-inline const QString kBackButton = QStringLiteral("&Back");
-inline const QString kSaveButton = QStringLiteral("&Save");
-inline const QString kExitButton = QStringLiteral("E&xit");
 QString saveFailedMessage(const QString& path, const QString& reason);
 
 // Labels that open the publisher's pages.
