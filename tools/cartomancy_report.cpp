@@ -6,34 +6,30 @@
 #include "engine/reading.h"
 #include "engine/small_faces.h"
 #include "engine/spread_catalogue.h"
+#include "output_file.h"
 #include "richtext/document.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr int kUsageError = 2;
 
-constexpr std::string_view kUsage = "Usage: cartomancy-report --spread N|NAME [--seed S] [--output FILE]\n"
-                                    "       cartomancy-report --list-spreads\n"
-                                    "       cartomancy-report --help\n"
-                                    "\n"
-                                    "Deals one reading of spread N (0 to 17, or its name as listed) and writes it as RTF\n"
-                                    "to FILE, or to standard output. The same --seed S gives the same reading.\n";
+constexpr std::string_view kUsage =
+    "Usage: cartomancy-report --spread N|NAME [--seed S] [--output FILE|-]\n"
+    "       cartomancy-report --list-spreads\n"
+    "       cartomancy-report --help\n"
+    "\n"
+    "Deals one reading of spread N (0 to 17, or its name as listed) and writes it as RTF\n"
+    "to FILE, or to standard output. The same --seed S gives the same reading.\n"
+    "Numbers are plain decimal digits: no sign, no leading zero.\n";
 
 // Reproducible stand-in for the clock-seeded generator: every "reseed" moves to the next
 // seed derived from S, so one seed always gives the same deal.
@@ -71,30 +67,31 @@ struct ParseResult {
     std::string error; // empty when the arguments are fine
 };
 
+// Plain decimal digits only: no sign, no leading zero, so "-0", "+3" and "007" (octal to some readers) are
+// refused rather than guessed at.
+std::optional<std::uint64_t> parseNumber(std::string_view text)
+{
+    if (text.empty() || (text.size() > 1 && text[0] == '0'))
+        return std::nullopt;
+    std::uint64_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || text[0] < '0' || text[0] > '9')
+        return std::nullopt;
+    return number;
+}
+
 std::optional<engine::SpreadIndex> parseSpread(std::string_view text)
 {
-    int number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error == std::errc() && end == text.data() + text.size()) {
-        if (number >= 0 && number < engine::kSpreadCount)
-            return static_cast<engine::SpreadIndex>(number);
-        return std::nullopt;
-    }
+    if (const auto number = parseNumber(text))
+        return *number < static_cast<std::uint64_t>(engine::kSpreadCount)
+                   ? std::optional(static_cast<engine::SpreadIndex>(*number))
+                   : std::nullopt;
     const auto& catalogue = engine::spreadCatalogue();
     for (int index = 0; index < engine::kSpreadCount; ++index) {
         if (catalogue[index].name == text)
             return static_cast<engine::SpreadIndex>(index);
     }
     return std::nullopt;
-}
-
-std::optional<std::uint64_t> parseSeed(std::string_view text)
-{
-    std::uint64_t seed = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return seed;
 }
 
 ParseResult parseArguments(const std::vector<std::string_view>& arguments)
@@ -125,21 +122,21 @@ ParseResult parseArguments(const std::vector<std::string_view>& arguments)
                 return {{}, "--spread needs a spread number or name"};
             result.options.spread = parseSpread(*text);
             if (!result.options.spread)
-                return {{}, "unknown spread '" + std::string(*text) + "' (see --list-spreads)"};
+                return {{}, "unknown spread " + cli::quoteForMessage(*text) + " (see --list-spreads)"};
         } else if (argument == "--seed") {
             const auto text = value();
             if (!text)
                 return {{}, "--seed needs an unsigned integer"};
-            result.options.seed = parseSeed(*text);
+            result.options.seed = parseNumber(*text);
             if (!result.options.seed)
-                return {{}, "bad seed '" + std::string(*text) + "': expected an unsigned integer"};
+                return {{}, "bad seed " + cli::quoteForMessage(*text) + ": expected a number in plain decimal digits"};
         } else if (argument == "--output" || argument == "-o") {
             const auto text = value();
             if (!text || text->empty())
                 return {{}, "--output needs a file name"};
             result.options.output = std::string(*text);
         } else {
-            return {{}, "unknown argument '" + std::string(argument) + "' (see --help)"};
+            return {{}, "unknown argument " + cli::quoteForMessage(argument) + " (see --help)"};
         }
     }
     if (!result.options.help && !result.options.listSpreads && !result.options.spread)
@@ -147,60 +144,20 @@ ParseResult parseArguments(const std::vector<std::string_view>& arguments)
     return result;
 }
 
-bool writeAll(int descriptor, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// Writes beside the target and renames over it, so a failed run never leaves a half-written
-// file or destroys the one already there.
-std::string writeFileAtomically(const std::string& path, std::string_view bytes)
-{
-    namespace fs = std::filesystem;
-    std::error_code error;
-    if (fs::is_directory(path, error))
-        return path + " is a folder";
-    const fs::path target(path);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int descriptor = ::mkstemp(pattern.data());
-    if (descriptor < 0)
-        return "cannot write to " + folder.string() + ": " + std::generic_category().message(errno);
-
-    const bool written = writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
-    const int writeErrno = errno;
-    const bool closed = ::close(descriptor) == 0;
-    if (!written || !closed) {
-        ::unlink(pattern.c_str());
-        return "cannot write " + path + ": " + std::generic_category().message(written ? errno : writeErrno);
-    }
-    // mkstemp creates the file private to its owner; give it the mode a plain new file would get.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(pattern.c_str(), 0666 & ~mask);
-    if (::rename(pattern.c_str(), path.c_str()) != 0) {
-        const int renameErrno = errno;
-        ::unlink(pattern.c_str());
-        return "cannot write " + path + ": " + std::generic_category().message(renameErrno);
-    }
-    return {};
-}
-
-void listSpreads()
+std::string spreadList()
 {
     const auto& catalogue = engine::spreadCatalogue();
+    std::string list;
     for (int index = 0; index < engine::kSpreadCount; ++index)
-        std::cout << index << '\t' << catalogue[index].name << '\t' << catalogue[index].cardCount
-                  << (catalogue[index].cardCount == 1 ? " card\n" : " cards\n");
+        list += std::to_string(index) + '\t' + std::string(catalogue[index].name) + '\t' +
+                std::to_string(catalogue[index].cardCount) + (catalogue[index].cardCount == 1 ? " card\n" : " cards\n");
+    return list;
+}
+
+int fail(const std::string& message)
+{
+    std::cerr << "cartomancy-report: " << message << '\n';
+    return kUsageError;
 }
 
 } // namespace
@@ -209,17 +166,12 @@ int main(int argc, char** argv)
 {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     const ParseResult parsed = parseArguments(arguments);
-    if (!parsed.error.empty()) {
-        std::cerr << "cartomancy-report: " << parsed.error << '\n';
-        return kUsageError;
-    }
+    if (!parsed.error.empty())
+        return fail(parsed.error);
     const Options& options = parsed.options;
-    if (options.help) {
-        std::cout << kUsage;
-        return 0;
-    }
-    if (options.listSpreads) {
-        listSpreads();
+    if (options.help || options.listSpreads) {
+        if (const auto error = cli::writeStandardOutput(options.help ? kUsage : spreadList()))
+            return fail(*error);
         return 0;
     }
 
@@ -232,18 +184,7 @@ int main(int argc, char** argv)
     engine::ReadingEngine reading(*random);
     richtext::Document document;
     reading.generateReading(*options.spread, {document, engine::builtInSmallFaces(), nullptr});
-    const std::string rtf = document.toRtf();
-
-    if (!options.output) {
-        if (!writeAll(STDOUT_FILENO, rtf)) {
-            std::cerr << "cartomancy-report: cannot write to standard output\n";
-            return kUsageError;
-        }
-        return 0;
-    }
-    if (const std::string error = writeFileAtomically(*options.output, rtf); !error.empty()) {
-        std::cerr << "cartomancy-report: " << error << '\n';
-        return kUsageError;
-    }
+    if (const auto error = cli::writeOutput(options.output.value_or("-"), document.toRtf()))
+        return fail(*error);
     return 0;
 }

@@ -1,14 +1,25 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "output_file.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <utility>
+#include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,41 +39,85 @@ std::string readFile(const fs::path& path)
     return contents.str();
 }
 
+// Where the tool's standard output goes.
+enum class Stdout { Captured, Closed, FullDevice };
+
 class CartomancyReportTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_folder = fs::temp_directory_path() /
-                   ("cartomancy-report-" + std::to_string(::getpid()) + "-" +
-                    testing::UnitTest::GetInstance()->current_test_info()->name());
+        // A space in the folder name keeps the runner honest about quoting.
+        m_folder = fs::temp_directory_path() / ("cartomancy report " + std::to_string(::getpid()) + " " +
+                                                testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
+        fs::create_directories(m_folder / "work");
     }
     void TearDown() override { fs::remove_all(m_folder); }
 
-    // Arguments are test-controlled and passed through the shell as they stand.
-    RunResult run(const std::string& arguments) const
+    // Runs the tool with these arguments, no shell in between; its own files go into work().
+    RunResult run(const std::vector<std::string>& arguments, Stdout destination = Stdout::Captured) const
     {
-        const fs::path out = m_folder / "stdout.txt";
-        const fs::path err = m_folder / "stderr.txt";
-        const std::string command = std::string(CARTOMANCY_REPORT_PATH) + " " + arguments + " >" + out.string() +
-                                    " 2>" + err.string();
-        const int status = std::system(command.c_str());
+        const std::string out = (m_folder / "stdout.txt").string();
+        const std::string err = (m_folder / "stderr.txt").string();
+        std::vector<std::string> words{CARTOMANCY_REPORT_PATH};
+        words.insert(words.end(), arguments.begin(), arguments.end());
+        std::vector<char*> argv;
+        for (std::string& word : words)
+            argv.push_back(word.data());
+        argv.push_back(nullptr);
+        const std::string work = this->work().string();
+
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int outFd = destination == Stdout::FullDevice
+                                  ? ::open("/dev/full", O_WRONLY)
+                                  : ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            ::dup2(outFd, STDOUT_FILENO);
+            ::dup2(errFd, STDERR_FILENO);
+            if (destination == Stdout::Closed)
+                ::close(STDOUT_FILENO);
+            if (::chdir(work.c_str()) == 0)
+                ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
         RunResult result;
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = readFile(out);
+        result.out = destination == Stdout::Captured ? readFile(out) : std::string();
         result.err = readFile(err);
         return result;
+    }
+
+    fs::path work() const { return m_folder / "work"; }
+    std::vector<std::string> workEntries() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(work()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
     }
 
     fs::path m_folder;
 };
 
+void expectOneLineError(const RunResult& result)
+{
+    EXPECT_EQ(result.exitCode, 2);
+    ASSERT_FALSE(result.err.empty());
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
+    EXPECT_TRUE(std::none_of(result.err.begin(), result.err.end() - 1,
+                             [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+        << "no raw control characters: " << result.err;
+}
+
 TEST_F(CartomancyReportTest, SameSeed_GivesSameBytes_DifferentSeedDiffers)
 {
-    const RunResult first = run("--spread 17 --seed 42");
-    const RunResult second = run("--spread 17 --seed 42");
-    const RunResult other = run("--spread 17 --seed 43");
+    const RunResult first = run({"--spread", "17", "--seed", "42"});
+    const RunResult second = run({"--spread", "17", "--seed", "42"});
+    const RunResult other = run({"--spread", "17", "--seed", "43"});
     ASSERT_EQ(first.exitCode, 0) << first.err;
     EXPECT_TRUE(first.out.starts_with("{\\rtf1\\ansi"));
     EXPECT_EQ(first.out, second.out);
@@ -71,54 +126,90 @@ TEST_F(CartomancyReportTest, SameSeed_GivesSameBytes_DifferentSeedDiffers)
 
 TEST_F(CartomancyReportTest, SpreadByName_EqualsSpreadByIndex)
 {
-    const RunResult byIndex = run("--spread 10 --seed 7");
-    const RunResult byName = run("--spread 'The Celtic Cross Spread' --seed 7");
+    const RunResult byIndex = run({"--spread", "10", "--seed", "7"});
+    const RunResult byName = run({"--spread", "The Celtic Cross Spread", "--seed", "7"});
     ASSERT_EQ(byIndex.exitCode, 0) << byIndex.err;
     EXPECT_EQ(byIndex.out, byName.out);
     EXPECT_NE(byIndex.out.find("The Celtic Cross Spread"), std::string::npos);
     EXPECT_NE(byIndex.out.find("{\\pict\\wmetafile8"), std::string::npos);
 }
 
-TEST_F(CartomancyReportTest, Output_WritesFileAndReplacesExistingOne)
-{
-    const fs::path target = m_folder / "reading.rtf";
-    std::ofstream(target) << "old contents";
-    const RunResult result = run("--spread 0 --seed 1 --output " + target.string());
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_TRUE(result.out.empty());
-    EXPECT_EQ(readFile(target), run("--spread 0 --seed 1").out);
-    // Only the stdout/stderr captures and the report remain: no temporary file is left behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 3);
-}
-
 TEST_F(CartomancyReportTest, BadInput_FailsWithOneLineErrorAndStatusTwo)
 {
-    for (const std::string arguments :
-         {"--spread 18", "--spread -1", "--spread 'single card lay'", "--spread 3 --seed -5", "--spread 3 --seed x",
-          "--spread 3 --seed 99999999999999999999999", "", "--frobnicate", "--spread"}) {
-        SCOPED_TRACE(arguments);
+    const std::vector<std::vector<std::string>> cases = {
+        {"--spread", "18"},
+        {"--spread", "-1"},
+        {"--spread", "single card lay"},
+        {"--spread", "3", "--seed", "-5"},
+        {"--spread", "3", "--seed", "x"},
+        {"--spread", "3", "--seed", "99999999999999999999999"},
+        {},
+        {"--frobnicate"},
+        {"--spread"},
+        // Numbers are plain decimal digits: signs and leading zeros are refused, not guessed at.
+        {"--spread", "-0"},
+        {"--spread", "+3"},
+        {"--spread", "007"},
+        {"--spread", "00"},
+        {"--spread", " 3"},
+        {"--spread", "3", "--seed", "007"},
+        {"--spread", "3", "--seed", "+1"},
+        // The person's text is quoted safely: no raw newline or escape sequence reaches the terminal.
+        {"--spread", "Single\nCard Lay"},
+        {"--spread", "\x1b]0;title\x07"},
+        {"--frob\x1b[2J\r"},
+        {"--spread", "3", "--seed", "4\x7f"},
+        {"--spread", "3", "--output", "no such folder/\n\xc2\x9b.rtf"},
+    };
+    for (const std::vector<std::string>& arguments : cases) {
+        SCOPED_TRACE(testing::PrintToString(arguments));
         const RunResult result = run(arguments);
-        EXPECT_EQ(result.exitCode, 2);
         EXPECT_TRUE(result.out.empty());
-        ASSERT_FALSE(result.err.empty());
-        EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
+        expectOneLineError(result);
+    }
+}
+
+TEST_F(CartomancyReportTest, PlainNumbers_AreAccepted)
+{
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{"--spread", "0"},
+                                               {"--spread", "17"},
+                                               {"--spread", "3", "--seed", "0"},
+                                               {"--spread", "3", "--seed", "18446744073709551615"}}) {
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        EXPECT_EQ(run(arguments).exitCode, 0);
     }
 }
 
 TEST_F(CartomancyReportTest, UnwritableOutput_FailsAndKeepsExistingFile)
 {
-    const RunResult missingFolder = run("--spread 2 --output " + (m_folder / "no-such-folder" / "r.rtf").string());
-    EXPECT_EQ(missingFolder.exitCode, 2);
-    EXPECT_FALSE(missingFolder.err.empty());
+    const fs::path kept = work() / "kept.rtf";
+    std::ofstream(kept) << "old contents";
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    expectOneLineError(run({"--spread", "2", "--output", kept.string()}));
+    EXPECT_EQ(readFile(kept), "old contents");
+    EXPECT_EQ(fs::status(kept).permissions(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 
-    const RunResult intoFolder = run("--spread 2 --output " + m_folder.string());
-    EXPECT_EQ(intoFolder.exitCode, 2);
-    EXPECT_TRUE(fs::is_directory(m_folder));
+    expectOneLineError(run({"--spread", "2", "--output", (work() / "no-such-folder" / "r.rtf").string()}));
+    expectOneLineError(run({"--spread", "2", "--output", work().string()}));
+    EXPECT_TRUE(fs::is_directory(work()));
+    EXPECT_EQ(workEntries(), std::vector<std::string>{"kept.rtf"}) << "no temporary file is left behind";
+
+    if (::geteuid() != 0) {
+        // Root may write into any folder, so only an ordinary user meets this one.
+        const fs::path locked = work() / "locked";
+        fs::create_directory(locked);
+        std::ofstream(locked / "kept.rtf") << "old contents";
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+        expectOneLineError(run({"--spread", "2", "--output", (locked / "kept.rtf").string()}));
+        fs::permissions(locked, fs::perms::owner_all);
+        EXPECT_EQ(readFile(locked / "kept.rtf"), "old contents");
+    }
 }
 
 TEST_F(CartomancyReportTest, ListSpreads_ShowsEighteenNamesWithCounts)
 {
-    const RunResult result = run("--list-spreads");
+    const RunResult result = run({"--list-spreads"});
     ASSERT_EQ(result.exitCode, 0);
     std::istringstream lines(result.out);
     std::string line;
@@ -128,7 +219,200 @@ TEST_F(CartomancyReportTest, ListSpreads_ShowsEighteenNamesWithCounts)
     EXPECT_EQ(count, 18);
     EXPECT_NE(result.out.find("0\tSingle Card Lay\t1 card\n"), std::string::npos);
     EXPECT_NE(result.out.find("17\tGypsy / Romany Spread\t21 cards"), std::string::npos);
-    EXPECT_EQ(run("--help").exitCode, 0);
+    EXPECT_EQ(run({"--help"}).exitCode, 0);
+}
+
+TEST_F(CartomancyReportTest, StandardOutputThatCannotBeWritten_IsAnErrorForEveryCommand)
+{
+    const std::vector<std::vector<std::string>> commands = {
+        {"--help"}, {"--list-spreads"}, {"--spread", "3"}, {"--spread", "3", "--output", "-"}};
+    for (const Stdout destination : {Stdout::Closed, Stdout::FullDevice}) {
+        for (const std::vector<std::string>& arguments : commands) {
+            SCOPED_TRACE(testing::PrintToString(arguments) + (destination == Stdout::Closed ? " closed" : " full"));
+            expectOneLineError(run(arguments, destination));
+        }
+    }
+}
+
+TEST_F(CartomancyReportTest, Fifo_IsWrittenInPlace)
+{
+    const fs::path fifo = work() / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = readFile(fifo); });
+    const RunResult result = run({"--spread", "4", "--seed", "9", "--output", fifo.string()});
+    reader.join();
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(received, run({"--spread", "4", "--seed", "9"}).out);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(workEntries(), std::vector<std::string>{"pipe"});
+}
+
+// One output target: how to make it inside the work folder, and what must hold after the run.
+struct OutputTarget {
+    const char* name;
+    std::function<std::string(const fs::path& work)> prepare; // returns the --output argument
+    int exitCode;
+    std::function<void(const fs::path& work, const RunResult& result, const std::string& report)> check;
+};
+
+void writeText(const fs::path& path, const std::string& text, fs::perms permissions)
+{
+    std::ofstream(path) << text;
+    fs::permissions(path, permissions);
+}
+
+const fs::perms kOwnerReadWrite = fs::perms::owner_read | fs::perms::owner_write;
+const fs::perms kReadOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+
+const OutputTarget kOutputTargets[] = {
+    {"NewFile", [](const fs::path&) { return std::string("new.rtf"); }, 0,
+     [](const fs::path& work, const RunResult&, const std::string& report) {
+         EXPECT_EQ(readFile(work / "new.rtf"), report);
+         const mode_t mask = ::umask(0);
+         ::umask(mask);
+         EXPECT_EQ(static_cast<mode_t>(fs::status(work / "new.rtf").permissions()), 0666 & ~mask);
+     }},
+    {"PrivateFileStaysPrivate",
+     [](const fs::path& work) {
+         writeText(work / "private.rtf", "old", kOwnerReadWrite);
+         return (work / "private.rtf").string();
+     },
+     0,
+     [](const fs::path& work, const RunResult&, const std::string& report) {
+         EXPECT_EQ(readFile(work / "private.rtf"), report);
+         EXPECT_EQ(fs::status(work / "private.rtf").permissions(), kOwnerReadWrite);
+     }},
+    {"GroupWritableFileKeepsItsMode",
+     [](const fs::path& work) {
+         writeText(work / "shared.rtf", "old", kOwnerReadWrite | fs::perms::group_read | fs::perms::group_write);
+         return std::string("shared.rtf");
+     },
+     0,
+     [](const fs::path& work, const RunResult&, const std::string& report) {
+         EXPECT_EQ(readFile(work / "shared.rtf"), report);
+         EXPECT_EQ(fs::status(work / "shared.rtf").permissions(),
+                   kOwnerReadWrite | fs::perms::group_read | fs::perms::group_write);
+     }},
+    {"ReadOnlyFileIsRefused",
+     [](const fs::path& work) {
+         writeText(work / "read-only.rtf", "old", kReadOnly);
+         return std::string("read-only.rtf");
+     },
+     2,
+     [](const fs::path& work, const RunResult& result, const std::string&) {
+         EXPECT_EQ(readFile(work / "read-only.rtf"), "old");
+         EXPECT_EQ(fs::status(work / "read-only.rtf").permissions(), kReadOnly);
+         EXPECT_NE(result.err.find("read-only"), std::string::npos) << result.err;
+     }},
+    {"SymlinkIsWrittenThrough",
+     [](const fs::path& work) {
+         writeText(work / "target.rtf", "old", kOwnerReadWrite);
+         fs::create_symlink("target.rtf", work / "link.rtf");
+         return std::string("link.rtf");
+     },
+     0,
+     [](const fs::path& work, const RunResult&, const std::string& report) {
+         EXPECT_TRUE(fs::is_symlink(work / "link.rtf"));
+         EXPECT_EQ(readFile(work / "target.rtf"), report);
+         EXPECT_EQ(fs::status(work / "target.rtf").permissions(), kOwnerReadWrite);
+     }},
+    {"DanglingSymlinkCreatesItsTarget",
+     [](const fs::path& work) {
+         fs::create_symlink("made.rtf", work / "link.rtf");
+         return (work / "link.rtf").string();
+     },
+     0,
+     [](const fs::path& work, const RunResult&, const std::string& report) {
+         EXPECT_TRUE(fs::is_symlink(work / "link.rtf"));
+         EXPECT_EQ(readFile(work / "made.rtf"), report);
+     }},
+    {"SymlinkToReadOnlyFileIsRefused",
+     [](const fs::path& work) {
+         writeText(work / "read-only.rtf", "old", kReadOnly);
+         fs::create_symlink("read-only.rtf", work / "link.rtf");
+         return std::string("link.rtf");
+     },
+     2,
+     [](const fs::path& work, const RunResult&, const std::string&) {
+         EXPECT_TRUE(fs::is_symlink(work / "link.rtf"));
+         EXPECT_EQ(readFile(work / "read-only.rtf"), "old");
+     }},
+    {"NullDeviceIsWrittenNotReplaced", [](const fs::path&) { return std::string("/dev/null"); }, 0,
+     [](const fs::path&, const RunResult&, const std::string&) { EXPECT_TRUE(fs::is_character_file("/dev/null")); }},
+    {"FullDeviceIsAnError", [](const fs::path&) { return std::string("/dev/full"); }, 2,
+     [](const fs::path&, const RunResult& result, const std::string&) {
+         EXPECT_TRUE(fs::is_character_file("/dev/full"));
+         EXPECT_NE(result.err.find("No space left on device"), std::string::npos) << result.err;
+     }},
+    {"NameNearTheLengthLimit", [](const fs::path&) { return std::string(246, 'x') + ".rtf"; }, 0,
+     [](const fs::path& work, const RunResult&, const std::string& report) {
+         EXPECT_EQ(readFile(work / (std::string(246, 'x') + ".rtf")), report);
+     }},
+    {"DashIsStandardOutput", [](const fs::path&) { return std::string("-"); }, 0,
+     [](const fs::path&, const RunResult& result, const std::string& report) { EXPECT_EQ(result.out, report); }},
+};
+
+class OutputTargets : public CartomancyReportTest, public testing::WithParamInterface<OutputTarget> {};
+
+TEST_P(OutputTargets, AreTreatedAsAUnixToolShould)
+{
+    const std::string report = run({"--spread", "5", "--seed", "3"}).out;
+    ASSERT_FALSE(report.empty());
+    const std::string output = GetParam().prepare(work());
+    const RunResult result = run({"--spread", "5", "--seed", "3", "--output", output});
+    if (GetParam().exitCode == 0) {
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_TRUE(result.err.empty());
+    } else {
+        expectOneLineError(result);
+    }
+    GetParam().check(work(), result, report);
+    for (const std::string& name : workEntries())
+        EXPECT_FALSE(name.starts_with('.')) << "temporary file left behind: " << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(CartomancyReport, OutputTargets, testing::ValuesIn(kOutputTargets),
+                         [](const testing::TestParamInfo<OutputTarget>& info) { return info.param.name; });
+
+// A run cut short by a signal leaves no temporary file behind and still ends by that signal.
+class InterruptedWrite : public testing::TestWithParam<int> {};
+
+TEST_P(InterruptedWrite, RemovesTheTemporaryFile)
+{
+    const fs::path folder = fs::temp_directory_path() / ("interrupted write " + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const cli::TemporaryFile temporary(folder.string());
+        if (temporary.descriptor() >= 0 && fs::exists(temporary.path()))
+            ::raise(GetParam());
+        ::_exit(1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == GetParam()) << "status " << status;
+    EXPECT_TRUE(fs::is_empty(folder));
+    fs::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(CartomancyReport, InterruptedWrite, testing::Values(SIGINT, SIGTERM, SIGHUP),
+                         [](const testing::TestParamInfo<int>& info) { return std::string(strsignal(info.param)); });
+
+TEST(QuoteForMessage, EscapesWhatATerminalWouldActOn)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"reading.rtf", "'reading.rtf'"},
+        {"a\nb\tc", "'a\\nb\\tc'"},
+        {"\x1b[31mred", "'\\x1b[31mred'"},
+        {"bell\x07\x7f", "'bell\\x07\\x7f'"},
+        {"csi \xc2\x9b", "'csi \\xc2\\x9b'"},
+        {"it's a\\b", "'it\\'s a\\\\b'"},
+        {"Zo\xc3\xab \xc2\xa9", "'Zo\xc3\xab \xc2\xa9'"}, // letters and signs of other languages stay readable
+    };
+    for (const auto& [text, quoted] : cases)
+        EXPECT_EQ(cli::quoteForMessage(text), quoted) << testing::PrintToString(text);
 }
 
 } // namespace
