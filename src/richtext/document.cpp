@@ -333,4 +333,14 @@ std::size_t Document::insertPictureAt(std::size_t position, std::shared_ptr<cons
     return positionOf(at) + 1;
 }
 
+bool keepsWithNext(const Paragraph& paragraph)
+{
+    if (paragraph.runs.empty())
+        return false;
+    return std::ranges::all_of(paragraph.runs, [](const Run& run) {
+        const auto* text = std::get_if<TextRun>(&run);
+        return !text || text->format.bold;
+    });
+}
+
 } // namespace richtext

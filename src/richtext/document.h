@@ -55,6 +55,10 @@ struct Paragraph {
     friend bool operator==(const Paragraph&, const Paragraph&) = default;
 };
 
+// A heading, a label or a line of pictures (every text run bold, or pictures only): it belongs on
+// the same page as the paragraph after it.
+bool keepsWithNext(const Paragraph& paragraph);
+
 struct DocumentOrError;
 
 // The report document: paragraphs of formatted text runs and pictures, with a caret, a selection

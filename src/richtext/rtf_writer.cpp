@@ -44,20 +44,46 @@ void appendNumber(std::string& out, long value)
     out += std::to_string(value);
 }
 
+// The byte a reader that knows no Unicode escapes shows instead: the character's Windows-1252 code, '?' where it has
+// none.
+unsigned char windows1252Fallback(char32_t codePoint)
+{
+    // 0x80 to 0x9F hold printable characters in Windows-1252, not the C1 controls of Unicode.
+    static constexpr char16_t kHighControls[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                                   0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+        return static_cast<unsigned char>(codePoint);
+    for (unsigned char index = 0; index < 32; ++index) {
+        if (kHighControls[index] != 0 && kHighControls[index] == codePoint)
+            return static_cast<unsigned char>(0x80 + index);
+    }
+    return '?';
+}
+
+void appendHexByte(std::string& out, unsigned char byte)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    out += "\\'";
+    out += kDigits[byte >> 4];
+    out += kDigits[byte & 0x0F];
+}
+
 void appendUnicodeEscape(std::string& out, char32_t codePoint)
 {
-    // RTF takes signed 16-bit values; the fallback character is for readers without \u.
-    const auto unit = [&out](std::uint32_t value) {
+    // RTF takes signed 16-bit values; the header's uc1 tells readers to skip the one fallback byte after each.
+    const auto unit = [&out](std::uint32_t value, unsigned char fallback) {
         out += "\\u";
         appendNumber(out, value > 0x7FFF ? static_cast<long>(value) - 0x10000 : static_cast<long>(value));
-        out += '?';
+        appendHexByte(out, fallback);
     };
     if (codePoint >= 0x10000) {
         const char32_t offset = codePoint - 0x10000;
-        unit(0xD800 + (offset >> 10));
-        unit(0xDC00 + (offset & 0x3FF));
+        unit(0xD800 + (offset >> 10), '?');
+        unit(0xDC00 + (offset & 0x3FF), '?');
     } else {
-        unit(codePoint);
+        unit(codePoint, windows1252Fallback(codePoint));
     }
 }
 
@@ -104,7 +130,8 @@ public:
             appendNumber(m_out, colour.blue);
             m_out += ';';
         }
-        m_out += "}\r\n\\viewkind4";
+        // Print Layout: Word opens other view kinds in Draft view.
+        m_out += "}\r\n\\viewkind1";
         for (const Paragraph& paragraph : m_paragraphs)
             writeParagraph(paragraph);
         m_out += "}\r\n";
@@ -131,9 +158,13 @@ private:
 
     void writeParagraph(const Paragraph& paragraph)
     {
-        if (paragraph.alignment != m_alignment) {
+        const bool keep = keepsWithNext(paragraph);
+        if (paragraph.alignment != m_alignment || keep != m_keepWithNext) {
             controlWord(paragraph.alignment == Alignment::Centre ? "\\pard\\qc" : "\\pard\\ql");
+            if (keep)
+                controlWord("\\keepn");
             m_alignment = paragraph.alignment;
+            m_keepWithNext = keep;
         }
         if (!m_fontWritten) {
             controlWord("\\f0\\fs" + std::to_string(kFontHalfPoints));
@@ -182,6 +213,7 @@ private:
     ColourTable m_colours;
     std::string m_out;
     std::optional<Alignment> m_alignment;
+    bool m_keepWithNext = false;
     bool m_fontWritten = false;
     long m_colour = 0;
     bool m_bold = false;

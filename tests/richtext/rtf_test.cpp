@@ -75,10 +75,110 @@ TEST(RtfWriter, EscapesSpecialCharactersAndEverythingOutsideAscii)
     document.insertText("a\\b{c}d é € 🂡");
     const std::string rtf = document.toRtf();
 
-    EXPECT_NE(rtf.find("a\\\\b\\{c\\}d \\u233? \\u8364? \\u-10180?\\u-9055?"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("a\\\\b\\{c\\}d \\u233\\'e9 \\u8364\\'80 \\u-10180\\'3f\\u-9055\\'3f"), std::string::npos)
+        << rtf;
     for (const char c : rtf)
         EXPECT_LT(static_cast<unsigned char>(c), 0x80);
 }
+
+struct FallbackCase {
+    const char* name;
+    std::string text;
+    std::string escape;
+};
+
+class RtfFallbackByte : public testing::TestWithParam<FallbackCase> {};
+
+// Readers that know no Unicode escapes show the byte after each one: Windows-1252 where it has the character.
+TEST_P(RtfFallbackByte, FollowsEachUnicodeEscape)
+{
+    Document document;
+    document.insertText("<" + GetParam().text + ">");
+    EXPECT_NE(document.toRtf().find("<" + GetParam().escape + ">"), std::string::npos) << document.toRtf();
+}
+
+INSTANTIATE_TEST_SUITE_P(Characters, RtfFallbackByte,
+                         testing::Values(FallbackCase{"Latin1", "é", "\\u233\\'e9"},
+                                         FallbackCase{"LastLatin1", "ÿ", "\\u255\\'ff"},
+                                         FallbackCase{"NoBreakSpace", "\u00A0", "\\u160\\'a0"},
+                                         FallbackCase{"Euro", "€", "\\u8364\\'80"},
+                                         FallbackCase{"CurlyQuote", "’", "\\u8217\\'92"},
+                                         FallbackCase{"CapitalYDiaeresis", "Ÿ", "\\u376\\'9f"},
+                                         FallbackCase{"C1Control", "\u0081", "\\u129\\'3f"},
+                                         FallbackCase{"OutsideWindows1252", "♥", "\\u9829\\'3f"},
+                                         FallbackCase{"BeyondSixteenBits", "🂡", "\\u-10180\\'3f\\u-9055\\'3f"}),
+                         [](const testing::TestParamInfo<FallbackCase>& info) { return info.param.name; });
+
+TEST(RtfWriter, AsksForThePrintLayoutView)
+{
+    const std::string rtf = Document().toRtf();
+    EXPECT_NE(rtf.find("\\viewkind1"), std::string::npos) << rtf;
+    EXPECT_EQ(rtf.find("\\viewkind4"), std::string::npos) << rtf;
+}
+
+// A heading or a line of pictures left alone at the foot of a page reads as a fault.
+TEST(RtfWriter, KeepsHeadingsAndPictureLinesWithWhatFollows)
+{
+    Document document;
+    document.setBold(true);
+    document.insertText("Special Interpretation(s): \r\n");
+    document.setBold(false);
+    ASSERT_TRUE(document.insertPicture(card(1)));
+    ASSERT_TRUE(document.insertPicture(card(2)));
+    document.insertText("\r\n");
+    document.setBold(true);
+    document.insertText("1. ");
+    document.setBold(false);
+    document.insertText("The rule's text\r\nnext");
+    const std::string rtf = document.toRtf();
+
+    // The picture line shares the heading's paragraph settings; the rule's paragraph starts afresh without them.
+    EXPECT_NE(rtf.find("\\pard\\ql\\keepn\\f0\\fs17\\cf1\\b Special Interpretation(s): \\par\r\n{\\pict"),
+              std::string::npos)
+        << rtf;
+    EXPECT_NE(rtf.find("}\\par\r\n\\pard\\ql 1. \\b0 The rule's text\\par\r\nnext\\par"), std::string::npos) << rtf;
+    EXPECT_EQ(rtf.find("\\keepn"), rtf.rfind("\\keepn")) << rtf;
+}
+
+struct KeepCase {
+    const char* name;
+    std::vector<richtext::Run> runs;
+    bool keeps;
+};
+
+class KeepsWithNext : public testing::TestWithParam<KeepCase> {};
+
+TEST_P(KeepsWithNext, HoldsForHeadingsAndPictureLinesOnly)
+{
+    richtext::Paragraph paragraph;
+    paragraph.runs = GetParam().runs;
+    EXPECT_EQ(richtext::keepsWithNext(paragraph), GetParam().keeps);
+}
+
+richtext::Run boldText(std::string text)
+{
+    return TextRun{std::move(text), {{}, true, false}};
+}
+
+richtext::Run plainText(std::string text)
+{
+    return TextRun{std::move(text), {}};
+}
+
+richtext::Run picture()
+{
+    return PictureRun{std::make_shared<richtext::Picture>()};
+}
+
+INSTANTIATE_TEST_SUITE_P(Paragraphs, KeepsWithNext,
+                         testing::Values(KeepCase{"Empty", {}, false},
+                                         KeepCase{"Heading", {boldText("Card Name: ")}, true},
+                                         KeepCase{"Value", {plainText("Knight of Hearts")}, false},
+                                         KeepCase{"NumberedRule", {boldText("1. "), plainText("The text")}, false},
+                                         KeepCase{"Pictures", {picture(), picture()}, true},
+                                         KeepCase{"PictureAndHeading", {picture(), boldText("Title")}, true},
+                                         KeepCase{"PictureAndValue", {picture(), plainText("words")}, false}),
+                         [](const testing::TestParamInfo<KeepCase>& info) { return info.param.name; });
 
 TEST(RtfWriter, MarksBoldUnderlineAndCentredParagraphs)
 {
