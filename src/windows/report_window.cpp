@@ -16,12 +16,16 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTextCursor>
+
+#include <cerrno>
 
 namespace windows {
 
@@ -154,21 +158,45 @@ void ReportWindow::writeReading(engine::ReadingEngine& engine, engine::SpreadInd
     m_ui.RTB->moveCursor(QTextCursor::Start);
 }
 
+namespace {
+
+// Qt loses the system's reason when a buffered write fails at commit and says "Unknown error"; errno still has it.
+QString failureReason(const QFileDevice& file, int error)
+{
+    const QString reason = file.errorString();
+    if (error != 0 && (reason.isEmpty() || reason == QFile().errorString()))
+        return qt_error_string(error);
+    return reason;
+}
+
+} // namespace
+
 std::optional<QString> ReportWindow::saveReport(const QString& path) const
 {
-    // QSaveFile replaces the target only once everything is written, so a failure keeps the old file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
     const std::string rtf = m_document.toRtf();
     const auto size = static_cast<qint64>(rtf.size());
+    // A device or FIFO is written in place: renaming a new file over it would destroy it.
+    if (const QFileInfo target(path); target.exists() && !target.isFile() && !target.isDir()) {
+        QFile device(path);
+        errno = 0;
+        if (!device.open(QIODevice::WriteOnly) || device.write(rtf.data(), size) != size || !device.flush())
+            return failureReason(device, errno);
+        return std::nullopt;
+    }
+    // QSaveFile replaces the target only once everything is written, so a failure keeps the old file.
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return failureReason(file, errno);
+    errno = 0;
     if (file.write(rtf.data(), size) != size) {
-        const QString reason = file.errorString();
+        const QString reason = failureReason(file, errno);
         file.cancelWriting();
         return reason;
     }
+    errno = 0;
     if (!file.commit())
-        return file.errorString();
+        return failureReason(file, errno);
     return std::nullopt;
 }
 

@@ -16,6 +16,15 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 namespace windows_testing {
 namespace {
 
@@ -123,6 +132,50 @@ TEST_F(ReportWindowTest, FailedReplace_ShowsErrorAndKeepsExistingFileIntact)
     EXPECT_EQ(services.fake.messageBoxes.shown[0].icon, display::MessageIcon::Error);
     EXPECT_EQ(readFile(existing), QByteArray("earlier reading"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(ReportWindowTest, WriteFailure_NamesTheSystemsReason)
+{
+    ASSERT_TRUE(folder.isValid());
+    ReportWindow* window = makeWindowWithReading(10);
+    services.fake.fileChooser.path = folder.filePath(QStringLiteral("reading.rtf"));
+    // A file size limit fails the write the way a full disk does, without needing one.
+    rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    trigger(window, QStringLiteral("mnuSave"));
+
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    ASSERT_EQ(services.fake.messageBoxes.shown.size(), 1u);
+    EXPECT_TRUE(services.fake.messageBoxes.shown[0].text.contains(QString::fromLocal8Bit(std::strerror(EFBIG))))
+        << services.fake.messageBoxes.shown[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(services.fake.fileChooser.path));
+}
+
+TEST_F(ReportWindowTest, SaveToFifo_WritesThroughItWithoutReplacingIt)
+{
+    ASSERT_TRUE(folder.isValid());
+    ReportWindow* window = makeWindowWithReading(3);
+    const QString fifo = folder.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    services.fake.fileChooser.path = fifo;
+    QByteArray received;
+    std::thread reader([&] { received = readFile(fifo); });
+
+    trigger(window, QStringLiteral("mnuSave"));
+
+    if (!std::filesystem::is_fifo(fifo.toStdString())) {
+        reader.detach(); // it waits for a writer that never comes
+        FAIL() << "the FIFO was replaced";
+    }
+    reader.join();
+    EXPECT_TRUE(services.fake.messageBoxes.shown.empty());
+    EXPECT_EQ(received.toStdString(), window->document().toRtf());
 }
 
 TEST_F(ReportWindowTest, LinkPress_OpensSiteAddressExactlyOnce)
