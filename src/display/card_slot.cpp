@@ -42,19 +42,31 @@ void CardSlot::showFace(int pictureNumber)
 {
     const bool isFace = pictureNumber >= 1 && pictureNumber <= FaceList::kItemCount;
     m_pictureNumber = isFace ? pictureNumber : 0;
-    if (isFace)
-        m_picture = m_crosswise ? SidewaysFaces.item(pictureNumber) : LargeFaces.item(pictureNumber);
-    else
-        m_picture = m_crosswise ? sidewaysCardBack() : cardBack();
+    m_picture = QPixmap();
     update();
+}
+
+const QPixmap& CardSlot::picture() const
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_picture.isNull() || !qFuzzyCompare(m_pictureRatio, ratio)) {
+        m_pictureRatio = ratio;
+        if (m_pictureNumber != 0)
+            m_picture =
+                m_crosswise ? SidewaysFaces.item(m_pictureNumber, ratio) : LargeFaces.item(m_pictureNumber, ratio);
+        else
+            m_picture = m_crosswise ? sidewaysCardBack(ratio) : cardBack(ratio);
+    }
+    return m_picture;
 }
 
 void CardSlot::paintEvent(QPaintEvent*)
 {
-    if (m_picture.isNull())
+    const QPixmap& shown = picture();
+    if (shown.isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(rect(), m_picture);
+    painter.drawPixmap(rect(), shown);
 }
 
 } // namespace display

@@ -23,7 +23,8 @@ public:
     int position() const { return m_position; }
     bool isCrosswise() const { return m_crosswise; }
     int pictureNumber() const { return m_pictureNumber; }
-    const QPixmap& picture() const { return m_picture; }
+    // What the slot shows, for the screen the slot is on.
+    const QPixmap& picture() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,7 +33,9 @@ private:
     int m_position;
     bool m_crosswise;
     int m_pictureNumber = 0;
-    QPixmap m_picture;
+    // Loaded for one device pixel ratio; a move to another screen loads it again.
+    mutable QPixmap m_picture;
+    mutable qreal m_pictureRatio = 0.0;
     QLabel* m_number = nullptr;
 };
 

@@ -18,16 +18,64 @@ bool isItem(int pictureNumber)
 }
 
 constexpr int kZodiacSignCount = 12;
+constexpr qreal kTwice = 2.0;
 constexpr std::array kIconSizes = {16, 32, 48, 64, 128, 256};
+
+// "name@2x.ext" beside "name.ext".
+QString twiceName(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+}
+
+// Sized to the screen's own pixels so the painter only copies them; a painter left to scale a picture down
+// would drop pixels rather than blend them.
+template <typename Picture> Picture toDeviceScale(Picture twice, qreal devicePixelRatio)
+{
+    if (qFuzzyCompare(devicePixelRatio, kTwice)) {
+        twice.setDevicePixelRatio(kTwice);
+        return twice;
+    }
+    if (devicePixelRatio > kTwice) {
+        // Larger than the rendering: let the painter scale it up, which keeps edges as drawn.
+        twice.setDevicePixelRatio(kTwice);
+        return twice;
+    }
+    const QSize logical = twice.size() / 2;
+    const QSize device(qRound(logical.width() * devicePixelRatio), qRound(logical.height() * devicePixelRatio));
+    Picture scaled = twice.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(devicePixelRatio);
+    return scaled;
+}
 
 } // namespace
 
-QPixmap FaceList::item(int pictureNumber) const
+QPixmap crispPixmap(const QString& path, const QString& twicePath, qreal devicePixelRatio)
+{
+    // QPixmap's file loading goes through QPixmapCache, so repeated lookups decode once.
+    if (devicePixelRatio > 1.0) {
+        const QPixmap twice(twicePath);
+        if (!twice.isNull())
+            return toDeviceScale(twice, devicePixelRatio);
+    }
+    return QPixmap(path);
+}
+
+QImage crispImage(const QString& path, const QString& twicePath, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1.0) {
+        const QImage twice(twicePath);
+        if (!twice.isNull())
+            return toDeviceScale(twice, devicePixelRatio);
+    }
+    return QImage(path);
+}
+
+QPixmap FaceList::item(int pictureNumber, qreal devicePixelRatio) const
 {
     if (!isItem(pictureNumber))
         return {};
-    // QPixmap's file loading goes through QPixmapCache, so repeated lookups decode once.
-    return QPixmap(path(pictureNumber));
+    return crispPixmap(path(pictureNumber), twicePath(pictureNumber), devicePixelRatio);
 }
 
 QString FaceList::path(int pictureNumber) const
@@ -37,6 +85,16 @@ QString FaceList::path(int pictureNumber) const
     return QStringLiteral(":/cards/%1/%2.%3").arg(fromView(m_folder)).arg(pictureNumber).arg(fromView(m_extension));
 }
 
+QString FaceList::twicePath(int pictureNumber) const
+{
+    if (!isItem(pictureNumber))
+        return {};
+    return QStringLiteral(":/cards/%1/%2@2x.%3")
+        .arg(fromView(m_folder))
+        .arg(pictureNumber)
+        .arg(fromView(m_twiceExtension));
+}
+
 QString FaceList::key(int pictureNumber) const
 {
     if (!m_keyed || !isItem(pictureNumber))
@@ -44,26 +102,30 @@ QString FaceList::key(int pictureNumber) const
     return QStringLiteral("%1.jpg").arg(pictureNumber);
 }
 
-QPixmap cardBack()
+QPixmap cardBack(qreal devicePixelRatio)
 {
-    return QPixmap(QStringLiteral(":/backs/back.gif"));
+    const QString path = QStringLiteral(":/backs/back.gif");
+    return crispPixmap(path, twiceName(path), devicePixelRatio);
 }
 
-QPixmap sidewaysCardBack()
+QPixmap sidewaysCardBack(qreal devicePixelRatio)
 {
-    return QPixmap(QStringLiteral(":/backs/back-sideways.gif"));
+    const QString path = QStringLiteral(":/backs/back-sideways.gif");
+    return crispPixmap(path, twiceName(path), devicePixelRatio);
 }
 
-QPixmap manualCardBack()
+QPixmap manualCardBack(qreal devicePixelRatio)
 {
-    return QPixmap(QStringLiteral(":/backs/back-manual.jpg"));
+    const QString path = QStringLiteral(":/backs/back-manual.jpg");
+    return crispPixmap(path, twiceName(path), devicePixelRatio);
 }
 
-QPixmap zodiacSign(int index)
+QPixmap zodiacSign(int index, qreal devicePixelRatio)
 {
     if (index < 0 || index >= kZodiacSignCount)
         return {};
-    return QPixmap(QStringLiteral(":/zodiac/%1.jpg").arg(index));
+    const QString path = QStringLiteral(":/zodiac/%1.jpg").arg(index);
+    return crispPixmap(path, twiceName(path), devicePixelRatio);
 }
 
 QIcon applicationIcon()

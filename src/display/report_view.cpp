@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/report_view.h"
 
+#include "display/face_lists.h"
 #include "display/look.h"
 #include "display/platform.h"
+#include "engine/small_faces.h"
 #include "richtext/document.h"
 #include "richtext/web_addresses.h"
 
@@ -18,6 +20,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <string>
 #include <variant>
 
@@ -55,6 +58,21 @@ QImage toImage(const richtext::Bitmap& bitmap)
     return image;
 }
 
+// The item number of the built-in small face with exactly these pixels; 0 for any other picture.
+int builtInFaceNumber(const richtext::Bitmap& bitmap)
+{
+    static const std::map<std::vector<std::uint8_t>, int> faces = [] {
+        std::map<std::vector<std::uint8_t>, int> byPixels;
+        for (int number = 1; number <= FaceList::kItemCount; ++number) {
+            if (const std::optional<richtext::Bitmap> face = engine::builtInSmallFaces().smallFace(number))
+                byPixels.emplace(face->rgb, number);
+        }
+        return byPixels;
+    }();
+    const auto found = faces.find(bitmap.rgb);
+    return found == faces.end() ? 0 : found->second;
+}
+
 std::string searchableText(const richtext::Paragraph& paragraph)
 {
     std::string text;
@@ -70,8 +88,8 @@ std::string searchableText(const richtext::Paragraph& paragraph)
 // Writes one paragraph's runs, cutting text runs where a web address begins or ends.
 class ParagraphWriter {
 public:
-    ParagraphWriter(QTextCursor& cursor, QTextDocument& target, int& pictureCount)
-        : m_cursor(cursor), m_target(target), m_pictureCount(pictureCount)
+    ParagraphWriter(QTextCursor& cursor, QTextDocument& target, int& pictureCount, qreal devicePixelRatio)
+        : m_cursor(cursor), m_target(target), m_pictureCount(pictureCount), m_devicePixelRatio(devicePixelRatio)
     {
     }
 
@@ -117,15 +135,16 @@ private:
     {
         if (!run.picture)
             return;
-        const QImage image = toImage(run.picture->bitmap);
+        const QImage image = reportPicture(run.picture->bitmap, m_devicePixelRatio);
         if (image.isNull())
             return;
         const QUrl name(QStringLiteral("report-picture:%1").arg(++m_pictureCount));
         m_target.addResource(QTextDocument::ImageResource, name, image);
         QTextImageFormat format;
         format.setName(name.toString());
-        format.setWidth(image.width());
-        format.setHeight(image.height());
+        const QSizeF logical = image.deviceIndependentSize();
+        format.setWidth(logical.width());
+        format.setHeight(logical.height());
         m_cursor.insertImage(format);
     }
 
@@ -150,6 +169,7 @@ private:
     QTextCursor& m_cursor;
     QTextDocument& m_target;
     int& m_pictureCount;
+    qreal m_devicePixelRatio;
     std::string m_text;
     std::vector<richtext::WebAddressRange> m_links;
 };
@@ -167,6 +187,18 @@ QUrl linkAddress(const QString& linkText)
         (scheme != QStringLiteral("http") && scheme != QStringLiteral("https") && scheme != QStringLiteral("ftp")))
         return {};
     return address;
+}
+
+QImage reportPicture(const richtext::Bitmap& bitmap, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1.0) {
+        if (const int face = builtInFaceNumber(bitmap)) {
+            QImage crisp = crispImage(SmallFaces.path(face), SmallFaces.twicePath(face), devicePixelRatio);
+            if (!crisp.isNull())
+                return crisp;
+        }
+    }
+    return toImage(bitmap);
 }
 
 ReportView::ReportView(UrlOpener& opener, QWidget* parent) : QTextEdit(parent), m_opener(opener)
@@ -191,7 +223,7 @@ void ReportView::showDocument(const richtext::Document& source)
     target.setDefaultFont(font());
     QTextCursor cursor(&target);
     int pictureCount = 0;
-    ParagraphWriter writer(cursor, target, pictureCount);
+    ParagraphWriter writer(cursor, target, pictureCount, devicePixelRatioF());
     bool first = true;
     for (const richtext::Paragraph& paragraph : source.paragraphs()) {
         QTextBlockFormat block;

@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QImage>
 #include <QTextEdit>
 #include <QUrl>
 
 namespace richtext {
 class Document;
-}
+struct Bitmap;
+} // namespace richtext
 
 namespace display {
 
@@ -39,5 +41,9 @@ private:
 // The address a link's text stands for: "www." names get the http scheme; an empty address for
 // anything that is not a web address.
 QUrl linkAddress(const QString& linkText);
+
+// What the view draws for a picture of the report at its own logical size: a built-in small face comes from
+// its larger rendering on a scaled screen, anything else as it is in the report.
+QImage reportPicture(const richtext::Bitmap& bitmap, qreal devicePixelRatio);
 
 } // namespace display

@@ -129,8 +129,9 @@ void addZodiacWheel(QWidget& pane)
     for (const PointTwips& centre : zodiacSignCentres()) {
         auto* sign = new QLabel(&pane);
         sign->setObjectName(QStringLiteral("picZodiacSymbols_%1").arg(index));
-        const QPixmap picture = zodiacSign(index++);
-        const QSize size = picture.isNull() ? QSize(kFallbackSide, kFallbackSide) : picture.size();
+        const QPixmap picture = zodiacSign(index++, pane.devicePixelRatioF());
+        const QSize size =
+            picture.isNull() ? QSize(kFallbackSide, kFallbackSide) : picture.deviceIndependentSize().toSize();
         sign->setPixmap(picture);
         sign->setGeometry(twips(centre.x) - size.width() / 2, twips(centre.y) - size.height() / 2, size.width(),
                           size.height());

@@ -80,7 +80,7 @@ void ManualWindow::buildControls()
     m_ui.picTray->setObjectName(QStringLiteral("picTray"));
     m_ui.picTray->setGeometry(twipsRect(0, 195, 9495, 3975));
     fillBackground(*m_ui.picTray, kBlack);
-    const QPixmap cardBack = display::manualCardBack();
+    const QPixmap cardBack = display::manualCardBack(devicePixelRatioF());
     for (int index = 0; index < engine::kCardCount; ++index) {
         auto* card = new display::ClickableLabel(m_ui.picTray);
         card->setObjectName(QStringLiteral("picManual_%1").arg(index));

@@ -6,11 +6,14 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QTransform>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -19,6 +22,8 @@ constexpr int kFaceCount = 52;
 QImage load(const QString& path)
 {
     QImage image(path);
+    // Pixels as stored; an "@2x" name would otherwise make painters draw it at half size.
+    image.setDevicePixelRatio(1.0);
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -33,6 +38,7 @@ struct FaceListCase {
     const char* folder;
     const char* extension;
     QSize size;
+    const char* twiceExtension;
 };
 
 class BuiltInFaceList : public testing::TestWithParam<FaceListCase> {
@@ -57,10 +63,59 @@ TEST_P(BuiltInFaceList, HasFiftyTwoDistinctPicturesOfItsSize)
     EXPECT_TRUE(load(path(kFaceCount + 1)).isNull());
 }
 
+// Mean difference per channel between two pictures of one size.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+QImage onWhite(const QImage& image)
+{
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter(&flat).drawImage(0, 0, image);
+    return flat;
+}
+
+// Each larger rendering, brought down to the plain size, looks most like its own card: a file under the wrong
+// number would show another card on scaled screens only.
+TEST_P(BuiltInFaceList, TwiceRenderingShowsTheSameCardAtTwiceThePixels)
+{
+    const QString twiceExtension = QString::fromLatin1(GetParam().twiceExtension);
+    std::vector<QImage> plain;
+    for (int number = 1; number <= kFaceCount; ++number)
+        plain.push_back(onWhite(load(path(number))));
+    for (int number = 1; number <= kFaceCount; ++number) {
+        const QString twicePath =
+            QStringLiteral(":/cards/%1/%2@2x.%3").arg(GetParam().folder).arg(number).arg(twiceExtension);
+        const QImage twice = load(twicePath);
+        ASSERT_EQ(twice.size(), GetParam().size * 2) << twicePath.toStdString();
+        const QImage reduced = onWhite(twice).scaled(GetParam().size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        int nearest = 0;
+        double nearestDifference = 1e9;
+        for (int other = 1; other <= kFaceCount; ++other) {
+            const double difference = meanDifference(reduced, plain[static_cast<std::size_t>(other - 1)]);
+            if (difference < nearestDifference) {
+                nearestDifference = difference;
+                nearest = other;
+            }
+        }
+        EXPECT_EQ(nearest, number) << twicePath.toStdString();
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Lists, BuiltInFaceList,
-                         testing::Values(FaceListCase{"large", "gif", QSize(71, 96)},
-                                         FaceListCase{"small", "bmp", QSize(40, 50)},
-                                         FaceListCase{"sideways", "gif", QSize(96, 71)}),
+                         testing::Values(FaceListCase{"large", "gif", QSize(71, 96), "gif"},
+                                         FaceListCase{"small", "bmp", QSize(40, 50), "png"},
+                                         FaceListCase{"sideways", "gif", QSize(96, 71), "gif"}),
                          [](const testing::TestParamInfo<FaceListCase>& info) {
                              return std::string(info.param.folder);
                          });
@@ -76,12 +131,14 @@ TEST_P(BuiltInCard, LargeFaceHasTransparentCornersAndAnOpaqueFace)
     EXPECT_EQ(qAlpha(face.pixel(35, 48)), 255);
 }
 
-TEST_P(BuiltInCard, SidewaysFaceIsTheLargeFaceTurnedAQuarter)
+TEST_P(BuiltInCard, SidewaysFaceIsTheLargeFaceTurnedAQuarterAtEachScale)
 {
-    const QImage large = load(QStringLiteral(":/cards/large/%1.gif").arg(GetParam()));
-    const QImage sideways = load(QStringLiteral(":/cards/sideways/%1.gif").arg(GetParam()));
-    ASSERT_FALSE(large.isNull());
-    EXPECT_EQ(large.transformed(QTransform().rotate(90)), sideways);
+    for (const QString& scale : {QString(), QStringLiteral("@2x")}) {
+        const QImage large = load(QStringLiteral(":/cards/large/%1%2.gif").arg(GetParam()).arg(scale));
+        const QImage sideways = load(QStringLiteral(":/cards/sideways/%1%2.gif").arg(GetParam()).arg(scale));
+        ASSERT_FALSE(large.isNull()) << scale.toStdString();
+        EXPECT_EQ(large.transformed(QTransform().rotate(90)), sideways) << scale.toStdString();
+    }
 }
 
 // The core decodes the small faces itself; it must see exactly what the desktop layer shows.
@@ -106,11 +163,14 @@ TEST_P(BuiltInCard, SmallFaceDecodesTheSameInTheCoreAsInQt)
 
 INSTANTIATE_TEST_SUITE_P(AllCards, BuiltInCard, testing::Range(1, kFaceCount + 1));
 
-TEST(BuiltInBacks, HaveTheirSizes)
+TEST(BuiltInBacks, HaveTheirSizesAndTwiceThemWhenRenderedLarger)
 {
     EXPECT_EQ(load(QStringLiteral(":/backs/back.gif")).size(), QSize(71, 96));
     EXPECT_EQ(load(QStringLiteral(":/backs/back-sideways.gif")).size(), QSize(96, 71));
     EXPECT_EQ(load(QStringLiteral(":/backs/back-manual.jpg")).size(), QSize(43, 58));
+    EXPECT_EQ(load(QStringLiteral(":/backs/back@2x.gif")).size(), QSize(142, 192));
+    EXPECT_EQ(load(QStringLiteral(":/backs/back-sideways@2x.gif")).size(), QSize(192, 142));
+    EXPECT_EQ(load(QStringLiteral(":/backs/back-manual@2x.jpg")).size(), QSize(86, 116));
 }
 
 TEST(BuiltInBacks, ManualBackIsRedAndTheOthersBlue)

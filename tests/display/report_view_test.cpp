@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/report_view.h"
+#include "engine/small_faces.h"
 #include "richtext/document.h"
 #include "support/fake_platform.h"
 
@@ -118,6 +119,28 @@ TEST_F(ReportViewTest, ShowDocument_ShowsPicturesAtTheirPixelSize)
     const QImage shown = view.document()->resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
     ASSERT_EQ(shown.size(), QSize(4, 3));
     EXPECT_EQ(shown.pixelColor(3, 2), QColor(10, 200, 30));
+}
+
+// A small face of the report is drawn from its larger rendering on a scaled screen, at the report's own size.
+TEST(ReportPictureTest, BuiltInFaceComesSharpOnScaledScreensAndAsSavedOtherwise)
+{
+    const std::optional<richtext::Bitmap> knight = engine::builtInSmallFaces().smallFace(52);
+    ASSERT_TRUE(knight);
+    for (const qreal ratio : {1.5, 2.0}) {
+        const QImage sharp = display::reportPicture(*knight, ratio);
+        EXPECT_DOUBLE_EQ(sharp.devicePixelRatio(), ratio);
+        EXPECT_EQ(sharp.size(), QSize(qRound(40 * ratio), qRound(50 * ratio)));
+        EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(40, 50));
+    }
+    const QImage plain = display::reportPicture(*knight, 1.0);
+    ASSERT_EQ(plain.size(), QSize(40, 50));
+    EXPECT_EQ(plain.pixelColor(20, 25), QColor(knight->rgb[(25 * 40 + 20) * 3], knight->rgb[(25 * 40 + 20) * 3 + 1],
+                                               knight->rgb[(25 * 40 + 20) * 3 + 2]));
+
+    const richtext::PictureRun other = pictureOf(40, 50, {10, 200, 30});
+    const QImage unknown = display::reportPicture(other.picture->bitmap, 2.0);
+    EXPECT_EQ(unknown.size(), QSize(40, 50));
+    EXPECT_EQ(unknown.pixelColor(0, 0), QColor(10, 200, 30));
 }
 
 TEST_F(ReportViewTest, ShowDocument_SkipsAPictureThatCouldNotBeDecoded)

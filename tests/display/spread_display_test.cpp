@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
 
 namespace {
@@ -292,5 +293,45 @@ TEST(FaceListTest, ItemsAreNumberedFromOneWithKeysOnTheUprightLists)
     EXPECT_TRUE(display::LargeFaces.item(53).isNull());
     EXPECT_TRUE(display::zodiacSign(12).isNull());
 }
+
+struct ScaledPictureCase {
+    const char* name;
+    std::function<QPixmap(qreal)> load;
+    QSize logicalSize;
+};
+
+class ScaledPicture : public testing::TestWithParam<std::tuple<ScaledPictureCase, qreal>> {};
+
+// On a scaled screen a picture has the screen's pixels yet keeps the logical size the windows are laid out in;
+// on an unscaled one it is the plain picture, pixel for pixel.
+TEST_P(ScaledPicture, KeepsItsLogicalSizeWithTheScreensPixels)
+{
+    const auto& [picture, ratio] = GetParam();
+    const QPixmap shown = picture.load(ratio);
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_DOUBLE_EQ(shown.devicePixelRatio(), ratio);
+    EXPECT_NEAR(shown.deviceIndependentSize().width(), picture.logicalSize.width(), 0.5);
+    EXPECT_NEAR(shown.deviceIndependentSize().height(), picture.logicalSize.height(), 0.5);
+    if (ratio == 1.0) {
+        EXPECT_EQ(shown.toImage(), picture.load(0.75).toImage());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, ScaledPicture,
+    testing::Combine(
+        testing::Values(
+            ScaledPictureCase{"LargeFace", [](qreal r) { return display::LargeFaces.item(13, r); }, QSize(71, 96)},
+            ScaledPictureCase{"SmallFace", [](qreal r) { return display::SmallFaces.item(52, r); }, QSize(40, 50)},
+            ScaledPictureCase{"SidewaysFace", [](qreal r) { return display::SidewaysFaces.item(1, r); }, QSize(96, 71)},
+            ScaledPictureCase{"Back", [](qreal r) { return display::cardBack(r); }, QSize(71, 96)},
+            ScaledPictureCase{"SidewaysBack", [](qreal r) { return display::sidewaysCardBack(r); }, QSize(96, 71)},
+            ScaledPictureCase{"ManualBack", [](qreal r) { return display::manualCardBack(r); }, QSize(43, 58)},
+            ScaledPictureCase{"ZodiacSign", [](qreal r) { return display::zodiacSign(11, r); }, QSize(24, 24)}),
+        testing::Values(1.0, 1.5, 2.0)),
+    [](const testing::TestParamInfo<std::tuple<ScaledPictureCase, qreal>>& info) {
+        return std::string(std::get<0>(info.param).name) + "_" +
+               std::to_string(static_cast<int>(std::get<1>(info.param) * 100));
+    });
 
 } // namespace
