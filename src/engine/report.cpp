@@ -76,9 +76,8 @@ public:
         run([&] {
             if (!isCardIndex(card))
                 return;
-            const auto face = faces.smallFace(pictureNumber(card));
-            if (face && !face->isEmpty())
-                m_sink.insertPicture(*face);
+            if (const auto picture = faces.smallFacePicture(pictureNumber(card)))
+                m_sink.insertSharedPicture(picture);
         });
     }
 

@@ -5,36 +5,57 @@
 #include "card_face_data.h"
 #include "engine/types.h"
 #include "richtext/bmp_reader.h"
+#include "richtext/picture_embedding.h"
 
 #include <array>
+#include <mutex>
 
 namespace engine {
 
 namespace {
 
-// Decodes every face once; a face that fails to decode stays empty and is reported as missing.
+// Decodes a face and makes its picture group the first time the face is asked for, and shares
+// that picture from then on; a face that fails to decode stays empty and is reported as missing.
 class BuiltInSmallFaces final : public SmallFaceSource {
 public:
-    BuiltInSmallFaces()
-    {
-        for (int number = 1; number <= kCardCount; ++number) {
-            if (auto decoded = richtext::readBmp24(assets::smallFaceBmp(number)))
-                m_faces[static_cast<std::size_t>(number - 1)] = std::move(decoded.bitmap);
-        }
-    }
-
     std::optional<richtext::Bitmap> smallFace(int pictureNumber) const override
     {
-        if (pictureNumber < 1 || pictureNumber > kCardCount)
+        const auto picture = smallFacePicture(pictureNumber);
+        if (!picture)
             return std::nullopt;
-        return m_faces[static_cast<std::size_t>(pictureNumber - 1)];
+        return picture->bitmap;
+    }
+
+    std::shared_ptr<const richtext::Picture> smallFacePicture(int pictureNumber) const override
+    {
+        if (pictureNumber < 1 || pictureNumber > kCardCount)
+            return nullptr;
+        Face& face = m_faces[static_cast<std::size_t>(pictureNumber - 1)];
+        std::call_once(face.made, [&face, pictureNumber] {
+            if (auto decoded = richtext::readBmp24(assets::smallFaceBmp(pictureNumber)))
+                face.picture = richtext::makePicture(*decoded.bitmap);
+        });
+        return face.picture;
     }
 
 private:
-    std::array<std::optional<richtext::Bitmap>, kCardCount> m_faces;
+    struct Face {
+        std::once_flag made;
+        std::shared_ptr<const richtext::Picture> picture;
+    };
+
+    mutable std::array<Face, kCardCount> m_faces;
 };
 
 } // namespace
+
+std::shared_ptr<const richtext::Picture> SmallFaceSource::smallFacePicture(int pictureNumber) const
+{
+    const auto face = smallFace(pictureNumber);
+    if (!face || face->isEmpty())
+        return nullptr;
+    return richtext::makePicture(*face);
+}
 
 const SmallFaceSource& builtInSmallFaces()
 {

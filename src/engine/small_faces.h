@@ -3,7 +3,9 @@
 #pragma once
 
 #include "richtext/bitmap.h"
+#include "richtext/rich_text_sink.h"
 
+#include <memory>
 #include <optional>
 
 namespace engine {
@@ -13,6 +15,9 @@ class SmallFaceSource {
 public:
     virtual ~SmallFaceSource() = default;
     virtual std::optional<richtext::Bitmap> smallFace(int pictureNumber) const = 0;
+    // The same face as a picture for the report; null when there is none. This one makes it anew
+    // on every call; a source that keeps its faces makes each once and shares it.
+    virtual std::shared_ptr<const richtext::Picture> smallFacePicture(int pictureNumber) const;
 };
 
 // The faces built into the program.

@@ -33,31 +33,38 @@ std::size_t paragraphLength(const Paragraph& paragraph)
 }
 
 // Drops empty text runs and merges neighbours of equal format, so equal content compares equal.
+// Works in place: it runs after every insertion.
 void normalise(Paragraph& paragraph)
 {
-    std::vector<Run> runs;
-    runs.reserve(paragraph.runs.size());
-    for (Run& run : paragraph.runs) {
-        if (auto* text = std::get_if<TextRun>(&run)) {
+    std::vector<Run>& runs = paragraph.runs;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (auto* text = std::get_if<TextRun>(&runs[i])) {
             if (text->text.empty())
                 continue;
-            if (!runs.empty()) {
-                if (auto* previous = std::get_if<TextRun>(&runs.back()); previous && previous->format == text->format) {
+            if (kept > 0) {
+                if (auto* previous = std::get_if<TextRun>(&runs[kept - 1]);
+                    previous && previous->format == text->format) {
                     previous->text += text->text;
                     continue;
                 }
             }
-        } else if (!std::get<PictureRun>(run).picture) {
+        } else if (!std::get<PictureRun>(runs[i]).picture) {
             continue;
         }
-        runs.push_back(std::move(run));
+        if (kept != i)
+            runs[kept] = std::move(runs[i]);
+        ++kept;
     }
-    paragraph.runs = std::move(runs);
+    runs.erase(runs.begin() + static_cast<std::ptrdiff_t>(kept), runs.end());
 }
 
 // Splits the run that straddles `offset`; returns the index of the first run at or after it.
-std::size_t splitAt(Paragraph& paragraph, std::size_t offset)
+// Knowing the paragraph's length spares the walk when writing at its end.
+std::size_t splitAt(Paragraph& paragraph, std::size_t paragraphLength, std::size_t offset)
 {
+    if (offset >= paragraphLength)
+        return paragraph.runs.size();
     std::size_t index = 0;
     while (index < paragraph.runs.size() && offset > 0) {
         const std::size_t length = runLength(paragraph.runs[index]);
@@ -76,9 +83,9 @@ std::size_t splitAt(Paragraph& paragraph, std::size_t offset)
     return index;
 }
 
-std::vector<Run> takeTail(Paragraph& paragraph, std::size_t offset)
+std::vector<Run> takeTail(Paragraph& paragraph, std::size_t paragraphLength, std::size_t offset)
 {
-    const std::size_t index = splitAt(paragraph, offset);
+    const std::size_t index = splitAt(paragraph, paragraphLength, offset);
     std::vector<Run> tail(std::make_move_iterator(paragraph.runs.begin() + static_cast<std::ptrdiff_t>(index)),
                           std::make_move_iterator(paragraph.runs.end()));
     paragraph.runs.resize(index);
@@ -115,7 +122,9 @@ Document Document::fromParagraphs(std::vector<Paragraph> paragraphs)
     for (Paragraph& paragraph : document.m_paragraphs) {
         normalise(paragraph);
         document.m_lengths.push_back(paragraphLength(paragraph));
+        document.m_length += document.m_lengths.back();
     }
+    document.m_length += (document.m_paragraphs.size() - 1) * kLineBreakLength;
     return document;
 }
 
@@ -123,6 +132,8 @@ void Document::replaceText(std::string_view text)
 {
     m_paragraphs.assign(1, Paragraph{});
     m_lengths.assign(1, 0);
+    m_length = 0;
+    m_anchor = {};
     m_insertionFormat = {};
     m_selectionStart = insertTextAt(0, text, m_insertionFormat);
     m_selectionLength = 0;
@@ -161,6 +172,14 @@ bool Document::insertPicture(const Bitmap& picture)
     return richtext::insertPicture(*this, picture);
 }
 
+bool Document::insertSharedPicture(const std::shared_ptr<const Picture>& picture)
+{
+    if (!picture)
+        return false;
+    insertPictureRun(picture);
+    return true;
+}
+
 void Document::insertPictureRun(std::shared_ptr<const Picture> picture)
 {
     if (!picture)
@@ -186,14 +205,6 @@ std::string Document::plainText() const
         }
     }
     return text;
-}
-
-std::size_t Document::length() const
-{
-    std::size_t total = (m_paragraphs.size() - 1) * kLineBreakLength;
-    for (const std::size_t paragraphSize : m_lengths)
-        total += paragraphSize;
-    return total;
 }
 
 void Document::setSelectionStart(std::size_t position)
@@ -249,36 +260,49 @@ DocumentOrError Document::fromRtf(std::string_view rtf)
     return readRtf(rtf);
 }
 
+std::size_t Document::startOf(std::size_t paragraph) const
+{
+    // Walking from the last paragraph found keeps writing at the end O(1) however long the document grows.
+    Anchor& at = m_anchor;
+    while (at.paragraph > paragraph) {
+        --at.paragraph;
+        at.start -= m_lengths[at.paragraph] + kLineBreakLength;
+    }
+    while (at.paragraph < paragraph) {
+        at.start += m_lengths[at.paragraph] + kLineBreakLength;
+        ++at.paragraph;
+    }
+    return at.start;
+}
+
 Document::Location Document::locate(std::size_t position) const
 {
-    std::size_t remaining = position;
-    for (std::size_t i = 0; i < m_paragraphs.size(); ++i) {
-        const std::size_t paragraphSize = m_lengths[i];
-        const bool last = i + 1 == m_paragraphs.size();
-        if (remaining <= paragraphSize || last || remaining < paragraphSize + kLineBreakLength)
-            return {i, std::min(remaining, paragraphSize)};
-        remaining -= paragraphSize + kLineBreakLength;
-    }
-    return {};
+    Anchor& at = m_anchor;
+    while (at.paragraph > 0 && position < at.start)
+        startOf(at.paragraph - 1);
+    // Inside a paragraph or between the CR and the LF that ends it.
+    while (at.paragraph + 1 < m_paragraphs.size() && position - at.start >= m_lengths[at.paragraph] + kLineBreakLength)
+        startOf(at.paragraph + 1);
+    return {at.paragraph, std::min(position - at.start, m_lengths[at.paragraph])};
 }
 
 std::size_t Document::positionOf(Location location) const
 {
-    std::size_t position = location.offset;
-    for (std::size_t i = 0; i < location.paragraph; ++i)
-        position += m_lengths[i] + kLineBreakLength;
-    return position;
+    return startOf(location.paragraph) + location.offset;
 }
 
 void Document::eraseRange(std::size_t start, std::size_t count)
 {
     if (count == 0)
         return;
-    const Location from = locate(start);
     const Location to = locate(start + count);
+    const std::size_t end = positionOf(to);
+    const Location from = locate(start);
+    // Leaves the anchor on the first paragraph, the last one whose start stays where it was.
+    m_length -= end - positionOf(from);
     Paragraph& first = m_paragraphs[from.paragraph];
-    std::vector<Run> tail = takeTail(m_paragraphs[to.paragraph], to.offset);
-    takeTail(first, from.offset);
+    std::vector<Run> tail = takeTail(m_paragraphs[to.paragraph], m_lengths[to.paragraph], to.offset);
+    takeTail(first, m_lengths[from.paragraph], from.offset);
     first.runs.insert(first.runs.end(), std::make_move_iterator(tail.begin()), std::make_move_iterator(tail.end()));
     m_lengths[from.paragraph] = from.offset + (m_lengths[to.paragraph] - to.offset);
     m_paragraphs.erase(m_paragraphs.begin() + static_cast<std::ptrdiff_t>(from.paragraph) + 1,
@@ -293,12 +317,14 @@ std::size_t Document::insertTextAt(std::size_t position, std::string_view text, 
     const std::string clean = utf8::sanitize(text);
     const std::vector<std::string_view> lines = splitLines(clean);
     Location at = locate(position);
+    // The anchor now rests on this paragraph; what follows changes only paragraphs after it.
     const std::size_t start = positionOf(at);
+    const std::size_t firstParagraph = at.paragraph;
     std::size_t inserted = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) {
             Paragraph& current = m_paragraphs[at.paragraph];
-            Paragraph next{current.alignment, takeTail(current, at.offset)};
+            Paragraph next{current.alignment, takeTail(current, m_lengths[at.paragraph], at.offset)};
             normalise(current);
             m_paragraphs.insert(m_paragraphs.begin() + static_cast<std::ptrdiff_t>(at.paragraph) + 1, std::move(next));
             m_lengths.insert(m_lengths.begin() + static_cast<std::ptrdiff_t>(at.paragraph) + 1,
@@ -310,7 +336,7 @@ std::size_t Document::insertTextAt(std::size_t position, std::string_view text, 
         if (lines[i].empty())
             continue;
         Paragraph& paragraph = m_paragraphs[at.paragraph];
-        const std::size_t index = splitAt(paragraph, at.offset);
+        const std::size_t index = splitAt(paragraph, m_lengths[at.paragraph], at.offset);
         paragraph.runs.insert(paragraph.runs.begin() + static_cast<std::ptrdiff_t>(index),
                               TextRun{std::string(lines[i]), format});
         const std::size_t lineLength = utf8::countCodePoints(lines[i]);
@@ -319,18 +345,23 @@ std::size_t Document::insertTextAt(std::size_t position, std::string_view text, 
         inserted += lineLength;
         normalise(paragraph);
     }
+    m_length += inserted;
+    if (at.paragraph != firstParagraph)
+        m_anchor = {at.paragraph, start + inserted - at.offset};
     return start + inserted;
 }
 
 std::size_t Document::insertPictureAt(std::size_t position, std::shared_ptr<const Picture> picture)
 {
     const Location at = locate(position);
+    const std::size_t start = positionOf(at);
     Paragraph& paragraph = m_paragraphs[at.paragraph];
-    const std::size_t index = splitAt(paragraph, at.offset);
+    const std::size_t index = splitAt(paragraph, m_lengths[at.paragraph], at.offset);
     paragraph.runs.insert(paragraph.runs.begin() + static_cast<std::ptrdiff_t>(index), PictureRun{std::move(picture)});
     normalise(paragraph);
     ++m_lengths[at.paragraph];
-    return positionOf(at) + 1;
+    ++m_length;
+    return start + 1;
 }
 
 bool keepsWithNext(const Paragraph& paragraph)

@@ -29,14 +29,6 @@ struct TextRun {
     friend bool operator==(const TextRun&, const TextRun&) = default;
 };
 
-// A picture as the document keeps it: the RTF group byte for byte, so a saved file carries it
-// unchanged, and the bitmap decoded from it for display (empty when it could not be decoded).
-struct Picture {
-    Bitmap bitmap;
-    std::string rtfGroup;
-    friend bool operator==(const Picture&, const Picture&) = default;
-};
-
 struct PictureRun {
     std::shared_ptr<const Picture> picture;
     friend bool operator==(const PictureRun& a, const PictureRun& b)
@@ -81,6 +73,7 @@ public:
     // Replaces the selection (usually empty) with the text in the insertion format.
     void insertText(std::string_view text) override;
     bool insertPicture(const Bitmap& picture) override;
+    bool insertSharedPicture(const std::shared_ptr<const Picture>& picture) override;
 
     // Puts a ready-made picture where the selection begins; the selected content follows it and
     // the caret ends up after that content.
@@ -91,7 +84,7 @@ public:
 
     // Paragraphs joined by CR LF; each picture stands as U+FFFC.
     std::string plainText() const;
-    std::size_t length() const; // in character positions
+    std::size_t length() const { return m_length; } // in character positions
 
     std::size_t caretPosition() const { return m_selectionStart + m_selectionLength; }
     std::size_t selectionStart() const { return m_selectionStart; }
@@ -121,8 +114,16 @@ private:
         std::size_t offset = 0; // character offset inside the paragraph
     };
 
+    // A paragraph with its known start position.
+    struct Anchor {
+        std::size_t paragraph = 0;
+        std::size_t start = 0;
+    };
+
     Location locate(std::size_t position) const;
     std::size_t positionOf(Location location) const;
+    // Moves the anchor to the paragraph and returns its start.
+    std::size_t startOf(std::size_t paragraph) const;
     void eraseRange(std::size_t start, std::size_t length);
     // Inserts at the position; returns the position after the inserted content.
     std::size_t insertTextAt(std::size_t position, std::string_view text, const CharFormat& format);
@@ -131,6 +132,9 @@ private:
     std::vector<Paragraph> m_paragraphs;
     // Character length of each paragraph, kept in step so finding a position needs no text scan.
     std::vector<std::size_t> m_lengths;
+    std::size_t m_length = 0;
+    // Where the last lookup ended. Edits change only paragraphs at or after it, so it stays true.
+    mutable Anchor m_anchor;
     std::size_t m_selectionStart = 0;
     std::size_t m_selectionLength = 0;
     CharFormat m_insertionFormat;

@@ -72,13 +72,17 @@ std::optional<std::string> pictureToRtf(const Bitmap& bitmap, double twipsPerPix
     return group;
 }
 
-bool insertPicture(Document& document, const Bitmap& bitmap)
+std::shared_ptr<const Picture> makePicture(const Bitmap& bitmap)
 {
     auto group = pictureToRtf(bitmap);
     if (!group)
-        return false;
-    document.insertPictureRun(std::make_shared<const Picture>(Picture{bitmap, std::move(*group)}));
-    return true;
+        return nullptr;
+    return std::make_shared<const Picture>(Picture{bitmap, std::move(*group)});
+}
+
+bool insertPicture(Document& document, const Bitmap& bitmap)
+{
+    return document.insertSharedPicture(makePicture(bitmap));
 }
 
 } // namespace richtext

@@ -4,7 +4,10 @@
 
 #include "richtext/bitmap.h"
 
+#include "richtext/rich_text_sink.h"
+
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -19,6 +22,10 @@ std::string byteToHex(std::uint8_t value);
 // (pixels times twips per pixel, rounded), then the metafile in lowercase hex, 39 bytes a line,
 // each line preceded by CR LF. Nothing when the bitmap cannot be made into a metafile.
 std::optional<std::string> pictureToRtf(const Bitmap& bitmap, double twipsPerPixelX = 15, double twipsPerPixelY = 15);
+
+// The bitmap with its picture group at 96 dpi, ready to be shared by any number of documents;
+// null when no picture can be made of it.
+std::shared_ptr<const Picture> makePicture(const Bitmap& bitmap);
 
 // Puts the picture where the document's selection begins, the selected content after it and the
 // caret after that; false (document unchanged) when no picture could be made.

@@ -5,6 +5,8 @@
 #include "richtext/bitmap.h"
 
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <string_view>
 
 namespace richtext {
@@ -17,6 +19,14 @@ struct Rgb {
 };
 
 enum class Alignment { Left, Centre };
+
+// A picture as a document keeps it: the RTF group byte for byte, so a saved file carries it
+// unchanged, and the bitmap decoded from it for display (empty when it could not be decoded).
+struct Picture {
+    Bitmap bitmap;
+    std::string rtfGroup;
+    friend bool operator==(const Picture&, const Picture&) = default;
+};
 
 // What the report composer writes into: a document built front to back at the caret under
 // an insertion format. Text is UTF-8; line breaks are CR LF.
@@ -32,6 +42,12 @@ public:
     virtual void insertText(std::string_view text) = 0;
     // Inserts the picture at the caret and leaves the caret after it; false when it could not be made.
     virtual bool insertPicture(const Bitmap& picture) = 0;
+    // The same for a picture made beforehand and shared with other documents; a sink that keeps no
+    // picture groups takes its bitmap.
+    virtual bool insertSharedPicture(const std::shared_ptr<const Picture>& picture)
+    {
+        return picture && insertPicture(picture->bitmap);
+    }
 };
 
 } // namespace richtext

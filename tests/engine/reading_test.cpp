@@ -3,6 +3,7 @@
 #include "engine/reading.h"
 
 #include "engine/spread_catalogue.h"
+#include "richtext/document.h"
 #include "support/recording_sink.h"
 #include "support/scripted_random_source.h"
 
@@ -140,5 +141,64 @@ TEST(GenerateReading, SurvivesAFailingGeneratorWithAReportAndNoCards)
     EXPECT_EQ(document.find("Card Name: "), std::string::npos);
     EXPECT_TRUE(document.ends_with(". The best online discussion forum for every esoteric."));
 }
+
+} // namespace
+
+namespace {
+
+// The built-in faces without their kept pictures: every picture is made anew as it goes in.
+class FreshPictureFaces final : public engine::SmallFaceSource {
+public:
+    std::optional<richtext::Bitmap> smallFace(int pictureNumber) const override
+    {
+        return engine::builtInSmallFaces().smallFace(pictureNumber);
+    }
+};
+
+std::vector<const richtext::Picture*> picturesIn(const richtext::Document& document)
+{
+    std::vector<const richtext::Picture*> pictures;
+    for (const richtext::Paragraph& paragraph : document.paragraphs()) {
+        for (const richtext::Run& run : paragraph.runs) {
+            if (const auto* picture = std::get_if<richtext::PictureRun>(&run))
+                pictures.push_back(picture->picture.get());
+        }
+    }
+    return pictures;
+}
+
+richtext::Document readingWith(SpreadIndex spread, const engine::SmallFaceSource& faces)
+{
+    // Hearts and clubs side by side, so that combination rules fire and show their cards too.
+    auto random = ScriptedRandomSource::forCards(
+        {38, 34, 32, 0, 13, 26, 39, 1, 14, 27, 40, 2, 15, 28, 41, 3, 16, 29, 42, 4, 17, 30, 43, 5, 18});
+    richtext::Document document;
+    ReadingEngine(random).generateReading(spread, {document, faces, nullptr});
+    return document;
+}
+
+class SharedFacePictures : public testing::TestWithParam<SpreadIndex> {};
+
+TEST_P(SharedFacePictures, SaveTheSameBytesAsPicturesMadeForEachReading)
+{
+    const richtext::Document shared = readingWith(GetParam(), engine::builtInSmallFaces());
+    const richtext::Document fresh = readingWith(GetParam(), FreshPictureFaces());
+
+    const std::string rtf = shared.toRtf();
+    EXPECT_EQ(rtf, fresh.toRtf());
+    EXPECT_EQ(countOf(rtf, "{\\pict\\wmetafile8"), picturesIn(shared).size());
+    EXPECT_GE(picturesIn(shared).size(), static_cast<std::size_t>(engine::findSpread(GetParam())->cardCount));
+}
+
+TEST_P(SharedFacePictures, ANewReadingReusesThePicturesOfTheLast)
+{
+    const richtext::Document first = readingWith(GetParam(), engine::builtInSmallFaces());
+    const richtext::Document second = readingWith(GetParam(), engine::builtInSmallFaces());
+
+    EXPECT_FALSE(picturesIn(first).empty());
+    EXPECT_EQ(picturesIn(first), picturesIn(second));
+}
+
+INSTANTIATE_TEST_SUITE_P(Spreads, SharedFacePictures, testing::Values(0, 10, 15, 17));
 
 } // namespace

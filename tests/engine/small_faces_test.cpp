@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/small_faces.h"
 #include "engine/types.h"
+#include "richtext/picture_embedding.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,17 @@ TEST_P(BuiltInSmallFace, DecodesAsFortyByFifty)
     EXPECT_EQ(face->width, 40);
     EXPECT_EQ(face->height, 50);
     EXPECT_EQ(face->rgb.size(), 40u * 50u * 3u);
+}
+
+TEST_P(BuiltInSmallFace, IsOnePictureSharedWithTheGroupAFreshOneWouldHave)
+{
+    const int number = engine::pictureNumber(GetParam());
+    const auto& faces = engine::builtInSmallFaces();
+    const auto picture = faces.smallFacePicture(number);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(faces.smallFacePicture(number), picture);
+    EXPECT_EQ(faces.smallFace(number), picture->bitmap);
+    EXPECT_EQ(richtext::pictureToRtf(picture->bitmap), picture->rtfGroup);
 }
 
 std::vector<engine::CardIndex> pipCards()
@@ -70,6 +82,8 @@ TEST(BuiltInSmallFaces, NumbersOutsideTheListHaveNoPicture)
     EXPECT_FALSE(faces.smallFace(0).has_value());
     EXPECT_FALSE(faces.smallFace(53).has_value());
     EXPECT_FALSE(faces.smallFace(-1).has_value());
+    EXPECT_EQ(faces.smallFacePicture(0), nullptr);
+    EXPECT_EQ(faces.smallFacePicture(53), nullptr);
 }
 
 } // namespace

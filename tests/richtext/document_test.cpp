@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 using richtext::Alignment;
 using richtext::Bitmap;
 using richtext::Document;
@@ -212,4 +215,110 @@ TEST(Document, SetSelection_NeverSplitsALineBreak)
     EXPECT_EQ(document.selectedText(), "\r\nc");
     document.replaceSelection(document.selectedText());
     EXPECT_EQ(document.plainText(), "ab\r\ncd");
+}
+
+namespace {
+
+// The document as one character per position: a picture is '#', a line break the two characters CR LF.
+class PlainModel {
+public:
+    void replaceSelection(std::string_view text)
+    {
+        m_text.erase(m_start, m_length);
+        m_text.insert(m_start, text);
+        m_start += text.size();
+        m_length = 0;
+    }
+    void insertPicture()
+    {
+        m_text.insert(m_start, "#");
+        m_start += m_length + 1;
+        m_length = 0;
+    }
+    void setSelection(std::size_t start, std::size_t length)
+    {
+        start = std::min(start, m_text.size());
+        const std::size_t end = snap(start + std::min(length, m_text.size() - start));
+        m_start = snap(start);
+        m_length = end - m_start;
+    }
+    const std::string& text() const { return m_text; }
+    std::size_t caret() const { return m_start + m_length; }
+
+private:
+    std::size_t snap(std::size_t position) const
+    {
+        const bool insideBreak = position > 0 && position < m_text.size() && m_text[position - 1] == '\r';
+        return insideBreak ? position - 1 : position;
+    }
+
+    std::string m_text;
+    std::size_t m_start = 0;
+    std::size_t m_length = 0;
+};
+
+std::string positionsOf(const Document& document)
+{
+    std::string text = document.plainText();
+    for (std::size_t at = text.find(kPicture); at != std::string::npos; at = text.find(kPicture, at))
+        text.replace(at, kPicture.size(), "#");
+    return text;
+}
+
+class DocumentEdits : public testing::TestWithParam<unsigned> {};
+
+// Edits anywhere, at the end and across line breaks keep the remembered paragraph starts honest: the
+// document must agree with the plain model on content, length and caret after every step.
+TEST_P(DocumentEdits, AgreeWithAPlainModelAfterEveryStep)
+{
+    constexpr std::string_view kPieces[] = {"a", "bc", "\r\n", "x\r\ny", "\r\n\r\n", "", "long line of text"};
+    std::mt19937 random(GetParam());
+    Document document;
+    PlainModel model;
+    for (int step = 0; step < 400; ++step) {
+        const std::size_t size = model.text().size();
+        switch (random() % 6) {
+        case 0: {
+            const std::size_t start = random() % (size + 3);
+            const std::size_t length = random() % 6;
+            document.setSelection(start, length);
+            model.setSelection(start, length);
+            break;
+        }
+        case 1:
+            ASSERT_TRUE(document.insertPicture(solidBitmap(1, 1, 7)));
+            model.insertPicture();
+            break;
+        default: {
+            const std::string_view piece = kPieces[random() % std::size(kPieces)];
+            document.insertText(piece);
+            model.replaceSelection(piece);
+            break;
+        }
+        }
+        ASSERT_EQ(positionsOf(document), model.text()) << "step " << step;
+        ASSERT_EQ(document.length(), model.text().size()) << "step " << step;
+        ASSERT_EQ(document.caretPosition(), model.caret()) << "step " << step;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, DocumentEdits, testing::Values(1u, 2u, 3u, 4u, 5u));
+
+} // namespace
+
+TEST(Document, AppendingAfterAnEditEarlierOnLandsAtTheEnd)
+{
+    Document document;
+    for (int line = 0; line < 50; ++line)
+        document.insertText("line\r\n");
+    document.setSelection(3, 0);
+    document.insertText("X\r\nY");
+    document.setSelection(document.length(), 0);
+    document.insertText("end");
+
+    const std::string text = document.plainText();
+    EXPECT_EQ(text.substr(0, 10), "linX\r\nYe\r\n");
+    EXPECT_TRUE(text.ends_with("line\r\nend"));
+    EXPECT_EQ(document.caretPosition(), document.length());
+    EXPECT_EQ(document.find("end"), document.length() - 3);
 }
