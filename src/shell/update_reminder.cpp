@@ -33,12 +33,12 @@ void storeToday(const ReminderServices& services, const QDate& today)
 
 std::optional<QDate> readReminderDate(const QString& text, const QDate& today)
 {
-    const QString trimmed = text.trimmed();
-    const QDate iso = QDate::fromString(trimmed, Qt::ISODate);
-    if (iso.isValid())
+    // Qt reads an ISO date from the start of the text and ignores what follows; the whole text must be one.
+    const QDate iso = QDate::fromString(text, Qt::ISODate);
+    if (iso.isValid() && iso.toString(Qt::ISODate) == text)
         return iso;
     for (const QLocale& locale : {QLocale(), QLocale::system()}) {
-        const QDate shortDate = withLikelyCentury(locale.toDate(trimmed, QLocale::ShortFormat), today);
+        const QDate shortDate = withLikelyCentury(locale.toDate(text, QLocale::ShortFormat), today);
         if (shortDate.isValid())
             return shortDate;
     }

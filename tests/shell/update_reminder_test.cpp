@@ -126,4 +126,34 @@ TEST(ReadReminderDate, TwoDigitYearOfAShortDate_LandsInThisCentury)
     EXPECT_EQ(*date, QDate(2026, 2, 20));
 }
 
+// A stored date is read whole: anything around it makes the value unreadable, not a date.
+struct StoredText {
+    const char* name;
+    const char* text;
+    std::optional<QDate> date;
+};
+
+class ReadReminderDateStrictly : public testing::TestWithParam<StoredText> {};
+
+TEST_P(ReadReminderDateStrictly, AcceptsOnlyAWholeDate)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const std::optional<QDate> date = shell::readReminderDate(QString::fromUtf8(GetParam().text), QDate(2026, 3, 10));
+    QLocale::setDefault(previous);
+    EXPECT_EQ(date, GetParam().date);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ReadReminderDateStrictly,
+                         testing::Values(StoredText{"Iso", "2026-01-01", QDate(2026, 1, 1)},
+                                         StoredText{"ShortDate", "1/2/26", QDate(2026, 1, 2)},
+                                         StoredText{"IsoWithTrailingLetters", "2026-01-01xxx", std::nullopt},
+                                         StoredText{"IsoWithTrailingDigit", "2026-01-011", std::nullopt},
+                                         StoredText{"IsoWithTime", "2026-01-01T10:00", std::nullopt},
+                                         StoredText{"IsoWithSpaces", " 2026-01-01 ", std::nullopt},
+                                         StoredText{"IsoWithNewline", "2026-01-01\n", std::nullopt},
+                                         StoredText{"ShortDateWithTrailingLetters", "1/2/26xxx", std::nullopt},
+                                         StoredText{"ImpossibleDay", "2026-02-30", std::nullopt}),
+                         [](const testing::TestParamInfo<StoredText>& info) { return std::string(info.param.name); });
+
 } // namespace
