@@ -5,13 +5,19 @@
 #include "engine/random_source.h"
 #include "shell/application.h"
 #include "shell/clock.h"
+#include "shell/home_folder.h"
 #include "shell/settings_store.h"
 #include "shell/shell_texts.h"
 #include "shell/single_instance.h"
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -20,6 +26,50 @@ bool hasDisplay()
 {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+// The display settings the person can check, for the one line that says the display could not be opened.
+std::string displaySettings()
+{
+    std::string settings;
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (qEnvironmentVariableIsEmpty(name))
+            continue;
+        std::string value = qgetenv(name).toStdString();
+        // Only printable characters reach the terminal.
+        std::replace_if(
+            value.begin(), value.end(), [](char c) { return c >= 0 && c < 0x20; }, '?');
+        settings += (settings.empty() ? "" : ", ") + std::string(name) + "=" + value;
+    }
+    return settings;
+}
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage> g_heldMessages;
+
+// While the platform opens, Qt's messages wait: when no display can be opened Qt ends with qFatal and abort,
+// and the person should read one plain line and get exit status 1 instead.
+void holdMessagesWhileThePlatformOpens(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "zelto-cartomancy: cannot open the graphical display (%s).\n", displaySettings().c_str());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    g_heldMessages.push_back({type, QByteArray(context.category), text});
+}
+
+void releaseHeldMessages()
+{
+    qInstallMessageHandler(nullptr);
+    for (const HeldMessage& message : g_heldMessages)
+        qt_message_output(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.constData()),
+                          message.text);
+    g_heldMessages.clear();
 }
 
 } // namespace
@@ -32,8 +82,11 @@ int main(int argc, char** argv)
                    stderr);
         return 1;
     }
+    const bool keepsSettings = shell::ensureHomeFolder();
 
+    qInstallMessageHandler(holdMessagesWhileThePlatformOpens);
     QApplication app(argc, argv);
+    releaseHeldMessages();
     // The application name stays the executable's: the instance lock tells a live holder from a dead one by it.
     QApplication::setApplicationVersion(QStringLiteral("1.45"));
     QGuiApplication::setDesktopFileName(shell::texts::kProgramName);
@@ -47,10 +100,14 @@ int main(int argc, char** argv)
     display::InputBlockingWait wait;
     display::Platform platform{messageBoxes, fileChooser, urlOpener, wait};
     const std::unique_ptr<engine::RandomSource> random = engine::makeClockSeededRandomSource();
-    shell::ScrambledSettingsStore settings;
+    std::unique_ptr<shell::SettingsStore> settings;
+    if (keepsSettings)
+        settings = std::make_unique<shell::ScrambledSettingsStore>();
+    else
+        settings = std::make_unique<shell::TransientSettingsStore>();
     const shell::SystemClock clock;
 
-    shell::Application application({platform, *random, settings, clock});
+    shell::Application application({platform, *random, *settings, clock});
     QObject::connect(&application, &shell::Application::ended, &app, [] { QCoreApplication::exit(0); });
 
     shell::SingleInstanceLock lock(shell::SingleInstanceLock::defaultLockFilePath());

@@ -49,4 +49,15 @@ void ScrambledSettingsStore::setValue(const QString& key, const QString& value)
     m_settings->sync();
 }
 
+std::optional<QString> TransientSettingsStore::value(const QString& key) const
+{
+    const auto found = m_values.constFind(key);
+    return found == m_values.cend() ? std::nullopt : std::optional(*found);
+}
+
+void TransientSettingsStore::setValue(const QString& key, const QString& value)
+{
+    m_values.insert(key, value);
+}
+
 } // namespace shell

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -36,6 +37,16 @@ public:
 
 private:
     std::unique_ptr<QSettings> m_settings;
+};
+
+// Values kept for this run only, for a user without a home folder.
+class TransientSettingsStore final : public SettingsStore {
+public:
+    std::optional<QString> value(const QString& key) const override;
+    void setValue(const QString& key, const QString& value) override;
+
+private:
+    QHash<QString, QString> m_values;
 };
 
 } // namespace shell

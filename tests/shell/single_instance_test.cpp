@@ -2,12 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/single_instance.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -102,6 +109,103 @@ TEST_F(SingleInstance, CopyThatEndedNormally_LeavesTheLockFree)
     }
     OtherProcess next(lockPath());
     EXPECT_EQ(next.answer(), QStringLiteral("held"));
+}
+
+TEST_F(SingleInstance, LiveHolderWithAGarbledFile_StillKeepsTheLock)
+{
+    OtherProcess first(lockPath());
+    ASSERT_EQ(first.answer(), QStringLiteral("held"));
+    QFile file(lockPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("\xff garbage");
+    file.close();
+    shell::SingleInstanceLock lock(lockPath());
+    EXPECT_FALSE(lock.tryAcquire());
+}
+
+// Lock files whose holder cannot be identified, or is gone, as a crash or power loss leaves them.
+struct LeftoverLock {
+    const char* name;
+    QByteArray contents;
+};
+
+class LeftoverLockFile : public SingleInstance, public testing::WithParamInterface<LeftoverLock> {};
+
+TEST_P(LeftoverLockFile, DoesNotBlockTheNextStart)
+{
+    QFile file(lockPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(GetParam().contents);
+    file.close();
+    shell::SingleInstanceLock lock(lockPath());
+    EXPECT_TRUE(lock.tryAcquire());
+    EXPECT_TRUE(lock.isHeld());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Contents, LeftoverLockFile,
+    testing::Values(LeftoverLock{"Empty", QByteArray()}, LeftoverLock{"Garbage", QByteArray("\xff\xfe\0 junk\n", 9)},
+                    // A live process's id without the program's name proves nothing about who holds it.
+                    LeftoverLock{"CutAfterTheProcessId", QByteArray::number(qint64(::getpid())) + '\n'},
+                    LeftoverLock{"DeadHolder", QByteArray("2147483646\nzelto-cartomancy\n") +
+                                                   QSysInfo::machineHostName().toUtf8() + '\n'}),
+    [](const testing::TestParamInfo<LeftoverLock>& info) { return std::string(info.param.name); });
+
+// Where the lock goes, given the runtime folder, the passwd home and the temporary folder.
+class LockPlace : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        for (const char* name : {"runtime", "home", "tmp"})
+            QDir(m_folder.path()).mkdir(QString::fromLatin1(name));
+        ::chmod(QFile::encodeName(path("runtime")).constData(), 0700);
+    }
+    QString path(const char* name) const { return m_folder.filePath(QString::fromLatin1(name)); }
+    static bool isPrivate(const QString& folder)
+    {
+        struct stat status {};
+        return ::lstat(QFile::encodeName(folder).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+               status.st_uid == ::geteuid() && (status.st_mode & 0777) == 0700;
+    }
+    QTemporaryDir m_folder;
+};
+
+TEST_F(LockPlace, IsAFolderNoOtherUserCanPlantAFileIn)
+{
+    const QString ownTemporary = path("tmp") + QStringLiteral("/zelto-cartomancy-") + QString::number(::geteuid());
+    struct Case {
+        const char* name;
+        QString runtime;
+        mode_t runtimeMode;
+        QString home;
+        QString expectedFolder;
+    };
+    const Case cases[] = {
+        {"private runtime folder", path("runtime"), 0700, path("home"), path("runtime")},
+        {"shared runtime folder", path("runtime"), 0777, path("home"), path("home") + "/.cache/zelto-cartomancy"},
+        {"no runtime folder", QString(), 0700, path("home"), path("home") + "/.cache/zelto-cartomancy"},
+        {"no runtime folder, no home", QString(), 0700, QString(), ownTemporary},
+        {"no runtime folder, home missing", QString(), 0700, path("home") + "/missing", ownTemporary},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ::chmod(QFile::encodeName(path("runtime")).constData(), c.runtimeMode);
+        const QString lock = shell::SingleInstanceLock::lockFilePathIn(c.runtime, c.home, path("tmp"));
+        EXPECT_EQ(QFileInfo(lock).absolutePath().toStdString(), c.expectedFolder.toStdString());
+        EXPECT_TRUE(isPrivate(c.expectedFolder));
+        EXPECT_FALSE(QFileInfo::exists(path("home") + "/missing"));
+    }
+}
+
+TEST_F(LockPlace, PlantedTemporaryFolder_IsNotUsed)
+{
+    const QString planted = path("tmp") + QStringLiteral("/zelto-cartomancy-") + QString::number(::geteuid());
+    ASSERT_TRUE(QDir().mkdir(planted));
+    ::chmod(QFile::encodeName(planted).constData(), 0777);
+    EXPECT_EQ(shell::SingleInstanceLock::lockFilePathIn(QString(), QString(), path("tmp")), QString());
+    shell::SingleInstanceLock lock{QString()};
+    EXPECT_TRUE(lock.tryAcquire()) << "without a safe place for the lock the program still starts";
 }
 
 } // namespace
