@@ -73,6 +73,24 @@ int builtInFaceNumber(const richtext::Bitmap& bitmap)
     return found == faces.end() ? 0 : found->second;
 }
 
+// A paragraph of underlined spaces and nothing else is a rule across the page: the view draws it as a line,
+// since a line of spaces would show nothing.
+bool isRuleOfSpaces(const richtext::Paragraph& paragraph)
+{
+    bool anySpace = false;
+    for (const richtext::Run& run : paragraph.runs) {
+        const auto* textRun = std::get_if<richtext::TextRun>(&run);
+        if (!textRun)
+            return false;
+        if (textRun->text.empty())
+            continue;
+        if (!textRun->format.underline || textRun->text.find_first_not_of(' ') != std::string::npos)
+            return false;
+        anySpace = true;
+    }
+    return anySpace;
+}
+
 std::string searchableText(const richtext::Paragraph& paragraph)
 {
     std::string text;
@@ -126,7 +144,8 @@ private:
             } else if (const richtext::WebAddressRange* next = nextLinkAfter(at)) {
                 pieceEnd = std::min(end, next->start);
             }
-            m_cursor.insertText(fromUtf8(std::string_view(m_text).substr(at, pieceEnd - at)), pieceFormat);
+            const QString piece = fromUtf8(std::string_view(m_text).substr(at, pieceEnd - at));
+            m_cursor.insertText(link ? shownAddress(piece) : piece, pieceFormat);
             at = pieceEnd;
         }
     }
@@ -189,6 +208,20 @@ QUrl linkAddress(const QString& linkText)
     return address;
 }
 
+QString shownAddress(const QString& address)
+{
+    constexpr QChar kWordJoiner(0x2060);
+    QString shown;
+    shown.reserve(address.size() * 2);
+    for (qsizetype i = 0; i < address.size(); ++i) {
+        const bool plain = address.at(i).isLetterOrNumber();
+        if (i > 0 && (!plain || !address.at(i - 1).isLetterOrNumber()))
+            shown += kWordJoiner;
+        shown += address.at(i);
+    }
+    return shown;
+}
+
 QImage reportPicture(const richtext::Bitmap& bitmap, qreal devicePixelRatio)
 {
     if (devicePixelRatio > 1.0) {
@@ -212,6 +245,10 @@ ReportView::ReportView(UrlOpener& opener, QWidget* parent) : QTextEdit(parent), 
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
     setUndoRedoEnabled(false);
+    // The document's rules are drawn in the palette's dark colour; make it the text's, as an underline would be.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Dark, colours.color(QPalette::Text));
+    setPalette(colours);
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::ArrowCursor);
 }
@@ -228,12 +265,17 @@ void ReportView::showDocument(const richtext::Document& source)
     for (const richtext::Paragraph& paragraph : source.paragraphs()) {
         QTextBlockFormat block;
         block.setAlignment(paragraph.alignment == richtext::Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft);
+        const bool rule = isRuleOfSpaces(paragraph);
+        if (rule)
+            block.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
+                              QTextLength(QTextLength::PercentageLength, 100));
         if (first)
             cursor.setBlockFormat(block);
         else
             cursor.insertBlock(block, QTextCharFormat());
         first = false;
-        writer.write(paragraph);
+        if (!rule)
+            writer.write(paragraph);
     }
     verticalScrollBar()->setValue(0);
 }

@@ -42,6 +42,11 @@ private:
 // anything that is not a web address.
 QUrl linkAddress(const QString& linkText);
 
+// A web address as the view shows it: word joiners beside every character that is not a letter or digit, so a line
+// breaks before or after the address rather than after "http://" (one longer than a line still breaks anywhere).
+// Search the view for this, not for the address itself.
+QString shownAddress(const QString& address);
+
 // What the view draws for a picture of the report at its own logical size: a built-in small face comes from
 // its larger rendering on a scaled screen, anything else as it is in the report.
 QImage reportPicture(const richtext::Bitmap& bitmap, qreal devicePixelRatio);

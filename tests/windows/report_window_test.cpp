@@ -183,7 +183,7 @@ TEST_F(ReportWindowTest, LinkPress_OpensSiteAddressExactlyOnce)
     ReportWindow* window = makeWindowWithReading(0);
     window->resize(1200, 800);
     display::ReportView* view = window->ui().RTB;
-    QTextCursor link = view->document()->find(display::siteAddress());
+    QTextCursor link = view->document()->find(display::shownAddress(display::siteAddress()));
     ASSERT_FALSE(link.isNull());
     link.setPosition(link.selectionStart() + 3);
     view->ensureCursorVisible();
