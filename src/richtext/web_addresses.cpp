@@ -49,17 +49,19 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix)
     });
 }
 
-// Length of "scheme://" at the start of the text, or 0.
-std::size_t schemeLength(std::string_view text)
+struct SchemeScan {
+    std::size_t length = 0; // of "scheme://" at the start of the text, or 0
+    std::size_t runEnd = 0; // where the run of scheme characters stops
+};
+
+SchemeScan scanScheme(std::string_view text)
 {
     if (text.empty() || !isAsciiLetter(text[0]))
-        return 0;
+        return {};
     std::size_t i = 1;
     while (i < text.size() && (isAsciiAlnum(text[i]) || text[i] == '+' || text[i] == '-' || text[i] == '.'))
         ++i;
-    if (text.substr(i, 3) != "://")
-        return 0;
-    return i + 3;
+    return {text.substr(i, 3) == "://" ? i + 3 : 0, i};
 }
 
 // Sentence punctuation after an address belongs to the sentence; brackets only when unbalanced.
@@ -90,12 +92,19 @@ std::vector<WebAddressRange> findWebAddresses(std::string_view text)
 {
     std::vector<WebAddressRange> found;
     std::size_t i = 0;
+    // Every start inside one run of scheme characters meets the same end and the same "://" (or none), so
+    // each run is scanned once; scanning it again from each '+' made text like "a+a+a+..." quadratic.
+    std::size_t noSchemeBefore = 0;
     while (i < text.size()) {
         const bool boundary = i == 0 || !(isAsciiAlnum(text[i - 1]) || text[i - 1] == '.' || text[i - 1] == '@' ||
                                           text[i - 1] == '-' || text[i - 1] == '/' || text[i - 1] == '_');
         std::size_t prefix = 0;
         if (boundary) {
-            prefix = schemeLength(text.substr(i));
+            if (i >= noSchemeBefore) {
+                const SchemeScan scheme = scanScheme(text.substr(i));
+                prefix = scheme.length;
+                noSchemeBefore = i + scheme.runEnd;
+            }
             if (prefix == 0 && startsWithNoCase(text.substr(i), "www."))
                 prefix = 4;
         }

@@ -47,7 +47,13 @@ INSTANTIATE_TEST_SUITE_P(
                     AddressCase{"no address: http:// nor www. nor awww.example nor mailto:x@y", {}},
                     AddressCase{"WWW.Zelto.Example!", {"WWW.Zelto.Example"}},
                     AddressCase{"ftp://files.example/a.zip...", {"ftp://files.example/a.zip"}},
-                    AddressCase{"(see http://a.example/x(1)))).", {"http://a.example/x(1)"}}));
+                    AddressCase{"(see http://a.example/x(1)))).", {"http://a.example/x(1)"}},
+                    // Runs of scheme characters, which are scanned once however many starts they hold.
+                    AddressCase{"a+a+a+a+a+a+ http://x.example", {"http://x.example"}},
+                    AddressCase{"a+a+a+a+://x.example", {"a+a+a+a+://x.example"}},
+                    AddressCase{"a+a+a+a+:// a+a+a+www.x.example", {"www.x.example"}},
+                    AddressCase{"a+b+c.d-e+f:/ +g://h.example", {"g://h.example"}}),
+    [](const testing::TestParamInfo<AddressCase>& info) { return "Text" + std::to_string(info.index); });
 
 TEST(FindWebAddressesRanges, AreByteOffsetsIntoUtf8Text)
 {
