@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/card_slot.h"
 
+#include "display/accessibility.h"
 #include "display/face_lists.h"
 #include "display/look.h"
 #include "display/spread_layouts.h"
+#include "engine/deck.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -19,6 +21,7 @@ const QColor kPositionBlue(0, 0, 255);
 CardSlot::CardSlot(int position, bool crosswise, QWidget* parent)
     : QWidget(parent), m_position(position), m_crosswise(crosswise)
 {
+    installAccessibleInterfaces();
     const QSize size =
         crosswise ? QSize(twips(kSlotHeight), twips(kSlotWidth)) : QSize(twips(kSlotWidth), twips(kSlotHeight));
     setFixedSize(size);
@@ -43,6 +46,13 @@ void CardSlot::showFace(int pictureNumber)
     const bool isFace = pictureNumber >= 1 && pictureNumber <= FaceList::kItemCount;
     m_pictureNumber = isFace ? pictureNumber : 0;
     m_picture = QPixmap();
+    // The number drawn over the card says where it lies; a screen reader hears both at once.
+    QString shown = QStringLiteral("card back");
+    if (isFace) {
+        const std::string_view name = engine::card(static_cast<engine::CardIndex>(pictureNumber - 1)).name;
+        shown = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    setAccessibleName(QStringLiteral("Position %1: %2").arg(m_position).arg(shown));
     update();
 }
 

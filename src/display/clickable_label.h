@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAccessible>
 #include <QLabel>
 
 namespace display {
 
-// A label that reacts like a button: a left press and release over it is a click.
+// A label that reacts like a button: a left press and release over it is a click, and so is Space or
+// Return once Tab has brought the keyboard to it. Screen readers see a link (or the role given) whose
+// press action clicks it.
 class ClickableLabel final : public QLabel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ClickableLabel)
@@ -15,15 +18,24 @@ public:
     explicit ClickableLabel(QWidget* parent = nullptr);
     explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
 
+    QAccessible::Role accessibleRole() const { return m_role; }
+    void setAccessibleRole(QAccessible::Role role) { m_role = role; }
+
+    // Does what a click does; nothing while the label is disabled.
+    void activate();
+
 signals:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;
+    QAccessible::Role m_role = QAccessible::Link;
 };
 
 } // namespace display

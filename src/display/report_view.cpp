@@ -9,6 +9,7 @@
 #include "richtext/document.h"
 #include "richtext/web_addresses.h"
 
+#include <QFocusEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -195,6 +196,26 @@ private:
 
 } // namespace
 
+std::vector<LinkSpan> linkSpans(const QTextDocument& document)
+{
+    std::vector<LinkSpan> spans;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextFragment piece = fragment.fragment();
+            const QTextCharFormat format = piece.charFormat();
+            if (!piece.isValid() || !format.isAnchor())
+                continue;
+            const QString href = format.anchorHref();
+            // One address written in two formats is still one link.
+            if (!spans.empty() && spans.back().end == piece.position() && spans.back().text == href)
+                spans.back().end = piece.position() + piece.length();
+            else
+                spans.push_back({piece.position(), piece.position() + piece.length(), href});
+        }
+    }
+    return spans;
+}
+
 QUrl linkAddress(const QString& linkText)
 {
     if (linkText.startsWith(QStringLiteral("www."), Qt::CaseInsensitive))
@@ -251,10 +272,14 @@ ReportView::ReportView(UrlOpener& opener, QWidget* parent) : QTextEdit(parent), 
     setPalette(colours);
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::ArrowCursor);
+    // Without text interaction a text view would not take the keyboard, which scrolls it.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Report"));
 }
 
 void ReportView::showDocument(const richtext::Document& source)
 {
+    markLink(-1);
     QTextDocument& target = *document();
     target.clear();
     target.setDefaultFont(font());
@@ -285,9 +310,7 @@ void ReportView::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         const QString link = anchorAt(event->position().toPoint());
         if (!link.isEmpty()) {
-            const QUrl address = linkAddress(link);
-            if (!address.isEmpty())
-                m_opener.openUrl(address);
+            openLink(link);
             event->accept();
             return;
         }
@@ -309,7 +332,71 @@ void ReportView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    const bool activates = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (activates && m_markedLink >= 0) {
+        const std::vector<LinkSpan> links = linkSpans(*document());
+        if (static_cast<std::size_t>(m_markedLink) < links.size())
+            openLink(links[static_cast<std::size_t>(m_markedLink)].text);
+        event->accept();
+        return;
+    }
     QTextEdit::keyPressEvent(event);
+}
+
+bool ReportView::focusNextPrevChild(bool next)
+{
+    const auto count = static_cast<int>(linkSpans(*document()).size());
+    if (next && m_markedLink + 1 < count) {
+        markLink(m_markedLink + 1);
+        return true;
+    }
+    if (!next && m_markedLink >= 0) {
+        // Back from the first link to the view itself, then out of it.
+        markLink(m_markedLink - 1);
+        return true;
+    }
+    markLink(-1);
+    return QTextEdit::focusNextPrevChild(next);
+}
+
+void ReportView::focusOutEvent(QFocusEvent* event)
+{
+    // A message box or another program taking the keyboard for a moment is not the person leaving.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        markLink(-1);
+    QTextEdit::focusOutEvent(event);
+}
+
+void ReportView::openLink(const QString& linkText)
+{
+    const QUrl address = linkAddress(linkText);
+    if (!address.isEmpty())
+        m_opener.openUrl(address);
+}
+
+void ReportView::markLink(int index)
+{
+    const std::vector<LinkSpan> links = linkSpans(*document());
+    if (index < 0 || static_cast<std::size_t>(index) >= links.size()) {
+        m_markedLink = -1;
+        setExtraSelections({});
+        return;
+    }
+    m_markedLink = index;
+    const LinkSpan& link = links[static_cast<std::size_t>(index)];
+    QTextEdit::ExtraSelection mark;
+    mark.cursor = QTextCursor(document());
+    mark.cursor.setPosition(link.start);
+    mark.cursor.setPosition(link.end, QTextCursor::KeepAnchor);
+    mark.format.setBackground(palette().brush(QPalette::Highlight));
+    mark.format.setForeground(palette().brush(QPalette::HighlightedText));
+    setExtraSelections({mark});
+    // The caret, which draws nothing here, follows so that the link is scrolled into view and a screen
+    // reader reads the line it is on.
+    QTextCursor caret(document());
+    caret.setPosition(link.start);
+    setTextCursor(caret);
+    ensureCursorVisible();
 }
 
 QMimeData* ReportView::createMimeDataFromSelection() const

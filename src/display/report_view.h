@@ -6,6 +6,8 @@
 #include <QTextEdit>
 #include <QUrl>
 
+#include <vector>
+
 namespace richtext {
 class Document;
 struct Bitmap;
@@ -16,7 +18,8 @@ namespace display {
 class UrlOpener;
 
 // The read-only report: shows the document, opens a web address when the left button goes down
-// on it, and offers nothing to copy (the way to take the report away is saving it).
+// on it, and offers nothing to copy (the way to take the report away is saving it). The keyboard
+// scrolls it, Tab steps through its web addresses and Return opens the one marked.
 class ReportView final : public QTextEdit {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ReportView)
@@ -31,12 +34,27 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void focusOutEvent(QFocusEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
 private:
+    void openLink(const QString& linkText);
+    // Marks the link without selecting it, so there is still nothing to copy; -1 clears the mark.
+    void markLink(int index);
+
     UrlOpener& m_opener;
+    int m_markedLink = -1;
 };
+
+// Where the document's links lie: start and end positions, in document order.
+struct LinkSpan {
+    int start = 0;
+    int end = 0;
+    QString text;
+};
+std::vector<LinkSpan> linkSpans(const QTextDocument& document);
 
 // The address a link's text stands for: "www." names get the http scheme; an empty address for
 // anything that is not a web address.

@@ -154,6 +154,7 @@ void ExitWindow::buildControls()
     m_ui.Check1->setGeometry(twipsRect(30, 2040, 7185, 555));
     colourText(*m_ui.Check1, kLinkBlue);
     connect(m_ui.Check1, &QCheckBox::clicked, this, &ExitWindow::Check1_Click);
+    m_ui.Check1->installEventFilter(this);
 
     buildReferralFrame();
     buildCatalogueFrame();
@@ -197,13 +198,11 @@ void ExitWindow::buildReferralFrame()
     for (const ReferralField& field : kReferralFields) {
         QWidget* box = promptBox(field);
         setBoxText(box, QLatin1String(field.prompt));
+        // Named by its prompt, which a screen reader would otherwise lose once the box is emptied.
+        box->setAccessibleName(QLatin1String(field.prompt));
         box->installEventFilter(this);
         windows::useSystemWindowColours(*box);
     }
-    const std::array<QWidget*, 7> tabOrder = {m_ui.cmdClose,       m_ui.txtName,    m_ui.txtEmail, m_ui.txtFriendName,
-                                              m_ui.txtFriendEmail, m_ui.txtMessage, m_ui.cmdSubmit};
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void ExitWindow::buildCatalogueFrame()
@@ -230,6 +229,13 @@ void ExitWindow::buildCatalogueFrame()
     m_ui.lblGoToHome->move(display::twips(75), display::twips(4250));
     m_ui.lblGoToHome->adjustSize();
     connect(m_ui.lblGoToHome, &display::ClickableLabel::clicked, this, &ExitWindow::lblGoToHome_Click);
+
+    // The form in reading order after Exit, then the two links.
+    const std::array<QWidget*, 9> tabOrder = {m_ui.cmdClose,      m_ui.txtName,        m_ui.txtEmail,
+                                              m_ui.txtFriendName, m_ui.txtFriendEmail, m_ui.txtMessage,
+                                              m_ui.cmdSubmit,     m_ui.Check1,         m_ui.lblGoToHome};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 QWidget* ExitWindow::promptBox(const ReferralField& field) const
@@ -247,6 +253,14 @@ QWidget* ExitWindow::promptBox(const ReferralField& field) const
 
 bool ExitWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // The check box stands for a link, so Return follows it as well as Space.
+    if (watched == m_ui.Check1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
+            m_ui.Check1->click();
+            return true;
+        }
+    }
     for (const ReferralField& field : kReferralFields) {
         QWidget* box = promptBox(field);
         if (watched != box)

@@ -126,6 +126,8 @@ void AboutWindow::buildControls()
     m_ui.cmdOK->setDefault(true);
     m_ui.cmdOK->setAutoDefault(true);
     connect(m_ui.cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    setTabOrder(m_ui.cmdOK, m_ui.lblHomePage);
+    setTabOrder(m_ui.lblHomePage, m_ui.lblCobrand);
     m_ui.cmdOK->setFocus(Qt::OtherFocusReason);
 }
 

@@ -3,6 +3,7 @@
 #include "windows/main_window.h"
 
 #include "display/clickable_label.h"
+#include "display/drop_down_list.h"
 #include "display/look.h"
 #include "engine/deck.h"
 #include "engine/spread_catalogue.h"
@@ -51,9 +52,8 @@ QLabel* addCaptionLabel(QWidget& parent, const QString& text, const QRect& geome
 
 QComboBox* addDropDownList(QWidget& parent, const QString& objectName, const QRect& geometry)
 {
-    auto* list = new QComboBox(&parent);
+    auto* list = new display::DropDownList(&parent);
     list->setObjectName(objectName);
-    list->setEditable(false);
     list->setGeometry(geometry);
     list->setFont(display::verdanaFont(8.25));
     list->setStyleSheet(QStringLiteral("QComboBox { color: #ffff00; background-color: black; border: 1px solid gray; "
@@ -135,21 +135,29 @@ void MainWindow::buildControls()
     m_ui.lblSpreadDesc->setStyleSheet(colourStyle("QLabel", kPaleYellow, kBlack));
 
     m_ui.Frame1 = addFrame(client, QStringLiteral("Frame1"), texts::kPersonalDetails, twipsRect(4400, 520, 4950, 1250));
-    addCaptionLabel(*m_ui.Frame1, texts::kNameLabel, twipsRect(120, 405, 495, 195));
+    QLabel* nameLabel = addCaptionLabel(*m_ui.Frame1, texts::kNameLabel, twipsRect(120, 405, 495, 195));
     m_ui.txtName = new QLineEdit(m_ui.Frame1);
     m_ui.txtName->setObjectName(QStringLiteral("txtName"));
     m_ui.txtName->setGeometry(twipsRect(1395, 360, 3450, 285));
     m_ui.txtName->setFont(display::verdanaFont(8.25));
     m_ui.txtName->setStyleSheet(colourStyle("QLineEdit", kYellow, kDarkGrey));
+    nameLabel->setBuddy(m_ui.txtName);
     addCaptionLabel(*m_ui.Frame1, texts::kDateOfBirthLabel, twipsRect(120, 855, 1095, 195));
     m_ui.cboMonth = addDropDownList(*m_ui.Frame1, QStringLiteral("cboMonth"), twipsRect(1395, 810, 1400, 315));
     m_ui.cboDate = addDropDownList(*m_ui.Frame1, QStringLiteral("cboDate"), twipsRect(2970, 810, 700, 315));
     m_ui.cboYear = addDropDownList(*m_ui.Frame1, QStringLiteral("cboYear"), twipsRect(3840, 810, 1000, 315));
+    // One caption stands for three lists; each needs a name of its own, or a screen reader says only its value.
+    m_ui.cboMonth->setAccessibleName(QStringLiteral("Month of birth"));
+    m_ui.cboDate->setAccessibleName(QStringLiteral("Day of birth"));
+    m_ui.cboYear->setAccessibleName(QStringLiteral("Year of birth"));
 
     m_ui.Frame2 =
         addFrame(client, QStringLiteral("Frame2"), texts::kSpreadSelection, twipsRect(4400, 1917, 4950, 1250));
-    addCaptionLabel(*m_ui.Frame2, texts::kSelectSpreadLabel, twipsRect(120, 360, 1200, 195));
+    QLabel* spreadLabel = addCaptionLabel(*m_ui.Frame2, texts::kSelectSpreadLabel, twipsRect(120, 360, 1200, 195));
     m_ui.cboSpread = addDropDownList(*m_ui.Frame2, QStringLiteral("cboSpread"), twipsRect(1395, 300, 3450, 315));
+    spreadLabel->setBuddy(m_ui.cboSpread);
+    // A list's own name would be its chosen entry, so the buddy alone is not enough.
+    m_ui.cboSpread->setAccessibleName(texts::kSelectSpreadLabel);
     addCaptionLabel(*m_ui.Frame2, texts::kAnalyzeModeLabel, twipsRect(120, 900, 1185, 195));
     m_ui.optAuto =
         addOptionButton(*m_ui.Frame2, QStringLiteral("optAuto"), texts::kAutomatic, twipsRect(1395, 840, 1335, 315));
@@ -183,6 +191,9 @@ void MainWindow::buildControls()
     setTabOrder(m_ui.cboSpread, m_ui.optAuto);
     setTabOrder(m_ui.optAuto, m_ui.optManual);
     setTabOrder(m_ui.optManual, m_ui.cmdCalculate);
+    setTabOrder(m_ui.cmdCalculate, m_ui.Label14);
+    setTabOrder(m_ui.Label14, m_ui.lblFullBrand);
+    setTabOrder(m_ui.lblFullBrand, m_ui.lblCobrand);
 
     connect(m_ui.cboSpread, &QComboBox::currentIndexChanged, this, &MainWindow::cboSpread_Click);
     connect(m_ui.cmdCalculate, &QPushButton::clicked, this, &MainWindow::cmdCalculate_Click);

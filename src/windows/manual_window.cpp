@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPointer>
 
@@ -87,6 +88,8 @@ void ManualWindow::buildControls()
         card->setGeometry(cardBackPlace(index));
         card->setPixmap(cardBack);
         card->setScaledContents(true);
+        card->setAccessibleRole(QAccessible::Button);
+        card->setAccessibleName(QStringLiteral("Face-down card %1").arg(index + 1));
         connect(card, &display::ClickableLabel::clicked, this, [this, index] { picManual_Click(index); });
         m_ui.picManual[static_cast<std::size_t>(index)] = card;
     }
@@ -108,6 +111,18 @@ void ManualWindow::buildControls()
         addOfferLabels(*m_ui.fraFullBrand, twipsRect(120, 165, 9225, 615), OfferLook::BrandStrip, opener);
     m_ui.lblFullBrand = offers.lblFullBrand;
     m_ui.lblCobrand = offers.lblCobrand;
+
+    // The cards in reading order, then the links.
+    QWidget* previous = m_ui.picManual.front();
+    for (QWidget* next : m_ui.picManual) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    for (QWidget* link : {static_cast<QWidget*>(m_ui.Label14), static_cast<QWidget*>(m_ui.Label3),
+                          static_cast<QWidget*>(m_ui.lblFullBrand), static_cast<QWidget*>(m_ui.lblCobrand)}) {
+        setTabOrder(previous, link);
+        previous = link;
+    }
 }
 
 void ManualWindow::buildMenus()
@@ -125,6 +140,78 @@ void ManualWindow::Form_Load()
     m_ui.picMessage->stackUnder(m_ui.picTray);
     m_pickCount = 0;
     showPositionMeaning(0);
+    m_ui.picManual.front()->setFocus(Qt::OtherFocusReason);
+}
+
+bool ManualWindow::isInTray(int index) const
+{
+    return index >= 0 && index < engine::kCardCount && m_ui.picManual[static_cast<std::size_t>(index)]->isEnabled();
+}
+
+int ManualWindow::nextCardInTray(int index, int step) const
+{
+    for (int candidate = index + step; candidate >= 0 && candidate < engine::kCardCount; candidate += step) {
+        if (isInTray(candidate))
+            return candidate;
+    }
+    return -1;
+}
+
+int ManualWindow::nearestCardInRow(int index, int rowStep) const
+{
+    const int column = index % kCardsPerRow;
+    constexpr int kRows = engine::kCardCount / kCardsPerRow;
+    for (int row = index / kCardsPerRow + rowStep; row >= 0 && row < kRows; row += rowStep) {
+        // The same column if that card is still there, else the closest one, the left one on a tie.
+        for (int distance = 0; distance < kCardsPerRow; ++distance) {
+            for (const int candidateColumn : {column - distance, column + distance}) {
+                if (candidateColumn >= 0 && candidateColumn < kCardsPerRow &&
+                    isInTray(row * kCardsPerRow + candidateColumn))
+                    return row * kCardsPerRow + candidateColumn;
+            }
+        }
+    }
+    return -1;
+}
+
+int ManualWindow::focusedCard() const
+{
+    const QWidget* focused = focusWidget();
+    for (int index = 0; index < engine::kCardCount; ++index) {
+        if (m_ui.picManual[static_cast<std::size_t>(index)] == focused)
+            return index;
+    }
+    return -1;
+}
+
+void ManualWindow::keyPressEvent(QKeyEvent* event)
+{
+    const int from = focusedCard();
+    if (from < 0 || event->modifiers() != Qt::NoModifier) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    int to = -1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        to = nextCardInTray(from, -1);
+        break;
+    case Qt::Key_Right:
+        to = nextCardInTray(from, 1);
+        break;
+    case Qt::Key_Up:
+        to = nearestCardInRow(from, -1);
+        break;
+    case Qt::Key_Down:
+        to = nearestCardInRow(from, 1);
+        break;
+    default:
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (to >= 0)
+        m_ui.picManual[static_cast<std::size_t>(to)]->setFocus(Qt::OtherFocusReason);
 }
 
 void ManualWindow::showPositionMeaning(int position)
@@ -145,7 +232,15 @@ void ManualWindow::picManual_Click(int index)
     display::ClickableLabel* card = m_ui.picManual[static_cast<std::size_t>(index)];
     if (!card->isEnabled())
         return;
+    const bool hadFocus = card->hasFocus();
     card->setEnabled(false);
+    if (hadFocus) {
+        int next = nextCardInTray(index, 1);
+        if (next < 0)
+            next = nextCardInTray(-1, 1);
+        if (next >= 0)
+            m_ui.picManual[static_cast<std::size_t>(next)]->setFocus(Qt::OtherFocusReason);
+    }
     card->hide();
     ++m_pickCount;
     if (m_pickCount < picksNeeded()) {
@@ -158,6 +253,8 @@ void ManualWindow::picManual_Click(int index)
     m_ui.picTray->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_ui.picMessage->show();
     m_ui.picMessage->raise();
+    // With the focus on it, a screen reader reads the message out.
+    m_ui.lblMessage->setFocus(Qt::OtherFocusReason);
     // The message must be on screen before the pause, which lets nothing paint.
     repaint();
     const QPointer<ManualWindow> alive(this);

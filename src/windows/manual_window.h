@@ -57,6 +57,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Arrow keys move the focus between the cards still in the tray.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private slots:
     void Form_Load();
@@ -66,6 +68,13 @@ private:
     void buildControls();
     void buildMenus();
     void showPositionMeaning(int position);
+    bool isInTray(int index) const;
+    // The first card still in the tray from index on in steps of step (1 or -1), -1 if none.
+    int nextCardInTray(int index, int step) const;
+    // The card still in the tray nearest to index's column in the first row above (-1) or below (1) that
+    // has any left, -1 if none.
+    int nearestCardInRow(int index, int rowStep) const;
+    int focusedCard() const;
 
     WindowServices& m_services;
     engine::SpreadIndex m_spread;

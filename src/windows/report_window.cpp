@@ -26,6 +26,7 @@
 #include <QTextCursor>
 
 #include <cerrno>
+#include <vector>
 
 namespace windows {
 
@@ -131,6 +132,19 @@ void ReportWindow::buildControls()
     rows->addWidget(m_ui.picTop);
     rows->addLayout(middle, 1);
     rows->addWidget(m_ui.picBottom);
+
+    m_ui.clientArea->setAccessibleName(QStringLiteral("Spread"));
+    // The buttons and the two panes, top to bottom, then the links.
+    QWidget* previous = m_ui.cmdBack;
+    std::vector<QWidget*> order = {m_ui.clientArea, m_ui.RTB, m_ui.cmdSave, m_ui.cmdExit};
+    for (QWidget* link : m_ui.spreadDisplay->findChildren<display::ClickableLabel*>())
+        order.push_back(link);
+    order.push_back(m_ui.lblFullBrand);
+    order.push_back(m_ui.lblCobrand);
+    for (QWidget* next : order) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     connect(m_ui.cmdBack, &QPushButton::clicked, this, &ReportWindow::backRequested);
     connect(m_ui.cmdSave, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);

@@ -8,9 +8,41 @@
 #include "windows/window_look.h"
 #include "windows/window_texts.h"
 
+#include <QEvent>
+
 namespace windows {
 
 namespace {
+
+// Of the two offers at one place only the one in front is shown. The other is covered anyway; hidden,
+// it is no Tab stop and a screen reader does not read it out.
+class FrontOfferOnly final : public QObject {
+public:
+    FrontOfferOnly(const OfferLabels& labels, QObject* parent) : QObject(parent), m_labels(labels)
+    {
+        m_labels.lblFullBrand->installEventFilter(this);
+        m_labels.lblCobrand->installEventFilter(this);
+        showFrontOnly();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ZOrderChange)
+            showFrontOnly();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void showFrontOnly()
+    {
+        const QObjectList siblings = m_labels.lblCobrand->parent()->children();
+        const bool cobrandInFront = siblings.indexOf(m_labels.lblCobrand) > siblings.indexOf(m_labels.lblFullBrand);
+        m_labels.lblCobrand->setVisible(cobrandInFront);
+        m_labels.lblFullBrand->setVisible(!cobrandInFront);
+    }
+
+    OfferLabels m_labels;
+};
 
 display::ClickableLabel* makeLinkLabel(QWidget& parent, const QString& objectName, const QString& text,
                                        const QRect& geometry)
@@ -55,6 +87,7 @@ OfferLabels addOfferLabels(QWidget& parent, const QRect& geometry, OfferLook loo
                      [&opener] { display::openSitePage(opener, display::PageKey::FullyBranded); });
     QObject::connect(labels.lblCobrand, &display::ClickableLabel::clicked, labels.lblCobrand,
                      [&opener] { display::openSitePage(opener, display::PageKey::CoBrand); });
+    new FrontOfferOnly(labels, labels.lblFullBrand);
     return labels;
 }
 

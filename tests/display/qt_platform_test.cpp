@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/qt_platform.h"
 
+#include <QAccessible>
 #include <QFileDialog>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -24,6 +25,21 @@ TEST(MessageBoxTest, ErrorsAndNoticesCarryTheTitleTheirIconAndPlainText)
     const auto notice = display::makeMessageBox(nullptr, QStringLiteral("Update?"), display::MessageIcon::Information,
                                                 QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(notice->icon(), QMessageBox::Information);
+}
+
+TEST(MessageBoxTest, IsAnnouncedAsAnAlertThatReadsItsText)
+{
+    const auto box = display::makeMessageBox(nullptr, QStringLiteral("Please Enter Your Name"),
+                                             display::MessageIcon::Error, QMessageBox::Ok);
+    box->show();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box.get());
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Zelto Cartomancy"));
+    QStringList texts;
+    for (int i = 0; i < face->childCount(); ++i)
+        texts << face->child(i)->text(QAccessible::Name);
+    EXPECT_TRUE(texts.contains(QStringLiteral("Please Enter Your Name")));
 }
 
 class SaveDialogTest : public testing::Test {

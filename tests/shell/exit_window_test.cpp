@@ -8,6 +8,7 @@
 #include "support/fake_platform.h"
 #include "support/scripted_random_source.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -186,6 +187,47 @@ TEST_F(ExitWindowTest, GoToHome_OpensTheCatalogue)
     QTest::mouseClick(ui().lblGoToHome, Qt::LeftButton);
     ASSERT_EQ(opened().size(), 1u);
     EXPECT_EQ(opened()[0], display::pageAddress(display::PageKey::ZeltoSoftwares));
+}
+
+TEST_F(ExitWindowTest, Keyboard_TabsThroughTheFormThenFollowsBothLinksWithReturnOrSpace)
+{
+    m_window.show();
+    m_window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+    ui().cmdClose->setFocus(Qt::TabFocusReason);
+    const std::vector<QWidget*> expected = {ui().txtName,        ui().txtEmail,    ui().txtFriendName,
+                                            ui().txtFriendEmail, ui().txtMessage,  ui().cmdSubmit,
+                                            ui().Check1,         ui().lblGoToHome, ui().cmdClose};
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+    ui().Check1->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(ui().Check1, Qt::Key_Return);
+    QTest::keyClick(ui().Check1, Qt::Key_Space);
+    EXPECT_FALSE(ui().Check1->isChecked());
+    ui().lblGoToHome->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(ui().lblGoToHome, Qt::Key_Return);
+    ASSERT_EQ(opened().size(), 3u);
+    EXPECT_EQ(opened()[0], display::pageAddress(display::PageKey::HomePage));
+    EXPECT_EQ(opened()[1], display::pageAddress(display::PageKey::HomePage));
+    EXPECT_EQ(opened()[2], display::pageAddress(display::PageKey::ZeltoSoftwares));
+}
+
+TEST_F(ExitWindowTest, Accessible_EveryBoxKeepsItsPromptAsNameOnceEmptied)
+{
+    const std::vector<std::pair<QWidget*, const char*>> boxes = {{ui().txtName, "Your Name"},
+                                                                 {ui().txtEmail, "Your Email Address"},
+                                                                 {ui().txtMessage, "Your Message"},
+                                                                 {ui().txtFriendName, "Friend's Name"},
+                                                                 {ui().txtFriendEmail, "Friend's Email Address"}};
+    for (const auto& [box, prompt] : boxes) {
+        focus(box, QEvent::FocusIn);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->text(QAccessible::Name), QLatin1String(prompt));
+        EXPECT_TRUE(face->textInterface()->text(0, face->textInterface()->characterCount()).isEmpty()) << prompt;
+    }
 }
 
 TEST_F(ExitWindowTest, CloseBoxAndExitButton_BothReportTheClose)

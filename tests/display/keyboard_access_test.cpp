@@ -1,0 +1,290 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/card_slot.h"
+#include "display/clickable_label.h"
+#include "display/drop_down_list.h"
+#include "display/report_view.h"
+#include "richtext/document.h"
+#include "support/fake_platform.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QAccessibleInterface* accessibleOf(QObject* object)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    EXPECT_NE(face, nullptr);
+    return face;
+}
+
+// A window with something to Tab to before and after the widget under test.
+class KeyboardTest : public testing::Test {
+protected:
+    void place(QWidget* widget)
+    {
+        auto* rows = new QVBoxLayout(&window);
+        rows->addWidget(&before);
+        rows->addWidget(widget);
+        rows->addWidget(&after);
+        QWidget::setTabOrder(&before, widget);
+        QWidget::setTabOrder(widget, &after);
+        window.resize(400, 300);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    QWidget window;
+    QLineEdit before{&window};
+    QLineEdit after{&window};
+};
+
+// --- Clickable labels ---
+
+class ClickableLabelTest : public KeyboardTest {
+protected:
+    void SetUp() override
+    {
+        label = new display::ClickableLabel(QStringLiteral("Click Here To Visit"));
+        place(label);
+    }
+    display::ClickableLabel* label = nullptr;
+};
+
+struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int clicks;
+};
+
+class ClickableLabelKey : public ClickableLabelTest, public testing::WithParamInterface<KeyCase> {};
+
+TEST_P(ClickableLabelKey, ReachedByTab_ActivatesOnSpaceOrReturnOnly)
+{
+    before.setFocus();
+    QTest::keyClick(&before, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), label);
+    QSignalSpy clicks(label, &display::ClickableLabel::clicked);
+    QTest::keyClick(label, GetParam().key, GetParam().modifiers);
+    EXPECT_EQ(clicks.count(), GetParam().clicks);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ClickableLabelKey,
+                         testing::Values(KeyCase{"Space", Qt::Key_Space, {}, 1},
+                                         KeyCase{"Return", Qt::Key_Return, {}, 1},
+                                         KeyCase{"Enter", Qt::Key_Enter, Qt::KeypadModifier, 1},
+                                         KeyCase{"Letter", Qt::Key_A, {}, 0},
+                                         KeyCase{"ControlReturn", Qt::Key_Return, Qt::ControlModifier, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ClickableLabelTest, HeldOrDisabled_DoesNotClick)
+{
+    label->setFocus();
+    QSignalSpy clicks(label, &display::ClickableLabel::clicked);
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(label, &repeated);
+    EXPECT_EQ(clicks.count(), 0);
+    label->setEnabled(false);
+    accessibleOf(label)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 0);
+}
+
+TEST_F(ClickableLabelTest, MouseClick_NeitherTakesFocusNorShowsAMark)
+{
+    before.setFocus();
+    const QImage unfocused = label->grab().toImage();
+    QSignalSpy clicks(label, &display::ClickableLabel::clicked);
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), &before);
+    EXPECT_EQ(label->grab().toImage(), unfocused);
+    label->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(label->grab().toImage(), unfocused);
+}
+
+TEST_F(ClickableLabelTest, Accessible_IsALinkNamedByItsTextWhosePressActionClicks)
+{
+    QAccessibleInterface* face = accessibleOf(label);
+    EXPECT_EQ(face->role(), QAccessible::Link);
+    EXPECT_TRUE(face->state().linked);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Click Here To Visit"));
+    QAccessibleActionInterface* actions = face->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QSignalSpy clicks(label, &display::ClickableLabel::clicked);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 1);
+
+    label->setAccessibleRole(QAccessible::Button);
+    label->setAccessibleName(QStringLiteral("Face-down card 7"));
+    EXPECT_EQ(face->role(), QAccessible::Button);
+    EXPECT_FALSE(face->state().linked);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Face-down card 7"));
+}
+
+// --- Named drop-down lists and card slots ---
+
+TEST(DropDownListTest, Accessible_NamedByItsNameValuedByItsEntry)
+{
+    display::DropDownList list;
+    list.addItems({QStringLiteral("January"), QStringLiteral("February")});
+    QAccessibleInterface* face = accessibleOf(&list);
+    EXPECT_EQ(face->role(), QAccessible::ComboBox);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("January")) << "unnamed: the entry is all there is";
+    list.setAccessibleName(QStringLiteral("Month of birth"));
+    list.setCurrentIndex(1);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Month of birth"));
+    EXPECT_EQ(face->text(QAccessible::Value), QStringLiteral("February"));
+    ASSERT_EQ(face->childCount(), 1);
+    EXPECT_EQ(face->child(0)->object(), list.view());
+    EXPECT_EQ(face->indexOfChild(face->child(0)), 0);
+}
+
+TEST(CardSlotTest, Accessible_SaysThePositionAndTheCardOrItsBack)
+{
+    QWidget pane;
+    display::CardSlot slot(3, false, &pane);
+    QAccessibleInterface* face = accessibleOf(&slot);
+    EXPECT_EQ(face->role(), QAccessible::Graphic);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Position 3: card back"));
+    slot.showFace(49); // the card with index 48
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Position 3: Ten of Spades"));
+    slot.showFace(1);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Position 3: Ace of Clubs"));
+    slot.showFace(0);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Position 3: card back"));
+}
+
+// --- The report view ---
+
+richtext::Paragraph paragraph(std::string text)
+{
+    return richtext::Paragraph{richtext::Alignment::Left, {richtext::TextRun{std::move(text), {{0, 0, 0}}}}};
+}
+
+class ReportKeyboardTest : public KeyboardTest {
+protected:
+    void SetUp() override
+    {
+        view = new display::ReportView(opener);
+        place(view);
+    }
+
+    void showLines(int count, std::vector<std::string> extra = {})
+    {
+        std::vector<richtext::Paragraph> paragraphs;
+        for (std::string& text : extra)
+            paragraphs.push_back(paragraph(std::move(text)));
+        for (int line = 0; line < count; ++line)
+            paragraphs.push_back(paragraph("Line " + std::to_string(line)));
+        view->showDocument(richtext::Document::fromParagraphs(std::move(paragraphs)));
+    }
+
+    QString marked() const
+    {
+        const QList<QTextEdit::ExtraSelection> marks = view->extraSelections();
+        return marks.isEmpty() ? QString() : marks.front().cursor.selectedText();
+    }
+
+    testing_support::FakeUrlOpener opener;
+    display::ReportView* view = nullptr;
+};
+
+TEST_F(ReportKeyboardTest, Keys_ScrollTheReportWithoutSelectingAnything)
+{
+    showLines(200);
+    before.setFocus();
+    QTest::keyClick(&before, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), view);
+    QScrollBar* bar = view->verticalScrollBar();
+    ASSERT_EQ(bar->value(), 0);
+    QTest::keyClick(view, Qt::Key_PageDown);
+    const int afterPage = bar->value();
+    EXPECT_GT(afterPage, 0);
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_GT(bar->value(), afterPage);
+    QTest::keyClick(view, Qt::Key_End);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    QTest::keyClick(view, Qt::Key_PageUp);
+    EXPECT_LT(bar->value(), bar->maximum());
+    QTest::keyClick(view, Qt::Key_Home);
+    EXPECT_EQ(bar->value(), 0);
+    QTest::keyClick(view, Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_FALSE(view->textCursor().hasSelection());
+}
+
+TEST_F(ReportKeyboardTest, Tab_StepsThroughTheLinksAndReturnOpensTheMarkedOne)
+{
+    QApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+    std::vector<richtext::Paragraph> paragraphs;
+    for (int line = 0; line < 150; ++line)
+        paragraphs.push_back(paragraph(line == 0 ? "Visit www.first.example today" : "Line " + std::to_string(line)));
+    paragraphs.push_back(paragraph("and http://second.example/page too"));
+    view->showDocument(richtext::Document::fromParagraphs(std::move(paragraphs)));
+    view->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_TRUE(opener.opened.empty()) << "nothing marked yet";
+
+    QTest::keyClick(view, Qt::Key_Tab);
+    EXPECT_EQ(marked(), QStringLiteral("www.first.example"));
+    QTest::keyClick(view, Qt::Key_Tab);
+    EXPECT_EQ(marked(), QStringLiteral("http://second.example/page"));
+    // Marked far down, the link is scrolled into sight; marking copies nothing.
+    EXPECT_TRUE(view->viewport()->rect().contains(view->cursorRect()));
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("copied elsewhere"));
+    QTest::keyClick(view, Qt::Key_Return);
+    ASSERT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(opener.opened[0], QUrl(QStringLiteral("http://second.example/page")));
+
+    QTest::keyClick(view, Qt::Key_Backtab);
+    EXPECT_EQ(marked(), QStringLiteral("www.first.example"));
+    QTest::keyClick(view, Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(opener.opened.size(), 2u);
+    EXPECT_EQ(opener.opened[1], QUrl(QStringLiteral("http://www.first.example")));
+    EXPECT_FALSE(view->textCursor().hasSelection());
+
+    // Back past the first link to the view, then out of it; forward past the last link, out the other side.
+    QTest::keyClick(view, Qt::Key_Backtab);
+    EXPECT_TRUE(marked().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), view);
+    QTest::keyClick(view, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), &before);
+    view->setFocus(Qt::TabFocusReason);
+    for (int press = 0; press < 3; ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &after);
+    EXPECT_TRUE(marked().isEmpty());
+}
+
+TEST_F(ReportKeyboardTest, AccessibleText_ReadsTheReportLineByLine)
+{
+    showLines(3, {"The Ten of Spades"});
+    QAccessibleInterface* face = accessibleOf(view);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Report"));
+    QAccessibleTextInterface* text = face->textInterface();
+    ASSERT_NE(text, nullptr);
+    const QString whole = text->text(0, text->characterCount());
+    EXPECT_TRUE(whole.startsWith(QStringLiteral("The Ten of Spades")));
+    EXPECT_TRUE(whole.contains(QStringLiteral("Line 2")));
+    int start = -1;
+    int end = -1;
+    const int second = static_cast<int>(whole.indexOf(QStringLiteral("Line 0")));
+    EXPECT_EQ(text->textAtOffset(second + 2, QAccessible::LineBoundary, &start, &end).trimmed(),
+              QStringLiteral("Line 0"));
+    EXPECT_EQ(text->selectionCount(), 0);
+}
+
+} // namespace
