@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/bmp_reader.h"
+#include "support/case_names.h"
 
 #include <QColor>
 #include <QCryptographicHash>
@@ -161,7 +162,8 @@ TEST_P(BuiltInCard, SmallFaceDecodesTheSameInTheCoreAsInQt)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllCards, BuiltInCard, testing::Range(1, kFaceCount + 1));
+INSTANTIATE_TEST_SUITE_P(AllCards, BuiltInCard, testing::Range(1, kFaceCount + 1),
+                         testing_support::numberedCases("Picture"));
 
 TEST(BuiltInBacks, HaveTheirSizesAndTwiceThemWhenRenderedLarger)
 {

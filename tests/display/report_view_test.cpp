@@ -3,6 +3,7 @@
 #include "display/report_view.h"
 #include "engine/small_faces.h"
 #include "richtext/document.h"
+#include "support/case_names.h"
 #include "support/fake_platform.h"
 
 #include <QApplication>
@@ -332,6 +333,7 @@ INSTANTIATE_TEST_SUITE_P(Addresses, LinkAddressTest,
                                          LinkCase{"https://zelto.example", "https://zelto.example"},
                                          LinkCase{"WWW.zelto.example", "http://www.zelto.example"},
                                          LinkCase{"ftp://files.zelto.example/a", "ftp://files.zelto.example/a"},
-                                         LinkCase{"file:///etc/passwd", ""}, LinkCase{"javascript://alert(1)", ""}));
+                                         LinkCase{"file:///etc/passwd", ""}, LinkCase{"javascript://alert(1)", ""}),
+                         [](const auto& info) { return testing_support::caseName(info.param.text); });
 
 } // namespace

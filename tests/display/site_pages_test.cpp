@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/site_pages.h"
+#include "support/case_names.h"
 #include "support/fake_platform.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PageCase{PageKey::DownloadWebPage, "download-web-page"}, PageCase{PageKey::Donate, "donate"},
                     PageCase{PageKey::FullyBranded, "fully-branded"}, PageCase{PageKey::CoBrand, "co-brand"},
                     PageCase{PageKey::ZeltoSoftwares, "zeltosoftwares"},
-                    PageCase{PageKey::ZeltoReferAFriend, "zelto-refer-a-friend"}));
+                    PageCase{PageKey::ZeltoReferAFriend, "zelto-refer-a-friend"}),
+    [](const auto& info) { return testing_support::caseName(info.param.text); });
 
 } // namespace

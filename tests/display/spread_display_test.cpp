@@ -7,6 +7,7 @@
 #include "display/spread_display.h"
 #include "display/spread_layouts.h"
 #include "engine/spread_catalogue.h"
+#include "support/case_names.h"
 #include "support/fake_platform.h"
 
 #include <QLabel>
@@ -280,7 +281,8 @@ TEST_P(LayoutTableTest, TitleAndSiteLinkAreCentredAndTheLinkOpensTheHomePageOnce
     EXPECT_EQ(opener.opened.front(), display::pageAddress(display::PageKey::HomePage));
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSpreads, LayoutTableTest, testing::Range(0, engine::kSpreadCount));
+INSTANTIATE_TEST_SUITE_P(AllSpreads, LayoutTableTest, testing::Range(0, engine::kSpreadCount),
+                         testing_support::numberedCases("Spread"));
 
 TEST(FaceListTest, ItemsAreNumberedFromOneWithKeysOnTheUprightLists)
 {

@@ -3,6 +3,7 @@
 #include "engine/combination_rules.h"
 
 #include "engine/deck.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -96,7 +97,8 @@ TEST_P(EveryRule, StaysSilentWhenAnyOneCardIsMissing)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, EveryRule, testing::Range(1, engine::kCombinationRuleCount + 1));
+INSTANTIATE_TEST_SUITE_P(Rules, EveryRule, testing::Range(1, engine::kCombinationRuleCount + 1),
+                         testing_support::numberedCases("Rule"));
 
 TEST(CombinationRules, KeepTheirTextsAsWritten)
 {

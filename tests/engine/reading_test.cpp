@@ -4,6 +4,7 @@
 
 #include "engine/spread_catalogue.h"
 #include "richtext/document.h"
+#include "support/case_names.h"
 #include "support/recording_sink.h"
 #include "support/scripted_random_source.h"
 
@@ -83,7 +84,8 @@ TEST_P(ReadingForEverySpread, DealsDistinctCardsOneReseedPerPosition)
         EXPECT_EQ(pictures[position], hand[position] + 1) << "position " << position + 1;
 }
 
-INSTANTIATE_TEST_SUITE_P(Spreads, ReadingForEverySpread, testing::Range(0, engine::kSpreadCount));
+INSTANTIATE_TEST_SUITE_P(Spreads, ReadingForEverySpread, testing::Range(0, engine::kSpreadCount),
+                         testing_support::numberedCases("Spread"));
 
 TEST(GenerateReading, SpreadOutsideCatalogueDealsNothingAndWritesHeaderAndClosingOnly)
 {
@@ -199,6 +201,7 @@ TEST_P(SharedFacePictures, ANewReadingReusesThePicturesOfTheLast)
     EXPECT_EQ(picturesIn(first), picturesIn(second));
 }
 
-INSTANTIATE_TEST_SUITE_P(Spreads, SharedFacePictures, testing::Values(0, 10, 15, 17));
+INSTANTIATE_TEST_SUITE_P(Spreads, SharedFacePictures, testing::Values(0, 10, 15, 17),
+                         testing_support::numberedCases("Spread"));
 
 } // namespace

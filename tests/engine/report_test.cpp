@@ -6,6 +6,7 @@
 #include "engine/deck.h"
 #include "engine/spread_catalogue.h"
 #include "site_settings.h"
+#include "support/case_names.h"
 #include "support/recording_sink.h"
 
 #include <gtest/gtest.h>
@@ -213,7 +214,8 @@ TEST_P(CardFieldOrder, FirstPositionListsFieldsInTheSpreadsOrder)
     EXPECT_EQ(countOf(document, kCrlf + "Position " + std::to_string(count) + ": " + kCrlf), spread == 0 ? 0U : 1U);
 }
 
-INSTANTIATE_TEST_SUITE_P(Spreads, CardFieldOrder, testing::Range(0, engine::kSpreadCount));
+INSTANTIATE_TEST_SUITE_P(Spreads, CardFieldOrder, testing::Range(0, engine::kSpreadCount),
+                         testing_support::numberedCases("Spread"));
 
 class ReportOutsideCatalogue : public testing::TestWithParam<SpreadIndex> {};
 
@@ -227,7 +229,8 @@ TEST_P(ReportOutsideCatalogue, ReportHoldsHeaderAndClosingOnly)
     EXPECT_EQ(report.sink.steps, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Indexes, ReportOutsideCatalogue, testing::Values(-1, 18, 32767, -32768));
+INSTANTIATE_TEST_SUITE_P(Indexes, ReportOutsideCatalogue, testing::Values(-1, 18, 32767, -32768),
+                         testing_support::numberedCases("Spread"));
 
 TEST(ComposeReport, WithoutFiredRulesClosingFollowsLastPosition)
 {
@@ -321,7 +324,11 @@ TEST_P(FailingPicture, SectionTextStillFollows)
 
 INSTANTIATE_TEST_SUITE_P(Kinds, FailingPicture,
                          testing::Values(RecordingSink::PictureBehaviour::Refuse,
-                                         RecordingSink::PictureBehaviour::Throw));
+                                         RecordingSink::PictureBehaviour::Throw),
+                         [](const auto& info) {
+                             return std::string(info.param == RecordingSink::PictureBehaviour::Refuse ? "Refused"
+                                                                                                      : "Thrown");
+                         });
 
 TEST(ComposeReport, MissingFaceLeavesOnlyThatPictureOut)
 {

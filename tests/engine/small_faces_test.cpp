@@ -3,6 +3,7 @@
 #include "engine/small_faces.h"
 #include "engine/types.h"
 #include "richtext/picture_embedding.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -65,8 +66,10 @@ TEST_P(BuiltInSmallPipFace, IsRedExactlyForDiamondsAndHearts)
     EXPECT_EQ(hasRedPixel(*face), suit == 1 || suit == 2) << "card " << card;
 }
 
-INSTANTIATE_TEST_SUITE_P(AllCards, BuiltInSmallFace, testing::Range<engine::CardIndex>(0, engine::kCardCount));
-INSTANTIATE_TEST_SUITE_P(PipCards, BuiltInSmallPipFace, testing::ValuesIn(pipCards()));
+INSTANTIATE_TEST_SUITE_P(AllCards, BuiltInSmallFace, testing::Range<engine::CardIndex>(0, engine::kCardCount),
+                         testing_support::numberedCases("Card"));
+INSTANTIATE_TEST_SUITE_P(PipCards, BuiltInSmallPipFace, testing::ValuesIn(pipCards()),
+                         testing_support::numberedCases("Card"));
 
 TEST(BuiltInSmallFaces, EveryCardHasItsOwnPicture)
 {

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/document.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -302,7 +303,8 @@ TEST_P(DocumentEdits, AgreeWithAPlainModelAfterEveryStep)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, DocumentEdits, testing::Values(1u, 2u, 3u, 4u, 5u));
+INSTANTIATE_TEST_SUITE_P(Seeds, DocumentEdits, testing::Values(1u, 2u, 3u, 4u, 5u),
+                         testing_support::numberedCases("Seed"));
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/metafile.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -122,7 +123,11 @@ TEST_P(MetafileRoundTrip, DecodeGivesTheSameBitmapBack)
 // Widths that need 0, 1, 2 and 3 bytes of row padding.
 INSTANTIATE_TEST_SUITE_P(Sizes, MetafileRoundTrip,
                          testing::Values(std::pair{1, 1}, std::pair{4, 2}, std::pair{3, 5}, std::pair{2, 3},
-                                         std::pair{40, 50}, std::pair{71, 96}));
+                                         std::pair{40, 50}, std::pair{71, 96}),
+                         [](const auto& info) {
+                             return "Width" + std::to_string(info.param.first) + "Height" +
+                                    std::to_string(info.param.second);
+                         });
 
 TEST(DecodeMetafile, RejectsTruncatedAndLoopingInput)
 {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/metafile.h"
 #include "richtext/picture_embedding.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -109,7 +110,8 @@ TEST_P(PictureToRtfLastLine, EndsWithTheRemainingBytesThenCrLfAndBrace)
 
 INSTANTIATE_TEST_SUITE_P(LineLengths, PictureToRtfLastLine,
                          testing::Values(std::make_tuple(25, std::size_t{6}, std::size_t{78}),
-                                         std::make_tuple(35, std::size_t{8}, std::size_t{2})));
+                                         std::make_tuple(35, std::size_t{8}, std::size_t{2})),
+                         [](const auto& info) { return "Width" + std::to_string(std::get<0>(info.param)); });
 
 TEST(PictureToRtf, GoalSizesAreRoundedWhenTwipsPerPixelHasAFraction)
 {

@@ -5,6 +5,7 @@
 #include "shell/exit_window.h"
 #include "shell/single_instance.h"
 #include "shell/update_reminder.h"
+#include "support/case_names.h"
 #include "support/fake_platform.h"
 #include "support/fake_settings.h"
 #include "support/scripted_random_source.h"
@@ -124,7 +125,8 @@ TEST_P(ApplicationOffer, Start_BringsTheDrawnOfferToTheFront)
 INSTANTIATE_TEST_SUITE_P(Draws, ApplicationOffer,
                          testing::Values(OfferCase{0.0f, 1, true}, OfferCase{0.2f, 2, false}, OfferCase{0.4f, 3, true},
                                          OfferCase{0.5f, 4, false}, OfferCase{0.7f, 5, true},
-                                         OfferCase{0.99f, 6, false}));
+                                         OfferCase{0.99f, 6, false}),
+                         [](const auto& info) { return "Offer" + std::to_string(info.param.number); });
 
 // How a person leaves the program from one of its three windows.
 struct ClosingWay {

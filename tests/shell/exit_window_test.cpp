@@ -103,7 +103,12 @@ TEST_P(ExitWindowFriendNameFocus, PromptIsEmptiedHoweverTheBoxGetsFocus)
 INSTANTIATE_TEST_SUITE_P(Ways, ExitWindowFriendNameFocus,
                          testing::Values(FocusCase{"Friend's Name", Qt::TabFocusReason},
                                          FocusCase{"  Friend's Name ", Qt::MouseFocusReason},
-                                         FocusCase{"Friend's Name", Qt::ActiveWindowFocusReason}));
+                                         FocusCase{"Friend's Name", Qt::ActiveWindowFocusReason}),
+                         [](const auto& info) {
+                             return std::string(info.param.reason == Qt::TabFocusReason     ? "Tab"
+                                                : info.param.reason == Qt::MouseFocusReason ? "Mouse"
+                                                                                            : "ActiveWindow");
+                         });
 
 TEST_F(ExitWindowTest, EmptyBoxLeftForAMessageBox_StaysEmpty)
 {
@@ -134,7 +139,8 @@ TEST_P(ExitWindowEmailBox, PastedText_IsNotExamined)
     EXPECT_TRUE(messages().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, ExitWindowEmailBox, testing::Values("txtEmail", "txtFriendEmail"));
+INSTANTIATE_TEST_SUITE_P(Boxes, ExitWindowEmailBox, testing::Values("txtEmail", "txtFriendEmail"),
+                         [](const auto& info) { return std::string(info.param); });
 
 TEST_F(ExitWindowTest, TypedSpaceInTheNameBox_IsAccepted)
 {

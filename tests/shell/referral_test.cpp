@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/site_pages.h"
 #include "shell/referral.h"
+#include "support/case_names.h"
 
 #include <QUrlQuery>
 
@@ -91,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
         with(
             "friend's e-mail still the prompt",
             [](shell::ReferralEntry& e) { e.friendEmail = QStringLiteral("Friend's Email Address"); },
-            "Please Enter Proper Email Address")));
+            "Please Enter Proper Email Address")),
+    [](const auto& info) { return testing_support::caseName(info.param.description); });
 
 TEST(ReferralAddress, KeepsTheKeysInOrderAfterTheReferralPage)
 {

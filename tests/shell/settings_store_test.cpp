@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/scrambling.h"
 #include "shell/settings_store.h"
+#include "support/case_names.h"
 
 #include <QFile>
 #include <QSettings>
@@ -27,7 +28,8 @@ TEST_P(Scrambling, RoundTripsAndHidesThePlainText)
 INSTANTIATE_TEST_SUITE_P(Texts, Scrambling,
                          testing::Values(QString(), QStringLiteral("lastUpdateReminderDate"),
                                          QStringLiteral("2026-03-10"), QStringLiteral("10/03/2026"),
-                                         QStringLiteral("Zelto"), QStringLiteral("d\u00e9j\u00e0 vu \u2603")));
+                                         QStringLiteral("Zelto"), QStringLiteral("d\u00e9j\u00e0 vu \u2603")),
+                         [](const auto& info) { return testing_support::caseName(info.param.toStdString()); });
 
 TEST(Scrambling, TextNotMadeByIt_CannotBeUnscrambled)
 {

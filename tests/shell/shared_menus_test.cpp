@@ -79,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Entries, SharedMenuPages,
                                          MenuPage{"mnuVisitUsOnline", display::PageKey::HomePage, "home-page"},
                                          MenuPage{"mnuCheckUpdate", display::PageKey::DownloadWebPage,
                                                   "download-web-page"},
-                                         MenuPage{"mnuDonate", display::PageKey::Donate, "donate"}));
+                                         MenuPage{"mnuDonate", display::PageKey::Donate, "donate"}),
+                         [](const auto& info) { return std::string(info.param.action); });
 
 TEST_F(SharedMenus, AboutSoftware_OpensTheAboutWindowModallyOverTheWindow)
 {

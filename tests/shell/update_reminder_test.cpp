@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/site_pages.h"
 #include "shell/update_reminder.h"
+#include "support/case_names.h"
 #include "support/fake_platform.h"
 #include "support/fake_settings.h"
 
@@ -78,7 +79,11 @@ TEST_P(UpdateReminderBoundary, AsksAtMostOnceOverTwoStartsTheSameDay)
 INSTANTIATE_TEST_SUITE_P(DaysFromToday, UpdateReminderBoundary,
                          testing::Values(Boundary{-400, true}, Boundary{-15, true}, Boundary{-14, false},
                                          Boundary{0, false}, Boundary{14, false}, Boundary{15, true},
-                                         Boundary{400, true}));
+                                         Boundary{400, true}),
+                         [](const auto& info) {
+                             return testing_support::numberedCases("Days")(
+                                 testing::TestParamInfo<int>(info.param.storedDaysFromToday, info.index));
+                         });
 
 class UpdateReminderAnswer : public UpdateReminder, public testing::WithParamInterface<bool> {};
 
@@ -94,7 +99,8 @@ TEST_P(UpdateReminderAnswer, OpensTheDownloadPageOnlyOnYesAndRestartsTheInterval
     EXPECT_EQ(storedText(), QStringLiteral("2026-03-10"));
 }
 
-INSTANTIATE_TEST_SUITE_P(YesAndNo, UpdateReminderAnswer, testing::Bool());
+INSTANTIATE_TEST_SUITE_P(YesAndNo, UpdateReminderAnswer, testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "Yes" : "No"); });
 
 TEST_F(UpdateReminder, UnreadableStoredValue_CountsAsAFirstStart)
 {

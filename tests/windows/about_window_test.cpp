@@ -47,7 +47,8 @@ TEST_P(AboutWindowLink, Click_OpensItsPageAndLeavesTheWindowOpen)
 
 INSTANTIATE_TEST_SUITE_P(Labels, AboutWindowLink,
                          testing::Values(LinkCase{"lblHomePage", display::PageKey::HomePage},
-                                         LinkCase{"lblCobrand", display::PageKey::FullyBranded}));
+                                         LinkCase{"lblCobrand", display::PageKey::FullyBranded}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(AboutWindowTest, BrandedEditionSentence_IsNotALink)
 {
@@ -76,6 +77,12 @@ TEST_P(AboutWindowClosing, WhileOpenAndModal_ClosesIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(KeysAndOk, AboutWindowClosing,
-                         testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_unknown));
+                         testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_unknown),
+                         [](const auto& info) {
+                             return std::string(info.param == Qt::Key_Return   ? "Return"
+                                                : info.param == Qt::Key_Enter  ? "Enter"
+                                                : info.param == Qt::Key_Escape ? "Escape"
+                                                                               : "OkButton");
+                         });
 
 } // namespace

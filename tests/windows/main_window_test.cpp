@@ -208,7 +208,11 @@ TEST_P(MainWindowAcceptedDateTest, ValidateInputs_AcceptsRealDates)
 
 INSTANTIATE_TEST_SUITE_P(RealDates, MainWindowAcceptedDateTest,
                          ::testing::Values(DateCase{2, 29, 2000}, DateCase{2, 29, 1904}, DateCase{2, 28, 1900},
-                                           DateCase{4, 30, 1975}, DateCase{1, 31, 2050}, DateCase{12, 31, 1900}));
+                                           DateCase{4, 30, 1975}, DateCase{1, 31, 2050}, DateCase{12, 31, 1900}),
+                         [](const auto& info) {
+                             return "Year" + std::to_string(info.param.year) + "Month" +
+                                    std::to_string(info.param.month) + "Day" + std::to_string(info.param.day);
+                         });
 
 TEST_F(MainWindowTest, DealingAutomatic_RequestsChosenSpreadOnce)
 {

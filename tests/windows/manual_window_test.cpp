@@ -4,6 +4,7 @@
 
 #include "display/clickable_label.h"
 #include "engine/spread_catalogue.h"
+#include "support/case_names.h"
 #include "windows/manual_window.h"
 
 #include <QLabel>
@@ -113,7 +114,8 @@ TEST_P(ManualPickingPerSpreadTest, NeedsExactlyCardCountPicksWithMeaningFollowin
     EXPECT_EQ(window->pickCount(), needed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Spreads, ManualPickingPerSpreadTest, ::testing::Values(0, 1, 9, 10, 15, 17));
+INSTANTIATE_TEST_SUITE_P(Spreads, ManualPickingPerSpreadTest, ::testing::Values(0, 1, 9, 10, 15, 17),
+                         testing_support::numberedCases("Spread"));
 
 TEST_F(ManualWindowTest, PickedCard_VanishesAndCannotBePickedAgain)
 {

@@ -6,6 +6,7 @@
 #include "display/report_view.h"
 #include "display/site_pages.h"
 #include "engine/reading.h"
+#include "support/case_names.h"
 #include "support/scripted_random_source.h"
 #include "windows/report_window.h"
 
@@ -72,7 +73,8 @@ TEST_P(ReportWindowResizeTest, Resize_KeepsButtonsAtFixedDistanceFromRightEdge)
     EXPECT_EQ(ui.RTB->size(), QSize(twips(4230), twips(9255)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Widths, ReportWindowResizeTest, ::testing::Values(900, 1400));
+INSTANTIATE_TEST_SUITE_P(Widths, ReportWindowResizeTest, ::testing::Values(900, 1400),
+                         testing_support::numberedCases("Width"));
 
 TEST_F(ReportWindowTest, Save_WritesReportAsRtfWithPictures)
 {

@@ -5,6 +5,7 @@
 #include "display/clickable_label.h"
 #include "display/spread_display.h"
 #include "engine/spread_catalogue.h"
+#include "support/case_names.h"
 #include "support/scripted_random_source.h"
 #include "windows/main_window.h"
 #include "windows/manual_window.h"
@@ -71,7 +72,8 @@ TEST_P(AutomaticDealTest, Deal_ShowsReportWindowWithReadingAndSpreadInFront)
     EXPECT_FALSE(services.exitWindowShown);
 }
 
-INSTANTIATE_TEST_SUITE_P(Spreads, AutomaticDealTest, ::testing::Values(0, 9, 10, 17));
+INSTANTIATE_TEST_SUITE_P(Spreads, AutomaticDealTest, ::testing::Values(0, 9, 10, 17),
+                         testing_support::numberedCases("Spread"));
 
 TEST_F(WindowFlowTest, ManualDeal_PicksThenShowsReport)
 {
