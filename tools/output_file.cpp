@@ -132,14 +132,19 @@ std::optional<std::string> replaceFile(const std::string& path, const std::strin
     if (temporary.descriptor() < 0)
         return "cannot write " + quoteForMessage(path) + ": cannot create a file in " + quoteForMessage(folder) + ": " +
                reason(temporary.creationError());
+    if (const int error = writeAll(temporary.descriptor(), bytes))
+        return failure(path, error);
+    // The file was private while being written, so a 0600 target's contents were never readable by others.
+    // Its mode comes after writing, which may clear set-id bits; the owner before the mode, which the same.
     if (existing) {
-        // Owner first: changing it clears set-id bits, which the mode then restores where allowed.
         if (::fchown(temporary.descriptor(), existing->st_uid, existing->st_gid) != 0)
             (void)::fchown(temporary.descriptor(), static_cast<uid_t>(-1), existing->st_gid);
         ::fchmod(temporary.descriptor(), existing->st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(temporary.descriptor(), 0666 & ~mask);
     }
-    if (const int error = writeAll(temporary.descriptor(), bytes))
-        return failure(path, error);
     if (::fsync(temporary.descriptor()) != 0)
         return failure(path, errno);
     if (const int error = temporary.renameTo(target))
@@ -164,7 +169,7 @@ TemporaryFile::TemporaryFile(const std::string& folder)
         const bool recordable = m_path.size() < sizeof g_pendingPath;
 
         const BlockedCleanupSignals blocked;
-        m_descriptor = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+        m_descriptor = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0600);
         if (m_descriptor < 0) {
             m_creationError = errno;
             if (m_creationError == EEXIST)

@@ -26,7 +26,7 @@ std::optional<std::string> writeStandardOutput(std::string_view bytes);
 // quotes it stays one line and sends nothing raw to the terminal.
 std::string quoteForMessage(std::string_view text);
 
-// An empty file with a fresh short name in a folder, created with mode 0666 less the umask. It is removed
+// An empty file with a fresh short name in a folder, private to its owner (0600). It is removed
 // again unless renamed, also when SIGINT, SIGTERM or SIGHUP end the process first. One at a time per process.
 class TemporaryFile final {
 public:

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -69,6 +70,7 @@ protected:
 
         const pid_t child = ::fork();
         if (child == 0) {
+            ::umask(022);
             const int outFd = destination == Stdout::FullDevice
                                   ? ::open("/dev/full", O_WRONLY)
                                   : ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -251,126 +253,87 @@ TEST_F(CartomancyReportTest, Fifo_IsWrittenInPlace)
     EXPECT_EQ(workEntries(), std::vector<std::string>{"pipe"});
 }
 
-// One output target: how to make it inside the work folder, and what must hold after the run.
+// One output target: how to make it in the work folder, and what must hold after the run.
 struct OutputTarget {
     const char* name;
     std::function<std::string(const fs::path& work)> prepare; // returns the --output argument
-    int exitCode;
-    std::function<void(const fs::path& work, const RunResult& result, const std::string& report)> check;
+    const char* file;                                         // in the work folder: gets the report, or stays "old"
+    const char* error;                                        // part of the one-line error; null: succeeds
+    std::optional<fs::perms> mode;                            // of the file afterwards
 };
 
-void writeText(const fs::path& path, const std::string& text, fs::perms permissions)
+constexpr auto kOwnerReadWrite = fs::perms::owner_read | fs::perms::owner_write;
+constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+
+std::function<std::string(const fs::path&)> existing(const char* name, fs::perms mode, const char* link = nullptr)
 {
-    std::ofstream(path) << text;
-    fs::permissions(path, permissions);
+    return [=](const fs::path& work) {
+        std::ofstream(work / name) << "old";
+        fs::permissions(work / name, mode);
+        if (link)
+            fs::create_symlink(name, work / link);
+        return std::string(link ? link : name);
+    };
 }
 
-const fs::perms kOwnerReadWrite = fs::perms::owner_read | fs::perms::owner_write;
-const fs::perms kReadOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+std::function<std::string(const fs::path&)> named(const std::string& output)
+{
+    return [=](const fs::path&) { return output; };
+}
 
 const OutputTarget kOutputTargets[] = {
-    {"NewFile", [](const fs::path&) { return std::string("new.rtf"); }, 0,
-     [](const fs::path& work, const RunResult&, const std::string& report) {
-         EXPECT_EQ(readFile(work / "new.rtf"), report);
-         const mode_t mask = ::umask(0);
-         ::umask(mask);
-         EXPECT_EQ(static_cast<mode_t>(fs::status(work / "new.rtf").permissions()), 0666 & ~mask);
-     }},
-    {"PrivateFileStaysPrivate",
-     [](const fs::path& work) {
-         writeText(work / "private.rtf", "old", kOwnerReadWrite);
-         return (work / "private.rtf").string();
-     },
-     0,
-     [](const fs::path& work, const RunResult&, const std::string& report) {
-         EXPECT_EQ(readFile(work / "private.rtf"), report);
-         EXPECT_EQ(fs::status(work / "private.rtf").permissions(), kOwnerReadWrite);
-     }},
-    {"GroupWritableFileKeepsItsMode",
-     [](const fs::path& work) {
-         writeText(work / "shared.rtf", "old", kOwnerReadWrite | fs::perms::group_read | fs::perms::group_write);
-         return std::string("shared.rtf");
-     },
-     0,
-     [](const fs::path& work, const RunResult&, const std::string& report) {
-         EXPECT_EQ(readFile(work / "shared.rtf"), report);
-         EXPECT_EQ(fs::status(work / "shared.rtf").permissions(),
-                   kOwnerReadWrite | fs::perms::group_read | fs::perms::group_write);
-     }},
-    {"ReadOnlyFileIsRefused",
-     [](const fs::path& work) {
-         writeText(work / "read-only.rtf", "old", kReadOnly);
-         return std::string("read-only.rtf");
-     },
-     2,
-     [](const fs::path& work, const RunResult& result, const std::string&) {
-         EXPECT_EQ(readFile(work / "read-only.rtf"), "old");
-         EXPECT_EQ(fs::status(work / "read-only.rtf").permissions(), kReadOnly);
-         EXPECT_NE(result.err.find("read-only"), std::string::npos) << result.err;
-     }},
-    {"SymlinkIsWrittenThrough",
-     [](const fs::path& work) {
-         writeText(work / "target.rtf", "old", kOwnerReadWrite);
-         fs::create_symlink("target.rtf", work / "link.rtf");
-         return std::string("link.rtf");
-     },
-     0,
-     [](const fs::path& work, const RunResult&, const std::string& report) {
-         EXPECT_TRUE(fs::is_symlink(work / "link.rtf"));
-         EXPECT_EQ(readFile(work / "target.rtf"), report);
-         EXPECT_EQ(fs::status(work / "target.rtf").permissions(), kOwnerReadWrite);
-     }},
+    {"NewFile", named("new.rtf"), "new.rtf", nullptr, kOwnerReadWrite | fs::perms::group_read | fs::perms::others_read},
+    {"PrivateFileStaysPrivate", existing("private.rtf", kOwnerReadWrite), "private.rtf", nullptr, kOwnerReadWrite},
+    {"GroupWritableFileKeepsItsMode", existing("shared.rtf", kOwnerReadWrite | fs::perms::group_all), "shared.rtf",
+     nullptr, kOwnerReadWrite | fs::perms::group_all},
+    {"ReadOnlyFileIsRefused", existing("kept.rtf", kReadOnly), "kept.rtf", "read-only", kReadOnly},
+    {"SymlinkIsWrittenThrough", existing("target.rtf", kOwnerReadWrite, "link.rtf"), "target.rtf", nullptr,
+     kOwnerReadWrite},
     {"DanglingSymlinkCreatesItsTarget",
      [](const fs::path& work) {
          fs::create_symlink("made.rtf", work / "link.rtf");
          return (work / "link.rtf").string();
      },
-     0,
-     [](const fs::path& work, const RunResult&, const std::string& report) {
-         EXPECT_TRUE(fs::is_symlink(work / "link.rtf"));
-         EXPECT_EQ(readFile(work / "made.rtf"), report);
-     }},
-    {"SymlinkToReadOnlyFileIsRefused",
-     [](const fs::path& work) {
-         writeText(work / "read-only.rtf", "old", kReadOnly);
-         fs::create_symlink("read-only.rtf", work / "link.rtf");
-         return std::string("link.rtf");
-     },
-     2,
-     [](const fs::path& work, const RunResult&, const std::string&) {
-         EXPECT_TRUE(fs::is_symlink(work / "link.rtf"));
-         EXPECT_EQ(readFile(work / "read-only.rtf"), "old");
-     }},
-    {"NullDeviceIsWrittenNotReplaced", [](const fs::path&) { return std::string("/dev/null"); }, 0,
-     [](const fs::path&, const RunResult&, const std::string&) { EXPECT_TRUE(fs::is_character_file("/dev/null")); }},
-    {"FullDeviceIsAnError", [](const fs::path&) { return std::string("/dev/full"); }, 2,
-     [](const fs::path&, const RunResult& result, const std::string&) {
-         EXPECT_TRUE(fs::is_character_file("/dev/full"));
-         EXPECT_NE(result.err.find("No space left on device"), std::string::npos) << result.err;
-     }},
-    {"NameNearTheLengthLimit", [](const fs::path&) { return std::string(246, 'x') + ".rtf"; }, 0,
-     [](const fs::path& work, const RunResult&, const std::string& report) {
-         EXPECT_EQ(readFile(work / (std::string(246, 'x') + ".rtf")), report);
-     }},
-    {"DashIsStandardOutput", [](const fs::path&) { return std::string("-"); }, 0,
-     [](const fs::path&, const RunResult& result, const std::string& report) { EXPECT_EQ(result.out, report); }},
+     "made.rtf", nullptr, std::nullopt},
+    {"SymlinkToReadOnlyFileIsRefused", existing("kept.rtf", kReadOnly, "link.rtf"), "kept.rtf", "read-only", kReadOnly},
+    {"NullDeviceIsWrittenNotReplaced", named("/dev/null"), nullptr, nullptr, std::nullopt},
+    {"FullDeviceIsAnError", named("/dev/full"), nullptr, "No space left on device", std::nullopt},
+    {"NameNearTheLengthLimit", named(std::string(246, 'x') + ".rtf"), nullptr, nullptr, std::nullopt},
+    {"DashIsStandardOutput", named("-"), nullptr, nullptr, std::nullopt},
 };
 
 class OutputTargets : public CartomancyReportTest, public testing::WithParamInterface<OutputTarget> {};
 
 TEST_P(OutputTargets, AreTreatedAsAUnixToolShould)
 {
+    const OutputTarget& target = GetParam();
     const std::string report = run({"--spread", "5", "--seed", "3"}).out;
     ASSERT_FALSE(report.empty());
-    const std::string output = GetParam().prepare(work());
+    const std::string output = target.prepare(work());
     const RunResult result = run({"--spread", "5", "--seed", "3", "--output", output});
-    if (GetParam().exitCode == 0) {
+
+    if (target.error) {
+        expectOneLineError(result);
+        EXPECT_NE(result.err.find(target.error), std::string::npos) << result.err;
+    } else {
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_TRUE(result.err.empty());
-    } else {
-        expectOneLineError(result);
     }
-    GetParam().check(work(), result, report);
+    if (output == "-") {
+        EXPECT_EQ(result.out, report);
+    } else if (!output.starts_with("/dev/") && !target.file) {
+        EXPECT_EQ(readFile(work() / output), report);
+    }
+    if (target.file) {
+        EXPECT_EQ(readFile(work() / target.file), target.error ? "old" : report);
+    }
+    if (target.mode) {
+        EXPECT_EQ(fs::status(work() / target.file).permissions(), *target.mode);
+    }
+    if (fs::exists(fs::symlink_status(work() / "link.rtf"))) {
+        EXPECT_TRUE(fs::is_symlink(work() / "link.rtf"));
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/null") && fs::is_character_file("/dev/full"));
     for (const std::string& name : workEntries())
         EXPECT_FALSE(name.starts_with('.')) << "temporary file left behind: " << name;
 }
@@ -402,6 +365,14 @@ TEST_P(InterruptedWrite, RemovesTheTemporaryFile)
 
 INSTANTIATE_TEST_SUITE_P(CartomancyReport, InterruptedWrite, testing::Values(SIGINT, SIGTERM, SIGHUP),
                          [](const testing::TestParamInfo<int>& info) { return std::string(strsignal(info.param)); });
+
+TEST(TemporaryFile, IsPrivateWhileItIsWritten)
+{
+    // A 0600 file's new contents must not be readable by others before its mode is copied over.
+    const cli::TemporaryFile temporary(fs::temp_directory_path().string());
+    ASSERT_GE(temporary.descriptor(), 0);
+    EXPECT_EQ(fs::status(temporary.path()).permissions(), kOwnerReadWrite);
+}
 
 TEST(QuoteForMessage, EscapesWhatATerminalWouldActOn)
 {
