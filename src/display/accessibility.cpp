@@ -98,6 +98,27 @@ private:
     DropDownList* list() const { return static_cast<DropDownList*>(widget()); }
 };
 
+// A picture named by its position and card. The position number drawn over it is part of that name,
+// so it is not offered again as a child of its own.
+class AccessibleCardSlot final : public QAccessibleWidget {
+public:
+    explicit AccessibleCardSlot(CardSlot* slot) : QAccessibleWidget(slot, QAccessible::Graphic) {}
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+};
+
+// A window built on a plain widget would be a mere pane to a screen reader, which then never says that
+// a new window has come up.
+bool isPlainWidgetWindow(const QString& className, QObject* object)
+{
+    const QMetaObject* meta = object->metaObject();
+    return object->isWidgetType() && static_cast<QWidget*>(object)->isWindow() &&
+           className == QLatin1String(meta->className()) && meta->superClass() == &QWidget::staticMetaObject;
+}
+
 QAccessibleInterface* displayInterfaces(const QString& className, QObject* object)
 {
     if (className == QLatin1String(ClickableLabel::staticMetaObject.className()))
@@ -105,7 +126,9 @@ QAccessibleInterface* displayInterfaces(const QString& className, QObject* objec
     if (className == QLatin1String(DropDownList::staticMetaObject.className()))
         return new AccessibleDropDownList(static_cast<DropDownList*>(object));
     if (className == QLatin1String(CardSlot::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<CardSlot*>(object), QAccessible::Graphic);
+        return new AccessibleCardSlot(static_cast<CardSlot*>(object));
+    if (isPlainWidgetWindow(className, object))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
 

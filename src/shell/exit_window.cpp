@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/exit_window.h"
 
+#include "display/accessibility.h"
 #include "display/clickable_label.h"
 #include "display/look.h"
 #include "display/platform.h"
@@ -95,6 +96,7 @@ QFont captionFont()
 ExitWindow::ExitWindow(display::Platform& platform, engine::RandomSource& random, QWidget* parent)
     : QWidget(parent), m_platform(platform)
 {
+    display::installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmNagScreen2"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -220,8 +220,9 @@ TEST_F(ExitWindowTest, Keyboard_TabsThroughTheFormThenFollowsBothLinksWithReturn
     EXPECT_EQ(opened()[2], display::pageAddress(display::PageKey::ZeltoSoftwares));
 }
 
-TEST_F(ExitWindowTest, Accessible_EveryBoxKeepsItsPromptAsNameOnceEmptied)
+TEST_F(ExitWindowTest, Accessible_IsAWindowWhoseBoxesKeepTheirPromptsAsNamesOnceEmptied)
 {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&m_window)->role(), QAccessible::Window);
     const std::vector<std::pair<QWidget*, const char*>> boxes = {{ui().txtName, "Your Name"},
                                                                  {ui().txtEmail, "Your Email Address"},
                                                                  {ui().txtMessage, "Your Message"},
