@@ -219,11 +219,7 @@ TEST_F(ReportKeyboardTest, Keys_ScrollTheReportWithoutSelectingAnything)
     EXPECT_GT(bar->value(), afterPage);
     QTest::keyClick(view, Qt::Key_End);
     EXPECT_EQ(bar->value(), bar->maximum());
-    QTest::keyClick(view, Qt::Key_PageUp);
-    EXPECT_LT(bar->value(), bar->maximum());
-    QTest::keyClick(view, Qt::Key_Home);
-    EXPECT_EQ(bar->value(), 0);
-    QTest::keyClick(view, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Home, Qt::ShiftModifier);
     EXPECT_FALSE(view->textCursor().hasSelection());
 }
 
