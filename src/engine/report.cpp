@@ -64,10 +64,10 @@ public:
     void text(std::initializer_list<std::string_view> pieces)
     {
         run([&] {
-            std::string joined;
+            m_joined.clear();
             for (const std::string_view piece : pieces)
-                joined += piece;
-            m_sink.insertText(joined);
+                m_joined += piece;
+            m_sink.insertText(m_joined);
         });
     }
     // A card without a usable face leaves no picture; the text around it still follows.
@@ -91,6 +91,7 @@ private:
     }
 
     richtext::RichTextSink& m_sink;
+    std::string m_joined; // one buffer for every text step
 };
 
 const std::string& ruleOfSpaces()

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace richtext {
 
@@ -92,21 +93,30 @@ std::vector<Run> takeTail(Paragraph& paragraph, std::size_t paragraphLength, std
     return tail;
 }
 
-// Splits text at CR LF, lone CR or lone LF.
-std::vector<std::string_view> splitLines(std::string_view text)
+// Calls visit(line) for every line of the text, split at CR LF, lone CR or lone LF.
+template <typename Visit> void forEachLine(std::string_view text, const Visit& visit)
 {
-    std::vector<std::string_view> lines;
     std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+    // Searching for each kind of break on its own lets find() use memchr.
+    std::size_t cr = text.find('\r');
+    std::size_t lf = text.find('\n');
+    for (std::size_t at = std::min(cr, lf); at != std::string_view::npos; at = std::min(cr, lf)) {
+        visit(text.substr(start, at - start));
+        start = at + (text.substr(at, 2) == "\r\n" ? 2 : 1);
+        if (cr < start)
+            cr = text.find('\r', start);
+        if (lf < start)
+            lf = text.find('\n', start);
     }
-    lines.push_back(text.substr(start));
-    return lines;
+    visit(text.substr(start));
+}
+
+bool isAscii(std::string_view text)
+{
+    unsigned char bits = 0;
+    for (const char c : text)
+        bits |= static_cast<unsigned char>(c);
+    return bits < 0x80;
 }
 
 } // namespace
@@ -314,15 +324,21 @@ void Document::eraseRange(std::size_t start, std::size_t count)
 
 std::size_t Document::insertTextAt(std::size_t position, std::string_view text, const CharFormat& format)
 {
-    const std::string clean = utf8::sanitize(text);
-    const std::vector<std::string_view> lines = splitLines(clean);
+    // ASCII needs no repair and counts one position a byte, which spares two more walks over it.
+    const bool ascii = isAscii(text);
+    std::string repaired;
+    if (!ascii) {
+        repaired = utf8::sanitize(text);
+        text = repaired;
+    }
     Location at = locate(position);
     // The anchor now rests on this paragraph; what follows changes only paragraphs after it.
     const std::size_t start = positionOf(at);
     const std::size_t firstParagraph = at.paragraph;
     std::size_t inserted = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) {
+    bool firstLine = true;
+    forEachLine(text, [&](std::string_view line) {
+        if (!std::exchange(firstLine, false)) {
             Paragraph& current = m_paragraphs[at.paragraph];
             Paragraph next{current.alignment, takeTail(current, m_lengths[at.paragraph], at.offset)};
             normalise(current);
@@ -333,18 +349,24 @@ std::size_t Document::insertTextAt(std::size_t position, std::string_view text, 
             at = {at.paragraph + 1, 0};
             inserted += kLineBreakLength;
         }
-        if (lines[i].empty())
-            continue;
+        if (line.empty())
+            return;
         Paragraph& paragraph = m_paragraphs[at.paragraph];
         const std::size_t index = splitAt(paragraph, m_lengths[at.paragraph], at.offset);
-        paragraph.runs.insert(paragraph.runs.begin() + static_cast<std::ptrdiff_t>(index),
-                              TextRun{std::string(lines[i]), format});
-        const std::size_t lineLength = utf8::countCodePoints(lines[i]);
+        auto* before = index > 0 ? std::get_if<TextRun>(&paragraph.runs[index - 1]) : nullptr;
+        if (before && before->format == format)
+            before->text += line; // writing on in the same format, as a report mostly does
+        else
+            paragraph.runs.insert(paragraph.runs.begin() + static_cast<std::ptrdiff_t>(index),
+                                  TextRun{std::string(line), format});
+        const std::size_t lineLength = ascii ? line.size() : utf8::countCodePoints(line);
         at.offset += lineLength;
         m_lengths[at.paragraph] += lineLength;
         inserted += lineLength;
-        normalise(paragraph);
-    }
+        // At the end of the paragraph the runs are already as normalise() would leave them.
+        if (at.offset != m_lengths[at.paragraph])
+            normalise(paragraph);
+    });
     m_length += inserted;
     if (at.paragraph != firstParagraph)
         m_anchor = {at.paragraph, start + inserted - at.offset};

@@ -202,14 +202,17 @@ std::optional<std::vector<std::uint8_t>> buildMetafile(const Bitmap& bitmap)
     out.u32(0);
     out.u32(0);
     auto& bytes = out.bytes();
-    for (std::size_t row = height; row-- > 0;) {
+    // Written in place: the rows are most of the file.
+    const std::size_t pixelsAt = bytes.size();
+    bytes.resize(pixelsAt + pixelBytes, 0);
+    std::uint8_t* target = bytes.data() + pixelsAt;
+    for (std::size_t row = height; row-- > 0; target += stride) {
         const std::uint8_t* pixel = bitmap.rgb.data() + row * width * 3;
         for (std::size_t x = 0; x < width; ++x, pixel += 3) {
-            bytes.push_back(pixel[2]);
-            bytes.push_back(pixel[1]);
-            bytes.push_back(pixel[0]);
+            target[x * 3] = pixel[2];
+            target[x * 3 + 1] = pixel[1];
+            target[x * 3 + 2] = pixel[0];
         }
-        bytes.insert(bytes.end(), stride - width * 3, 0);
     }
 
     out.record(4, kRestoreDc);

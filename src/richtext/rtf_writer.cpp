@@ -4,6 +4,7 @@
 
 #include "richtext/utf8.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <unordered_map>
@@ -87,14 +88,34 @@ void appendUnicodeEscape(std::string& out, char32_t codePoint)
     }
 }
 
+// Printable ASCII other than the three RTF specials; a table, as every byte of the text passes it.
+constexpr std::array<bool, 256> kWrittenAsIs = [] {
+    std::array<bool, 256> table{};
+    for (int byte = 0x20; byte < 0x80; ++byte)
+        table[static_cast<std::size_t>(byte)] = byte != '\\' && byte != '{' && byte != '}';
+    return table;
+}();
+
+bool isWrittenAsIs(unsigned char byte)
+{
+    return kWrittenAsIs[byte];
+}
+
 void appendEscapedText(std::string& out, std::string_view text)
 {
     std::size_t index = 0;
     while (index < text.size()) {
+        // Most of a report needs no escape: copy such runs whole.
+        std::size_t plainEnd = index;
+        while (plainEnd < text.size() && isWrittenAsIs(static_cast<unsigned char>(text[plainEnd])))
+            ++plainEnd;
+        out.append(text.data() + index, plainEnd - index);
+        index = plainEnd;
+        if (index == text.size())
+            break;
         const auto byte = static_cast<unsigned char>(text[index]);
         if (byte >= 0x20 && byte < 0x80) {
-            if (byte == '\\' || byte == '{' || byte == '}')
-                out += '\\';
+            out += '\\';
             out += static_cast<char>(byte);
             ++index;
             continue;

@@ -56,6 +56,14 @@ std::string sanitize(std::string_view text)
     out.reserve(text.size());
     std::size_t index = 0;
     while (index < text.size()) {
+        // Runs of ASCII, nearly all of any report, are copied whole.
+        std::size_t asciiEnd = index;
+        while (asciiEnd < text.size() && static_cast<unsigned char>(text[asciiEnd]) < 0x80)
+            ++asciiEnd;
+        out.append(text.data() + index, asciiEnd - index);
+        index = asciiEnd;
+        if (index == text.size())
+            break;
         const std::size_t length = validSequenceLength(text, index);
         if (length == 0) {
             appendCodePoint(out, kReplacementCharacter);
