@@ -31,29 +31,6 @@ constexpr std::string_view kUsage =
     "to FILE, or to standard output. The same --seed S gives the same reading.\n"
     "Numbers are plain decimal digits: no sign, no leading zero.\n";
 
-// Reproducible stand-in for the clock-seeded generator: every "reseed" moves to the next
-// seed derived from S, so one seed always gives the same deal.
-class SeededRandomSource final : public engine::RandomSource {
-public:
-    explicit SeededRandomSource(std::uint64_t seed) : m_seed(seed), m_state(seed) {}
-
-    float next() override { return static_cast<float>(splitMix() >> 40) * 0x1.0p-24f; }
-    void reseedFromClock() override { m_state = m_seed + 0x632be59bd9b4e019ULL * ++m_reseeds; }
-
-private:
-    std::uint64_t splitMix()
-    {
-        std::uint64_t z = (m_state += 0x9e3779b97f4a7c15ULL);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return z ^ (z >> 31);
-    }
-
-    std::uint64_t m_seed;
-    std::uint64_t m_state;
-    std::uint64_t m_reseeds = 0;
-};
-
 struct Options {
     std::optional<engine::SpreadIndex> spread;
     std::optional<std::uint64_t> seed;
@@ -175,11 +152,8 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    std::unique_ptr<engine::RandomSource> random;
-    if (options.seed)
-        random = std::make_unique<SeededRandomSource>(*options.seed);
-    else
-        random = engine::makeClockSeededRandomSource();
+    const std::unique_ptr<engine::RandomSource> random =
+        options.seed ? engine::makeSeededRandomSource(*options.seed) : engine::makeClockSeededRandomSource();
 
     engine::ReadingEngine reading(*random);
     richtext::Document document;

@@ -60,11 +60,29 @@ private:
     std::uint64_t m_increment = 1;
 };
 
+class SeededRandomSource final : public RandomSource {
+public:
+    explicit SeededRandomSource(std::uint64_t seed) : m_seed(seed), m_state(seed) {}
+
+    float next() override { return static_cast<float>(splitMix64(m_state) >> 40) * 0x1.0p-24f; }
+    void reseedFromClock() override { m_state = m_seed + 0x632be59bd9b4e019ULL * ++m_reseeds; }
+
+private:
+    std::uint64_t m_seed;
+    std::uint64_t m_state;
+    std::uint64_t m_reseeds = 0;
+};
+
 } // namespace
 
 std::unique_ptr<RandomSource> makeClockSeededRandomSource()
 {
     return std::make_unique<Pcg32RandomSource>();
+}
+
+std::unique_ptr<RandomSource> makeSeededRandomSource(std::uint64_t seed)
+{
+    return std::make_unique<SeededRandomSource>(seed);
 }
 
 } // namespace engine

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 namespace engine {
@@ -17,5 +18,9 @@ public:
 
 // Default source: a good generator seeded from a high-resolution clock.
 std::unique_ptr<RandomSource> makeClockSeededRandomSource();
+
+// Reproducible stand-in for the clock-seeded source: every reseed moves to the next seed derived
+// from this one, so one seed always gives the same deal.
+std::unique_ptr<RandomSource> makeSeededRandomSource(std::uint64_t seed);
 
 } // namespace engine

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <set>
+#include <vector>
 
 using engine::CardIndex;
 using engine::dealHand;
@@ -111,6 +112,24 @@ TEST(ClockSeededRandomSource, EveryCardCanComeUpInEveryPosition)
         for (int card = 0; card < engine::kCardCount; ++card)
             EXPECT_TRUE(seen[position][card]) << "position " << position + 1 << ", card " << card;
     }
+}
+
+TEST(SeededRandomSource, SameSeedDealsTheSameHandsAcrossReseedsAndAnotherSeedDoesNot)
+{
+    const auto deals = [](std::uint64_t seed) {
+        const auto random = engine::makeSeededRandomSource(seed);
+        std::vector<Hand> hands;
+        for (int deal = 0; deal < 3; ++deal)
+            hands.push_back(dealHand(21, *random));
+        return hands;
+    };
+    const std::vector<Hand> first = deals(42);
+
+    EXPECT_EQ(first, deals(42));
+    EXPECT_NE(first, deals(43));
+    EXPECT_NE(first[0], first[1]);
+    for (const Hand& hand : first)
+        EXPECT_EQ(std::set<int>(hand.begin(), hand.end()).size(), 21u);
 }
 
 } // namespace
