@@ -36,12 +36,17 @@ struct LinkCase {
 
 class AboutWindowLink : public AboutWindowTest, public testing::WithParamInterface<LinkCase> {};
 
-TEST_P(AboutWindowLink, Click_OpensItsPageAndLeavesTheWindowOpen)
+TEST_P(AboutWindowLink, ClickOrReturn_OpensItsPageAndLeavesTheWindowOpen)
 {
     m_window.show();
-    QTest::mouseClick(m_window.findChild<QLabel*>(QLatin1String(GetParam().label)), Qt::LeftButton);
-    ASSERT_EQ(m_opener.opened.size(), 1u);
+    QLabel* link = m_window.findChild<QLabel*>(QLatin1String(GetParam().label));
+    QTest::mouseClick(link, Qt::LeftButton);
+    // Return goes to the focused link, not to the dialog's default button.
+    link->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(link, Qt::Key_Return);
+    ASSERT_EQ(m_opener.opened.size(), 2u);
     EXPECT_EQ(m_opener.opened[0], display::pageAddress(GetParam().page));
+    EXPECT_EQ(m_opener.opened[1], display::pageAddress(GetParam().page));
     EXPECT_TRUE(m_window.isVisible());
 }
 
