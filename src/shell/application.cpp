@@ -17,7 +17,14 @@
 
 namespace shell {
 
-Application::Application(const Services& services) : m_services(services), m_flow(*this, services.random) {}
+Application::Application(const Services& services) : m_services(services), m_flow(*this, services.random)
+{
+    // The offer drawn at start stays for the run: a main window opened after Back shows the same one.
+    connect(&m_flow, &windows::WindowFlow::mainWindowOpened, this, [this](windows::MainWindow* window) {
+        if (m_intCoBrandRandomNumber != 0)
+            bringOfferToFront(m_intCoBrandRandomNumber, *window);
+    });
+}
 
 Application::~Application() = default;
 

@@ -19,10 +19,15 @@ int coBrandNumber(float value)
 int CoBrand_Randomize(engine::RandomSource& random, windows::MainWindow& mainWindow)
 {
     const int number = coBrandNumber(random.next());
+    bringOfferToFront(number, mainWindow);
+    return number;
+}
+
+void bringOfferToFront(int number, windows::MainWindow& mainWindow)
+{
     QLabel* front = number % 2 == 1 ? mainWindow.lblCobrand() : mainWindow.lblFullBrand();
     if (front)
         front->raise();
-    return number;
 }
 
 } // namespace shell

@@ -56,6 +56,7 @@ MainWindow* WindowFlow::showMainWindow()
         forgetWhenClosed(this, m_mainWindow, window);
         connect(window, &MainWindow::automaticDealRequested, this, &WindowFlow::dealAutomatically);
         connect(window, &MainWindow::manualDealRequested, this, &WindowFlow::startManualPicking);
+        emit mainWindowOpened(window);
     }
     m_mainWindow->show();
     m_mainWindow->raise();

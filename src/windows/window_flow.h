@@ -40,6 +40,10 @@ public:
 
     engine::ReadingEngine& readingEngine() { return m_engine; }
 
+signals:
+    // A fresh main window was opened (at start or after Back), before it is shown.
+    void mainWindowOpened(MainWindow* window);
+
 private:
     void dealAutomatically(engine::SpreadIndex spread);
     void startManualPicking(engine::SpreadIndex spread);

@@ -100,6 +100,18 @@ TEST_F(ApplicationTest, Start_AnsweringYesToTheReminder_OpensTheDownloadPageAndS
     EXPECT_TRUE(flow().mainWindow()->isVisible());
 }
 
+QWidget* reachManual(windows::WindowFlow& flow)
+{
+    emit flow.mainWindow()->manualDealRequested(0);
+    return flow.manualWindow();
+}
+
+QWidget* reachReport(windows::WindowFlow& flow)
+{
+    emit flow.mainWindow()->automaticDealRequested(0);
+    return flow.reportWindow();
+}
+
 struct OfferCase {
     float value;
     int number;
@@ -111,15 +123,32 @@ protected:
     ApplicationOffer() : ApplicationTest({GetParam().value}) {}
 };
 
-TEST_P(ApplicationOffer, Start_BringsTheDrawnOfferToTheFront)
+bool cobrandInFront(const windows::MainWindow& window)
+{
+    QLabel* cobrand = window.lblCobrand();
+    QLabel* fullBrand = window.lblFullBrand();
+    EXPECT_EQ(cobrand->parentWidget(), fullBrand->parentWidget());
+    const QObjectList siblings = cobrand->parentWidget()->children();
+    return siblings.indexOf(cobrand) > siblings.indexOf(fullBrand);
+}
+
+TEST_P(ApplicationOffer, Start_BringsTheDrawnOfferToTheFrontOfEveryMainWindowOfTheRun)
 {
     ASSERT_TRUE(start());
     EXPECT_EQ(m_application.coBrandNumber(), GetParam().number);
-    QLabel* cobrand = flow().mainWindow()->lblCobrand();
-    QLabel* fullBrand = flow().mainWindow()->lblFullBrand();
-    ASSERT_EQ(cobrand->parentWidget(), fullBrand->parentWidget());
-    const QObjectList siblings = cobrand->parentWidget()->children();
-    EXPECT_EQ(siblings.indexOf(cobrand) > siblings.indexOf(fullBrand), GetParam().cobrandInFront);
+    EXPECT_EQ(cobrandInFront(*flow().mainWindow()), GetParam().cobrandInFront);
+
+    // Back from the report and from the manual window each open a fresh main window.
+    for (const auto reach : {reachReport, reachManual}) {
+        QWidget* window = reach(flow());
+        ASSERT_NE(window, nullptr);
+        flushDeletes();
+        window->findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
+        flushDeletes();
+        ASSERT_NE(flow().mainWindow(), nullptr);
+        EXPECT_EQ(cobrandInFront(*flow().mainWindow()), GetParam().cobrandInFront);
+    }
+    EXPECT_EQ(m_application.coBrandNumber(), GetParam().number);
 }
 
 INSTANTIATE_TEST_SUITE_P(Draws, ApplicationOffer,
@@ -138,18 +167,6 @@ struct ClosingWay {
 QWidget* reachMain(windows::WindowFlow& flow)
 {
     return flow.mainWindow();
-}
-
-QWidget* reachManual(windows::WindowFlow& flow)
-{
-    emit flow.mainWindow()->manualDealRequested(0);
-    return flow.manualWindow();
-}
-
-QWidget* reachReport(windows::WindowFlow& flow)
-{
-    emit flow.mainWindow()->automaticDealRequested(0);
-    return flow.reportWindow();
 }
 
 void closeBox(QWidget* window)
