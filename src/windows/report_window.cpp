@@ -25,6 +25,8 @@
 #include <QStyle>
 #include <QTextCursor>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <vector>
 
@@ -103,7 +105,9 @@ void ReportWindow::buildControls()
     display::UrlOpener& opener = m_services.platform().urlOpener;
     m_ui.clientArea = new QScrollArea(client);
     m_ui.clientArea->setObjectName(QStringLiteral("MDIClientArea"));
-    m_ui.clientArea->setFrameShape(QFrame::NoFrame);
+    // A one-pixel frame, black like the area until the keyboard brings the focus here to scroll the display.
+    m_ui.clientArea->setStyleSheet(QStringLiteral("QScrollArea#MDIClientArea { border: 1px solid black; }"
+                                                  "QScrollArea#MDIClientArea:focus { border: 1px solid #ffb404; }"));
     m_ui.clientArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_ui.clientArea->setWidgetResizable(false);
     fillBackground(*m_ui.clientArea, kBlack);
@@ -117,6 +121,7 @@ void ReportWindow::buildControls()
     useSystemWindowColours(*m_ui.picRight);
     m_ui.RTB = new display::ReportView(opener, m_ui.picRight);
     m_ui.RTB->setGeometry(twipsRect(0, 0, kReportWidth, kReportHeight));
+    m_ui.picRight->installEventFilter(this);
 
     middle->addWidget(m_ui.clientArea, 1);
     middle->addWidget(m_ui.picRight);
@@ -234,6 +239,21 @@ void ReportWindow::MDIForm_Resize()
     m_ui.cmdBack->move(backLeft, top);
     m_ui.cmdExit->move(backLeft, top);
     m_ui.cmdSave->move(saveLeft, top);
+}
+
+void ReportWindow::fitReportView()
+{
+    // The design size where the panel has room for it; on a shorter screen the view is as high as the panel, so its
+    // end and its scroll bar stay in reach.
+    const QRect design = twipsRect(0, 0, kReportWidth, kReportHeight);
+    m_ui.RTB->setGeometry(0, 0, design.width(), std::min(design.height(), m_ui.picRight->height()));
+}
+
+bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui.picRight && event->type() == QEvent::Resize)
+        fitReportView();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void ReportWindow::resizeEvent(QResizeEvent* event)

@@ -68,6 +68,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
@@ -77,6 +78,7 @@ private slots:
 private:
     void buildControls();
     void buildMenus();
+    void fitReportView();
 
     WindowServices& m_services;
     richtext::Document m_document;

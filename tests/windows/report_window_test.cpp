@@ -55,13 +55,15 @@ protected:
     QTemporaryDir folder;
 };
 
-class ReportWindowResizeTest : public ReportWindowTest, public ::testing::WithParamInterface<int> {};
+class ReportWindowResizeTest : public ReportWindowTest, public ::testing::WithParamInterface<QSize> {};
 
-TEST_P(ReportWindowResizeTest, Resize_KeepsButtonsAtFixedDistanceFromRightEdge)
+// The buttons keep their distance from the right edge; the report keeps its design size where the panel has room and
+// is as high as the panel where it has not (a small or scaled screen), so its end stays reachable.
+TEST_P(ReportWindowResizeTest, Resize_KeepsButtonsAtTheRightEdgeAndTheReportWithinItsPanel)
 {
     auto* window = new ReportWindow(services);
     window->show();
-    window->resize(GetParam(), 700);
+    window->resize(GetParam());
     QCoreApplication::processEvents();
 
     const int outerTwips = window->frameGeometry().width() * 15;
@@ -70,11 +72,20 @@ TEST_P(ReportWindowResizeTest, Resize_KeepsButtonsAtFixedDistanceFromRightEdge)
     EXPECT_EQ(ui.cmdExit->x(), twips(outerTwips - 990 - 300));
     EXPECT_EQ(ui.cmdSave->x(), twips(outerTwips - 990 - 990 - 400));
     EXPECT_EQ(ui.cmdSave->geometry(), QRect(ui.cmdSave->x(), twips(70), twips(990), twips(360)));
-    EXPECT_EQ(ui.RTB->size(), QSize(twips(4230), twips(9255)));
+
+    const int panelHeight = ui.picRight->height();
+    EXPECT_EQ(ui.RTB->pos(), QPoint(0, 0));
+    EXPECT_EQ(ui.RTB->width(), twips(4230));
+    EXPECT_EQ(ui.RTB->height(), std::min(twips(9255), panelHeight));
+    EXPECT_LE(ui.RTB->geometry().bottom(), panelHeight - 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Widths, ReportWindowResizeTest, ::testing::Values(900, 1400),
-                         testing_support::numberedCases("Width"));
+INSTANTIATE_TEST_SUITE_P(Sizes, ReportWindowResizeTest,
+                         ::testing::Values(QSize(900, 1000), QSize(1400, 1000), QSize(1024, 560), QSize(960, 480)),
+                         [](const auto& info) {
+                             return "Size" + std::to_string(info.param.width()) + "x" +
+                                    std::to_string(info.param.height());
+                         });
 
 TEST_F(ReportWindowTest, Save_WritesReportAsRtfWithPictures)
 {
