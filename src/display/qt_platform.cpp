@@ -6,6 +6,8 @@
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QTimer>
 
 #include <algorithm>
@@ -63,6 +65,16 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information;
 }
 
+// The title bar belongs to the window manager, which Qt cannot measure: leave room for the title in bold with
+// the window icon and up to four buttons beside it.
+int titleBarWidth(const QWidget& box)
+{
+    QFont font = box.font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(box.windowTitle()) + 8 * metrics.height();
+}
+
 } // namespace
 
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text, MessageIcon icon,
@@ -70,6 +82,10 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
 {
     auto box = std::make_unique<QMessageBox>(boxIcon(icon), kApplicationTitle, text, buttons, parent);
     box->setTextFormat(Qt::PlainText);
+    // A message box sizes itself to its text and ignores a minimum width; a spacer across its grid does not.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(titleBarWidth(*box), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     return box;
 }
 

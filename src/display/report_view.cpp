@@ -270,6 +270,9 @@ ReportView::ReportView(UrlOpener& opener, QWidget* parent) : QTextEdit(parent), 
     QPalette colours = palette();
     colours.setColor(QPalette::Dark, colours.color(QPalette::Text));
     setPalette(colours);
+    // The style's own frame looks the same with and without the focus; this one shows it.
+    setStyleSheet(QStringLiteral("QTextEdit#RTB { border: 1px solid palette(mid); }"
+                                 "QTextEdit#RTB:focus { border: 1px solid palette(highlight); }"));
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::ArrowCursor);
     // Without text interaction a text view would not take the keyboard, which scrolls it.

@@ -180,14 +180,26 @@ void ExitWindow::buildReferralFrame()
     m_ui.txtFriendName = makeLine("txtFriendName", 85, 720);
     m_ui.txtFriendEmail = makeLine("txtFriendEmail", 3600, 720);
 
-    // The message shares the last row with the button, where it can be seen and reached.
+    // The message shares the last row with the button, where it can be seen and reached. That row is lower than
+    // two lines, so the box takes the frame's height from just under the row above down to the frame's border, and
+    // its scroll bar, a plain groove with a handle, has no arrow buttons to crowd out the handle.
     m_ui.txtMessage = new QPlainTextEdit(m_ui.Frame2);
     m_ui.txtMessage->setObjectName(QStringLiteral("txtMessage"));
     m_ui.txtMessage->setFont(display::verdanaFont(8.25));
     m_ui.txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_ui.txtMessage->setTabChangesFocus(true);
-    m_ui.txtMessage->setGeometry(twipsRect(85, 1080, 3375, 285));
-    m_ui.txtMessage->document()->setDocumentMargin(1);
+    m_ui.txtMessage->document()->setDocumentMargin(0);
+    m_ui.txtMessage->setStyleSheet(QStringLiteral(
+        "QPlainTextEdit { border: 1px solid #7a7a7a; padding: 0px; }"
+        "QPlainTextEdit:focus { border: 1px solid #0000c0; }"
+        "QScrollBar:vertical { width: 11px; margin: 0px; background: #e8e8e8; border-left: 1px solid #c0c0c0; }"
+        "QScrollBar::handle:vertical { background: #a0a0a0; min-height: 6px; margin: 1px; border-radius: 2px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; border: none; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
+    const QRect messageRow = twipsRect(85, 1080, 3375, 285);
+    const int messageTop = m_ui.txtFriendName->geometry().bottom() + 2;
+    const int messageBottom = m_ui.Frame2->height() - 2; // the last row above the frame's lower border
+    m_ui.txtMessage->setGeometry(messageRow.left(), messageTop, messageRow.width(), messageBottom - messageTop + 1);
 
     m_ui.cmdSubmit = new QPushButton(texts::kReferButton, m_ui.Frame2);
     m_ui.cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));

@@ -56,8 +56,10 @@ QComboBox* addDropDownList(QWidget& parent, const QString& objectName, const QRe
     list->setObjectName(objectName);
     list->setGeometry(geometry);
     list->setFont(display::verdanaFont(8.25));
+    // The frame turns aqua while the list has the focus; the style sheet's own frame would otherwise never change.
     list->setStyleSheet(QStringLiteral("QComboBox { color: #ffff00; background-color: black; border: 1px solid gray; "
                                        "padding-left: 2px; }"
+                                       "QComboBox:focus { border: 1px solid #00ffff; }"
                                        "QComboBox QAbstractItemView { color: #ffff00; background-color: black; "
                                        "selection-background-color: #000080; selection-color: #ffff00; }"));
     return list;

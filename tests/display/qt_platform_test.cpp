@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/qt_platform.h"
+#include "support/case_names.h"
 
 #include <QAccessible>
 #include <QFileDialog>
@@ -41,6 +42,27 @@ TEST(MessageBoxTest, IsAnnouncedAsAnAlertThatReadsItsText)
         texts << face->child(i)->text(QAccessible::Name);
     EXPECT_TRUE(texts.contains(QStringLiteral("Please Enter Your Name")));
 }
+
+class MessageBoxWidthTest : public testing::TestWithParam<const char*> {};
+
+// The window manager draws the title with an icon and buttons beside it; a box only as wide as its message cuts
+// the title short.
+TEST_P(MessageBoxWidthTest, LeavesRoomForTheWholeTitleBesideTheTitleBarButtons)
+{
+    const auto box =
+        display::makeMessageBox(nullptr, QString::fromLatin1(GetParam()), display::MessageIcon::Error, QMessageBox::Ok);
+    box->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
+    QFont titleFont = box->font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    EXPECT_GE(box->width(), metrics.horizontalAdvance(box->windowTitle()) + 7 * metrics.height()) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(ShortMessages, MessageBoxWidthTest,
+                         testing::Values("Please Select Spread", "Please Enter Your Name",
+                                         "Please Enter Correct Date Or Month!", "Application is already running"),
+                         [](const auto& info) { return testing_support::caseName(info.param); });
 
 class SaveDialogTest : public testing::Test {
 protected:

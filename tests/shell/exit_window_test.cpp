@@ -12,12 +12,18 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +57,41 @@ protected:
     ScriptedRandomSource m_random{{0.6f}};
     shell::ExitWindow m_window{m_platform.platform, m_random};
 };
+
+// The message box shows two lines with a scroll bar that has room for its handle, all inside the referral frame and
+// clear of the other boxes and the button.
+TEST_F(ExitWindowTest, MessageBox_ShowsTwoLinesAndAScrollBarInsideTheFrame)
+{
+    m_window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+    QPlainTextEdit* box = ui().txtMessage;
+    box->setPlainText(QStringLiteral("first line\nsecond line\nthird line"));
+    box->verticalScrollBar()->setValue(0);
+    QApplication::processEvents();
+
+    const int lineSpacing = QFontMetrics(box->font()).lineSpacing();
+    EXPECT_GE(box->viewport()->height(), 2 * lineSpacing);
+    const QTextCursor second(box->document()->findBlockByNumber(1));
+    EXPECT_LE(box->cursorRect(second).bottom(), box->viewport()->height());
+
+    const QScrollBar* bar = box->verticalScrollBar();
+    EXPECT_TRUE(bar->isVisible());
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.pageStep = bar->pageStep();
+    option.sliderPosition = bar->sliderPosition();
+    const QRect handle = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    EXPECT_GE(handle.height(), 4) << "a scroll bar of arrows only looks like a spin box";
+
+    const QRect frameInside = ui().Frame2->rect().adjusted(1, 1, -1, -1);
+    EXPECT_TRUE(frameInside.contains(box->geometry()));
+    for (QWidget* other : std::initializer_list<QWidget*>{ui().txtName, ui().txtEmail, ui().txtFriendName,
+                                                          ui().txtFriendEmail, ui().cmdSubmit})
+        EXPECT_FALSE(box->geometry().intersects(other->geometry())) << other->objectName().toStdString();
+}
 
 TEST_F(ExitWindowTest, Load_ShowsTheCaptionAndASupportMessageDrawnAfterReseeding)
 {
