@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -122,13 +123,24 @@ void AboutWindow::buildControls()
     m_ui.cmdOK->setGeometry(twipsRect(5745, 2640, 1260, 345));
     useSystemWindowColours(*m_ui.cmdOK);
     m_ui.cmdOK->setAutoFillBackground(false);
-    // Both default and cancel: Enter presses it, Esc rejects the dialog, and either way it closes.
-    m_ui.cmdOK->setDefault(true);
-    m_ui.cmdOK->setAutoDefault(true);
+    // Not a default button: that would look focused even while a link has the focus. Enter closes the window all the
+    // same (keyPressEvent), Esc rejects it.
+    m_ui.cmdOK->setAutoDefault(false);
+    m_ui.cmdOK->setDefault(false);
     connect(m_ui.cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     setTabOrder(m_ui.cmdOK, m_ui.lblHomePage);
     setTabOrder(m_ui.lblHomePage, m_ui.lblCobrand);
     m_ui.cmdOK->setFocus(Qt::OtherFocusReason);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event)
+{
+    // A link with the focus takes Enter itself; anywhere else Enter means OK.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void AboutWindow::showEvent(QShowEvent* event)

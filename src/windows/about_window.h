@@ -37,6 +37,7 @@ public:
     const Ui& ui() const { return m_ui; }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
