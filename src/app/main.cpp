@@ -56,7 +56,8 @@ std::vector<HeldMessage> g_heldMessages;
 void holdMessagesWhileThePlatformOpens(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "zelto-cartomancy: cannot open the graphical display (%s).\n", displaySettings().c_str());
+        std::fprintf(stderr, "zelto-cartomancy: cannot open the graphical display (%s); is its server running?\n",
+                     displaySettings().c_str());
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -77,8 +78,8 @@ void releaseHeldMessages()
 int main(int argc, char** argv)
 {
     if (!hasDisplay()) {
-        std::fputs("zelto-cartomancy: no graphical display found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
-                   "Start the program from a desktop session.\n",
+        std::fputs("zelto-cartomancy: no graphical display found (DISPLAY and WAYLAND_DISPLAY are not set); "
+                   "start the program from a desktop session.\n",
                    stderr);
         return 1;
     }
