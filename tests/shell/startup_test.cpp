@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
     Settings, UnopenableDisplayTest,
     testing::Values(UnopenableDisplay{"NoDisplayAtAll", {}},
                     UnopenableDisplay{"X11DisplayWithoutServer", {QStringLiteral("DISPLAY=:4093")}},
-                    UnopenableDisplay{"UnreachableX11Host", {QStringLiteral("DISPLAY=no-such-host.invalid:0")}},
+                    UnopenableDisplay{"TcpX11DisplayWithoutServer", {QStringLiteral("DISPLAY=127.0.0.1:4093")}},
                     UnopenableDisplay{"WaylandSocketWithoutServer",
                                       {QStringLiteral("WAYLAND_DISPLAY=no-such-wayland-socket")}},
                     UnopenableDisplay{"UnknownPlatform", {QStringLiteral("QT_QPA_PLATFORM=no-such-platform")}}),
