@@ -51,7 +51,13 @@ bool SingleInstanceLock::tryAcquire()
     // Empty, cut short or garbled, as a crash while it was written leaves it; without the program's name a
     // process id could be anybody's. A live holder keeps a system lock on the file, so removing fails while
     // one runs.
-    return m_lock.removeStaleLockFile() && m_lock.tryLock(0);
+    if (m_lock.removeStaleLockFile())
+        return m_lock.tryLock(0);
+    // A file this user cannot even open was not left by a running copy, which keeps its lock file readable.
+    QFile file(m_lock.fileName());
+    if (!file.open(QIODevice::ReadOnly) && file.error() == QFileDevice::OpenError && file.exists() && file.remove())
+        return m_lock.tryLock(0);
+    return false;
 }
 
 QString SingleInstanceLock::defaultLockFilePath()

@@ -127,6 +127,7 @@ TEST_F(SingleInstance, LiveHolderWithAGarbledFile_StillKeepsTheLock)
 struct LeftoverLock {
     const char* name;
     QByteArray contents;
+    QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
 };
 
 class LeftoverLockFile : public SingleInstance, public testing::WithParamInterface<LeftoverLock> {};
@@ -137,6 +138,7 @@ TEST_P(LeftoverLockFile, DoesNotBlockTheNextStart)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(GetParam().contents);
     file.close();
+    file.setPermissions(GetParam().permissions);
     shell::SingleInstanceLock lock(lockPath());
     EXPECT_TRUE(lock.tryAcquire());
     EXPECT_TRUE(lock.isHeld());
@@ -148,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
                     // A live process's id without the program's name proves nothing about who holds it.
                     LeftoverLock{"CutAfterTheProcessId", QByteArray::number(qint64(::getpid())) + '\n'},
                     LeftoverLock{"DeadHolder", QByteArray("2147483646\nzelto-cartomancy\n") +
-                                                   QSysInfo::machineHostName().toUtf8() + '\n'}),
+                                                   QSysInfo::machineHostName().toUtf8() + '\n'},
+                    LeftoverLock{"Unreadable", QByteArray("1\n"), QFile::Permissions()}),
     [](const testing::TestParamInfo<LeftoverLock>& info) { return std::string(info.param.name); });
 
 // Where the lock goes, given the runtime folder, the passwd home and the temporary folder.
