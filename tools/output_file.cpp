@@ -5,6 +5,7 @@
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <random>
