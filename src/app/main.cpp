@@ -99,7 +99,8 @@ int main(int argc, char** argv)
     display::QtFileChooser fileChooser;
     display::DesktopUrlOpener urlOpener;
     display::InputBlockingWait wait;
-    display::Platform platform{messageBoxes, fileChooser, urlOpener, wait};
+    display::QtPrintDialog printDialog;
+    display::Platform platform{messageBoxes, fileChooser, urlOpener, wait, printDialog};
     const std::unique_ptr<engine::RandomSource> random = engine::makeClockSeededRandomSource();
     std::unique_ptr<shell::SettingsStore> settings;
     if (keepsSettings)

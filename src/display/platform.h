@@ -5,6 +5,7 @@
 #include <QString>
 #include <QUrl>
 
+class QPrinter;
 class QWidget;
 
 namespace display {
@@ -21,11 +22,19 @@ public:
     virtual bool askYesNo(QWidget* parent, const QString& text, MessageIcon icon) = 0; // true for Yes
 };
 
-// The save dialog of a report; an empty path when the person cancels.
+// The save dialogs of a report; an empty path when the person cancels.
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
     virtual QString chooseSaveFile(QWidget* parent) = 0;
+    virtual QString choosePdfFile(QWidget* parent) = 0;
+};
+
+// The system's print dialog: sets up the printer; false when the person cancels.
+class PrintDialog {
+public:
+    virtual ~PrintDialog() = default;
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 // Hands a web address to the desktop; returns at once.
@@ -48,6 +57,7 @@ struct Platform {
     FileChooser& fileChooser;
     UrlOpener& urlOpener;
     Wait& wait;
+    PrintDialog& printDialog;
 };
 
 } // namespace display

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QSpacerItem>
+#include <QPrintDialog>
 #include <QTimer>
 
 #include <algorithm>
@@ -99,14 +100,15 @@ bool QtMessageBoxes::askYesNo(QWidget* parent, const QString& text, MessageIcon 
     return makeMessageBox(parent, text, icon, QMessageBox::Yes | QMessageBox::No)->exec() == QMessageBox::Yes;
 }
 
-std::unique_ptr<QFileDialog> makeReportSaveDialog(QWidget* parent)
+namespace {
+
+std::unique_ptr<QFileDialog> makeSaveDialog(QWidget* parent, const QString& filter, const QString& defaultSuffix)
 {
     auto dialog = std::make_unique<QFileDialog>(parent, kApplicationTitle);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(QStringLiteral("Rich Text Format (*.rtf)"));
-    // "doc", not "rtf": a name typed without an extension is saved as .doc.
-    dialog->setDefaultSuffix(QStringLiteral("doc"));
+    dialog->setNameFilter(filter);
+    dialog->setDefaultSuffix(defaultSuffix);
     // Qt's own dialog, because it adds the suffix before asking about overwriting, so the question
     // is about the file that will really be replaced; some native dialogs ask about the typed name.
     dialog->setOption(QFileDialog::DontUseNativeDialog, true);
@@ -116,13 +118,42 @@ std::unique_ptr<QFileDialog> makeReportSaveDialog(QWidget* parent)
     return dialog;
 }
 
+QString chosenFile(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.constFirst();
+}
+
+} // namespace
+
+std::unique_ptr<QFileDialog> makeReportSaveDialog(QWidget* parent)
+{
+    // "doc", not "rtf": a name typed without an extension is saved as .doc.
+    return makeSaveDialog(parent, QStringLiteral("Rich Text Format (*.rtf)"), QStringLiteral("doc"));
+}
+
+std::unique_ptr<QFileDialog> makePdfSaveDialog(QWidget* parent)
+{
+    return makeSaveDialog(parent, QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf"));
+}
+
 QString QtFileChooser::chooseSaveFile(QWidget* parent)
 {
-    const std::unique_ptr<QFileDialog> dialog = makeReportSaveDialog(parent);
-    if (dialog->exec() != QDialog::Accepted)
-        return {};
-    const QStringList chosen = dialog->selectedFiles();
-    return chosen.isEmpty() ? QString() : chosen.constFirst();
+    return chosenFile(*makeReportSaveDialog(parent));
+}
+
+QString QtFileChooser::choosePdfFile(QWidget* parent)
+{
+    return chosenFile(*makePdfSaveDialog(parent));
+}
+
+bool QtPrintDialog::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(kApplicationTitle);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void DesktopUrlOpener::openUrl(const QUrl& address)

@@ -22,12 +22,19 @@ public:
     bool askYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
 };
 
-// The save dialog of a report, set up but not shown.
+// The save dialogs of a report, as RTF and as PDF, set up but not shown.
 std::unique_ptr<QFileDialog> makeReportSaveDialog(QWidget* parent);
+std::unique_ptr<QFileDialog> makePdfSaveDialog(QWidget* parent);
 
 class QtFileChooser final : public FileChooser {
 public:
     QString chooseSaveFile(QWidget* parent) override;
+    QString choosePdfFile(QWidget* parent) override;
+};
+
+class QtPrintDialog final : public PrintDialog {
+public:
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 class DesktopUrlOpener final : public UrlOpener {

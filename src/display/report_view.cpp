@@ -297,6 +297,7 @@ void ReportView::showDocument(const richtext::Document& source)
         if (rule)
             block.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
                               QTextLength(QTextLength::PercentageLength, 100));
+        block.setProperty(kKeepWithNextProperty, richtext::keepsWithNext(paragraph));
         if (first)
             cursor.setBlockFormat(block);
         else

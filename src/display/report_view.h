@@ -17,6 +17,9 @@ namespace display {
 
 class UrlOpener;
 
+// Set on the blocks of headings and lines of pictures, which belong on the page of the block after them.
+inline constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 1;
+
 // The read-only report: shows the document, opens a web address when the left button goes down
 // on it, and offers nothing to copy (the way to take the report away is saving it). The keyboard
 // scrolls it, Tab steps through its web addresses and Return opens the one marked.

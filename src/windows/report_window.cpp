@@ -4,10 +4,12 @@
 
 #include "display/clickable_label.h"
 #include "display/look.h"
+#include "display/reading_renderer.h"
 #include "display/report_view.h"
 #include "display/spread_display.h"
 #include "engine/reading.h"
 #include "engine/small_faces.h"
+#include "engine/spread_catalogue.h"
 #include "windows/site_labels.h"
 #include "windows/window_look.h"
 #include "windows/window_services.h"
@@ -18,7 +20,9 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
@@ -28,6 +32,7 @@
 #include <algorithm>
 
 #include <cerrno>
+#include <functional>
 #include <vector>
 
 namespace windows {
@@ -160,10 +165,14 @@ void ReportWindow::buildMenus()
 {
     QMenu* file = addFileMenu(*this);
     m_ui.mnuSave = addMenuEntry(*file, texts::kSave, "mnuSave");
+    m_ui.mnuPrint = addMenuEntry(*file, texts::kPrint, "mnuPrint");
+    m_ui.mnuExportPdf = addMenuEntry(*file, texts::kExportPdf, "mnuExportPdf");
     file->addSeparator();
     m_ui.mnuBack = addMenuEntry(*file, texts::kBack, "mnuBack");
     m_ui.mnuExit = addExitEntry(*file, *this);
     connect(m_ui.mnuSave, &QAction::triggered, this, &ReportWindow::cmdSave_Click);
+    connect(m_ui.mnuPrint, &QAction::triggered, this, &ReportWindow::mnuPrint_Click);
+    connect(m_ui.mnuExportPdf, &QAction::triggered, this, &ReportWindow::mnuExportPdf_Click);
     connect(m_ui.mnuBack, &QAction::triggered, this, &ReportWindow::backRequested);
     m_services.addSharedMenus(menuBar(), this);
 }
@@ -172,6 +181,7 @@ void ReportWindow::writeReading(engine::ReadingEngine& engine, engine::SpreadInd
 {
     const engine::ReportTarget target{m_document, engine::builtInSmallFaces(), m_ui.spreadDisplay};
     engine.generateReading(spread, target);
+    m_spread = spread;
     m_ui.RTB->showDocument(m_document);
     // A new reading is read from its heading down.
     m_ui.RTB->moveCursor(QTextCursor::Start);
@@ -188,27 +198,23 @@ QString failureReason(const QFileDevice& file, int error)
     return reason;
 }
 
-} // namespace
-
-std::optional<QString> ReportWindow::saveReport(const QString& path) const
+// A device or FIFO is written in place: renaming a new file over it would destroy it. Anything else goes
+// through QSaveFile, which replaces the target only once everything is written, so a failure keeps the old file.
+std::optional<QString> writeFile(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
-    const std::string rtf = m_document.toRtf();
-    const auto size = static_cast<qint64>(rtf.size());
-    // A device or FIFO is written in place: renaming a new file over it would destroy it.
     if (const QFileInfo target(path); target.exists() && !target.isFile() && !target.isDir()) {
         QFile device(path);
         errno = 0;
-        if (!device.open(QIODevice::WriteOnly) || device.write(rtf.data(), size) != size || !device.flush())
+        if (!device.open(QIODevice::WriteOnly) || !write(device) || !device.flush())
             return failureReason(device, errno);
         return std::nullopt;
     }
-    // QSaveFile replaces the target only once everything is written, so a failure keeps the old file.
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
         return failureReason(file, errno);
     errno = 0;
-    if (file.write(rtf.data(), size) != size) {
+    if (!write(file)) {
         const QString reason = failureReason(file, errno);
         file.cancelWriting();
         return reason;
@@ -219,14 +225,63 @@ std::optional<QString> ReportWindow::saveReport(const QString& path) const
     return std::nullopt;
 }
 
-void ReportWindow::cmdSave_Click()
+} // namespace
+
+std::optional<QString> ReportWindow::saveReport(const QString& path) const
 {
-    display::Platform& platform = m_services.platform();
-    const QString path = platform.fileChooser.chooseSaveFile(this);
+    const std::string rtf = m_document.toRtf();
+    return writeFile(path, [&rtf](QIODevice& file) {
+        const auto size = static_cast<qint64>(rtf.size());
+        return file.write(rtf.data(), size) == size;
+    });
+}
+
+std::optional<QString> ReportWindow::exportPdf(const QString& path) const
+{
+    return writeFile(path, [this](QIODevice& file) {
+        return display::writeReadingPdf(file, paperReading(), display::paperSizeFor(QLocale::system()));
+    });
+}
+
+display::PaperReading ReportWindow::paperReading() const
+{
+    const engine::Spread* spread = engine::findSpread(m_spread);
+    return {*m_ui.spreadDisplay, *m_ui.RTB->document(),
+            spread ? QString::fromUtf8(spread->title.data(), static_cast<qsizetype>(spread->title.size())) : QString()};
+}
+
+void ReportWindow::saveAs(const QString& path, std::optional<QString> (ReportWindow::*write)(const QString&) const)
+{
     if (path.isEmpty())
         return;
-    if (const std::optional<QString> failure = saveReport(path))
-        platform.messageBoxes.inform(this, texts::saveFailedMessage(path, *failure), display::MessageIcon::Error);
+    if (const std::optional<QString> failure = (this->*write)(path))
+        m_services.platform().messageBoxes.inform(this, texts::saveFailedMessage(path, *failure),
+                                                  display::MessageIcon::Error);
+}
+
+void ReportWindow::cmdSave_Click()
+{
+    saveAs(m_services.platform().fileChooser.chooseSaveFile(this), &ReportWindow::saveReport);
+}
+
+void ReportWindow::mnuExportPdf_Click()
+{
+    saveAs(m_services.platform().fileChooser.choosePdfFile(this), &ReportWindow::exportPdf);
+}
+
+void ReportWindow::mnuPrint_Click()
+{
+    const display::PaperReading reading = paperReading();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(display::readingPageLayout(display::paperSizeFor(QLocale::system())));
+    printer.setDocName(display::readingDocumentTitle(reading.spreadTitle));
+    printer.setCreator(display::readingCreator());
+    display::Platform& platform = m_services.platform();
+    if (!platform.printDialog.choosePrinter(this, printer))
+        return;
+    printer.setResolution(display::kPaperResolution);
+    if (!display::paintReading(printer, reading))
+        platform.messageBoxes.inform(this, texts::kPrintFailed, display::MessageIcon::Error);
 }
 
 void ReportWindow::MDIForm_Resize()

@@ -16,6 +16,7 @@ class QScrollArea;
 
 namespace display {
 class ClickableLabel;
+struct PaperReading;
 class ReportView;
 class SpreadDisplay;
 } // namespace display
@@ -47,6 +48,8 @@ public:
         QScrollArea* clientArea = nullptr;
         display::SpreadDisplay* spreadDisplay = nullptr;
         QAction* mnuSave = nullptr;
+        QAction* mnuPrint = nullptr;
+        QAction* mnuExportPdf = nullptr;
         QAction* mnuBack = nullptr;
         QAction* mnuExit = nullptr;
     };
@@ -61,6 +64,8 @@ public:
     void writeReading(engine::ReadingEngine& engine, engine::SpreadIndex spread);
     // Writes the report as RTF; the reason when the file could not be written.
     std::optional<QString> saveReport(const QString& path) const;
+    // Writes the spread picture and the report as a PDF document; the reason when the file could not be written.
+    std::optional<QString> exportPdf(const QString& path) const;
 
 signals:
     void backRequested();
@@ -74,14 +79,20 @@ protected:
 private slots:
     void MDIForm_Resize();
     void cmdSave_Click();
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
 
 private:
     void buildControls();
     void buildMenus();
     void fitReportView();
+    display::PaperReading paperReading() const;
+    // Writes to the chosen path (nothing when the person cancelled) and shows why a write failed.
+    void saveAs(const QString& path, std::optional<QString> (ReportWindow::*write)(const QString&) const);
 
     WindowServices& m_services;
     richtext::Document m_document;
+    engine::SpreadIndex m_spread = -1;
     Ui m_ui;
 };
 

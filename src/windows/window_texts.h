@@ -17,6 +17,8 @@ inline const QString kFileMenu = QStringLiteral("&File");
 // Menu entries and the buttons that do the same share their caption.
 inline const QString kDealTheCards = QStringLiteral("Deal The &Cards");
 inline const QString kSave = QStringLiteral("&Save");
+inline const QString kPrint = QStringLiteral("&Print...");
+inline const QString kExportPdf = QStringLiteral("Export as &PDF...");
 inline const QString kBack = QStringLiteral("&Back");
 inline const QString kExit = QStringLiteral("E&xit");
 
@@ -50,6 +52,7 @@ inline const QString kGeneratingMessage =
 
 // Report window.
 QString saveFailedMessage(const QString& path, const QString& reason);
+inline const QString kPrintFailed = QStringLiteral("The reading could not be printed.");
 
 // Labels that open the publisher's pages.
 inline const QString kFullBrandOffer = QStringLiteral(

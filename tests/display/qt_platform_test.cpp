@@ -89,6 +89,17 @@ TEST_F(SaveDialogTest, NameWithoutExtensionIsSavedAsDocAndOtherNamesAsTyped)
     EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
 }
 
+TEST_F(SaveDialogTest, PdfDialogAddsPdfAndAsksBeforeReplacing)
+{
+    dialog = display::makePdfSaveDialog(nullptr);
+    dialog->setDirectory(folder.path());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Zelto Cartomancy"));
+    EXPECT_EQ(dialog->nameFilters(), QStringList(QStringLiteral("PDF document (*.pdf)")));
+    EXPECT_EQ(chosenFor(QStringLiteral("my reading")), folder.filePath(QStringLiteral("my reading.pdf")));
+    EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+}
+
 TEST(InputBlockingWaitTest, ClicksAndKeysDuringThePauseHaveNoEffectThenOrLater)
 {
     QPushButton button(QStringLiteral("Pick"));

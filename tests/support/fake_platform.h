@@ -4,6 +4,7 @@
 
 #include "display/platform.h"
 
+#include <QPrinter>
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
@@ -37,7 +38,30 @@ public:
         ++calls;
         return path;
     }
+    QString choosePdfFile(QWidget*) override
+    {
+        ++pdfCalls;
+        return pdfPath;
+    }
     QString path; // empty: the person cancels
+    int calls = 0;
+    QString pdfPath;
+    int pdfCalls = 0;
+};
+
+// Prints to a PDF file instead of showing the dialog.
+class FakePrintDialog final : public display::PrintDialog {
+public:
+    bool choosePrinter(QWidget*, QPrinter& printer) override
+    {
+        ++calls;
+        if (outputPath.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(outputPath);
+        return true;
+    }
+    QString outputPath; // empty: the person cancels
     int calls = 0;
 };
 
@@ -58,7 +82,8 @@ struct FakePlatform {
     FakeFileChooser fileChooser;
     FakeUrlOpener urlOpener;
     FakeWait wait;
-    display::Platform platform{messageBoxes, fileChooser, urlOpener, wait};
+    FakePrintDialog printDialog;
+    display::Platform platform{messageBoxes, fileChooser, urlOpener, wait, printDialog};
 };
 
 } // namespace testing_support

@@ -58,7 +58,7 @@ protected:
 
 private:
     display::Platform m_snoopingPlatform{services.fake.messageBoxes, services.fake.fileChooser, services.fake.urlOpener,
-                                         wait};
+                                         wait, services.fake.printDialog};
 };
 
 TEST_F(ManualWindowTest, Opening_LaysOutTheWholeDeckFaceDownInFourRowsOfThirteen)

@@ -7,11 +7,13 @@
 #include "display/site_pages.h"
 #include "engine/reading.h"
 #include "support/case_names.h"
+#include "support/pdf_probe.h"
 #include "support/scripted_random_source.h"
 #include "windows/report_window.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -126,26 +128,87 @@ TEST_F(ReportWindowTest, SaveIntoMissingFolder_ShowsErrorNamingTheFile)
     EXPECT_EQ(window->document().toRtf(), before);
 }
 
-TEST_F(ReportWindowTest, FailedReplace_ShowsErrorAndKeepsExistingFileIntact)
+TEST_F(ReportWindowTest, FileMenu_OffersPrintAndPdfAfterSaveWithoutShortcuts)
+{
+    ReportWindow* window = makeWindowWithReading(0);
+    QStringList captions;
+    for (const QAction* action : window->findChild<QMenu*>(QStringLiteral("mnuFile"))->actions()) {
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+    }
+    EXPECT_EQ(captions, QStringList({QStringLiteral("&Save"), QStringLiteral("&Print..."),
+                                     QStringLiteral("Export as &PDF..."), QStringLiteral("-"), QStringLiteral("&Back"),
+                                     QStringLiteral("-"), QStringLiteral("E&xit")}));
+}
+
+// Print through the dialog and Export as PDF draw the same pages.
+TEST_F(ReportWindowTest, PrintAndExport_WriteTheSpreadPageAndTheReport)
+{
+    ASSERT_TRUE(folder.isValid());
+    ReportWindow* window = makeWindowWithReading(10);
+    services.fake.fileChooser.pdfPath = folder.filePath(QStringLiteral("reading.pdf"));
+    services.fake.printDialog.outputPath = folder.filePath(QStringLiteral("printed.pdf"));
+
+    trigger(window, QStringLiteral("mnuExportPdf"));
+    trigger(window, QStringLiteral("mnuPrint"));
+
+    EXPECT_TRUE(services.fake.messageBoxes.shown.empty());
+    for (const QString& path : {services.fake.fileChooser.pdfPath, services.fake.printDialog.outputPath}) {
+        const std::string file = path.toStdString();
+        EXPECT_TRUE(readFile(path).startsWith("%PDF-")) << file;
+        const std::string info = testing_support::pdfInfo(file);
+        EXPECT_NE(info.find("Zelto Cartomancy reading: The Celtic Cross Spread"), std::string::npos) << info;
+        const std::string text = testing_support::pdfText(file);
+        EXPECT_NE(text.find("Position 10:"), std::string::npos) << file;
+        EXPECT_GE(std::count(text.begin(), text.end(), '\f'), 3) << file;
+    }
+}
+
+TEST_F(ReportWindowTest, PrintOrExportCancelled_WritesNothingAndSaysNothing)
+{
+    ReportWindow* window = makeWindowWithReading(2);
+    trigger(window, QStringLiteral("mnuExportPdf"));
+    trigger(window, QStringLiteral("mnuPrint"));
+    EXPECT_EQ(services.fake.fileChooser.pdfCalls, 1);
+    EXPECT_EQ(services.fake.printDialog.calls, 1);
+    EXPECT_TRUE(services.fake.messageBoxes.shown.empty());
+}
+
+struct FailedWriteCase {
+    const char* name;
+    const char* action;
+    const char* suffix;
+};
+
+class FailedWriteTest : public ReportWindowTest, public ::testing::WithParamInterface<FailedWriteCase> {};
+
+TEST_P(FailedWriteTest, ShowsTheReasonAndKeepsExistingFileIntact)
 {
     ASSERT_TRUE(folder.isValid());
     // The longest name the folder allows leaves no room for the name of the file written beside it first.
-    const QString existing = folder.filePath(QString(251, QLatin1Char('r')) + QStringLiteral(".rtf"));
+    const QString existing = folder.filePath(QString(251, QLatin1Char('r')) + QLatin1String(GetParam().suffix));
     {
         QFile file(existing);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("earlier reading");
     }
-    ReportWindow* window = makeWindowWithReading(0);
+    ReportWindow* window = makeWindowWithReading(2);
     services.fake.fileChooser.path = existing;
+    services.fake.fileChooser.pdfPath = existing;
 
-    trigger(window, QStringLiteral("mnuSave"));
+    trigger(window, QLatin1String(GetParam().action));
 
     ASSERT_EQ(services.fake.messageBoxes.shown.size(), 1u);
     EXPECT_EQ(services.fake.messageBoxes.shown[0].icon, display::MessageIcon::Error);
+    EXPECT_TRUE(services.fake.messageBoxes.shown[0].text.contains(existing));
     EXPECT_EQ(readFile(existing), QByteArray("earlier reading"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(SaveAndExport, FailedWriteTest,
+                         ::testing::Values(FailedWriteCase{"Rtf", "mnuSave", ".rtf"},
+                                           FailedWriteCase{"Pdf", "mnuExportPdf", ".pdf"}),
+                         [](const ::testing::TestParamInfo<FailedWriteCase>& info) { return info.param.name; });
 
 TEST_F(ReportWindowTest, WriteFailure_NamesTheSystemsReason)
 {

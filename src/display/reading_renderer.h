@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QIODevice;
+class QLocale;
+class QPagedPaintDevice;
+class QTextDocument;
+class QWidget;
+
+namespace display {
+
+// A reading as it goes on paper: first the spread display's own painting, then the report as the
+// report view holds it.
+struct PaperReading {
+    QWidget& spreadDisplay;
+    const QTextDocument& report;
+    QString spreadTitle;
+};
+
+// Devices are set to this resolution before a reading is painted on them, so the spread display's labels
+// keep the size they have beside its cards. Text stays text and pictures keep their pixels at any resolution.
+inline constexpr int kPaperResolution = 96;
+
+// Letter where people buy Letter paper (the Americas from Canada to Chile, the Philippines), A4 elsewhere.
+QPageSize::PageSizeId paperSizeFor(const QLocale& locale);
+// The paper with the margins a printed reading uses.
+QPageLayout readingPageLayout(QPageSize::PageSizeId paper);
+
+// "Zelto Cartomancy reading: " and the spread's title.
+QString readingDocumentTitle(const QString& spreadTitle);
+// The program and its version, as a PDF names its creator.
+QString readingCreator();
+
+// A copy of the view's document laid out at the width (in the units of a 96 dpi screen), its links naming
+// full addresses.
+std::unique_ptr<QTextDocument> printableReport(const QTextDocument& report, qreal width);
+
+// Part of the laid-out report, in its coordinates, that goes on one page.
+struct ReportPage {
+    qreal top = 0;
+    qreal bottom = 0;
+};
+// Cuts the report into pages no higher than pageHeight, between lines so that no line or picture is split,
+// and so that no heading or line of pictures ends a page unless a run of them fills it.
+std::vector<ReportPage> reportPages(QTextDocument& report, qreal pageHeight);
+
+// Paints the reading on the device's pages, numbered in the footer; false when the device takes no painting.
+bool paintReading(QPagedPaintDevice& device, const PaperReading& reading);
+
+// Writes the reading as a PDF document, with title and creator set, to a device open for writing.
+bool writeReadingPdf(QIODevice& out, const PaperReading& reading, QPageSize::PageSizeId paper);
+
+} // namespace display

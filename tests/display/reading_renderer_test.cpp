@@ -1,0 +1,268 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/reading_renderer.h"
+#include "display/report_view.h"
+#include "display/spread_display.h"
+#include "engine/reading.h"
+#include "engine/small_faces.h"
+#include "richtext/document.h"
+#include "site_settings.h"
+#include "support/fake_platform.h"
+#include "support/pdf_probe.h"
+#include "support/scripted_random_source.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QImage>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+using testing_support::withoutLayout;
+
+std::vector<int> firstCardsOfTheDeck()
+{
+    std::vector<int> cards;
+    for (int card = 0; card < engine::kCardCount; ++card)
+        cards.push_back(card);
+    return cards;
+}
+
+// The text of each page without the page number at its foot.
+std::vector<std::string> pagesOf(const std::string& text)
+{
+    std::vector<std::string> pages;
+    std::istringstream stream(text);
+    std::string page;
+    while (std::getline(stream, page, '\f')) {
+        const std::size_t end = page.find_last_not_of('\n');
+        const std::size_t lastLine = page.rfind('\n', end);
+        pages.push_back(page.substr(0, lastLine == std::string::npos ? 0 : lastLine));
+    }
+    return pages;
+}
+
+struct PaperCase {
+    const char* locale;
+    QPageSize::PageSizeId paper;
+};
+
+class PaperSizeTest : public testing::TestWithParam<PaperCase> {};
+
+TEST_P(PaperSizeTest, FollowsWhatTheLocaleBuys)
+{
+    EXPECT_EQ(display::paperSizeFor(QLocale(QString::fromLatin1(GetParam().locale))), GetParam().paper);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, PaperSizeTest,
+                         testing::Values(PaperCase{"en_US", QPageSize::Letter}, PaperCase{"es_US", QPageSize::Letter},
+                                         PaperCase{"en_CA", QPageSize::Letter}, PaperCase{"fr_CA", QPageSize::Letter},
+                                         PaperCase{"es_MX", QPageSize::Letter}, PaperCase{"fil_PH", QPageSize::Letter},
+                                         PaperCase{"en_GB", QPageSize::A4}, PaperCase{"de_DE", QPageSize::A4},
+                                         PaperCase{"es_ES", QPageSize::A4}, PaperCase{"ja_JP", QPageSize::A4},
+                                         PaperCase{"C", QPageSize::A4}),
+                         [](const testing::TestParamInfo<PaperCase>& info) { return std::string(info.param.locale); });
+
+// Pages are cut from a document of one-line blocks; every line 13 units high in the default font.
+class ReportPagesTest : public testing::Test {
+protected:
+    void addBlock(const QString& text, bool keepsWithNext)
+    {
+        QTextBlockFormat format;
+        format.setProperty(display::kKeepWithNextProperty, keepsWithNext);
+        if (m_document.isEmpty() && m_cursor.block().text().isEmpty() && !m_started)
+            m_cursor.setBlockFormat(format);
+        else
+            m_cursor.insertBlock(format);
+        m_started = true;
+        m_cursor.insertText(text);
+    }
+    void addPicture(bool keepsWithNext)
+    {
+        addBlock({}, keepsWithNext);
+        QImage face(40, 50, QImage::Format_RGB888);
+        face.fill(Qt::red);
+        m_document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("face")), face);
+        m_cursor.insertImage(QStringLiteral("face"));
+    }
+
+    // Which page each block's first line went on; -1 for a block found on no page.
+    std::vector<int> pageOfEachBlock(const std::vector<display::ReportPage>& pages)
+    {
+        std::vector<int> result;
+        for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+            const qreal top = m_document.documentLayout()->blockBoundingRect(block).top();
+            const auto page = std::find_if(pages.begin(), pages.end(), [top](const display::ReportPage& slice) {
+                return top >= slice.top && top < slice.bottom;
+            });
+            result.push_back(page == pages.end() ? -1 : static_cast<int>(page - pages.begin()));
+        }
+        return result;
+    }
+
+    QTextDocument m_document;
+    QTextCursor m_cursor{&m_document};
+    bool m_started = false;
+};
+
+TEST_F(ReportPagesTest, HeadingsAndPictureLinesNeverEndAPageWhereverTheBreakFalls)
+{
+    for (int filler = 0; filler < 24; ++filler) {
+        m_document.clear();
+        m_started = false;
+        for (int line = 0; line < filler; ++line)
+            addBlock(QStringLiteral("filler"), false);
+        addPicture(true);
+        addBlock(QStringLiteral("Position 1: "), true);
+        addBlock(QStringLiteral("The meaning"), false);
+        addBlock(QStringLiteral("after"), false);
+        m_document.setTextWidth(400);
+
+        const qreal pageHeight = 13 * 10 + 6;
+        const std::vector<display::ReportPage> pages = display::reportPages(m_document, pageHeight);
+        const std::vector<int> onPage = pageOfEachBlock(pages);
+        ASSERT_EQ(onPage.size(), static_cast<std::size_t>(filler + 4));
+        const auto picture = static_cast<std::size_t>(filler);
+        EXPECT_EQ(onPage[picture], onPage[picture + 1]) << filler << " lines before";
+        EXPECT_EQ(onPage[picture + 1], onPage[picture + 2]) << filler << " lines before";
+        for (std::size_t index = 0; index < pages.size(); ++index) {
+            EXPECT_LE(pages[index].bottom - pages[index].top, pageHeight) << filler;
+            if (index > 0) {
+                EXPECT_EQ(pages[index].top, pages[index - 1].bottom) << filler << ": nothing lost between pages";
+            }
+        }
+        EXPECT_TRUE(std::ranges::none_of(onPage, [](int page) { return page < 0; })) << filler;
+    }
+}
+
+TEST_F(ReportPagesTest, RunOfHeadingsLongerThanAPage_IsCutRatherThanLost)
+{
+    for (int line = 0; line < 30; ++line)
+        addBlock(QStringLiteral("heading %1").arg(line), true);
+    addBlock(QStringLiteral("body"), false);
+    m_document.setTextWidth(400);
+
+    const std::vector<display::ReportPage> pages = display::reportPages(m_document, 13 * 10);
+    const std::vector<int> onPage = pageOfEachBlock(pages);
+    EXPECT_TRUE(std::ranges::none_of(onPage, [](int page) { return page < 0; }));
+    EXPECT_TRUE(std::ranges::is_sorted(onPage));
+    EXPECT_GE(pages.size(), 3u);
+}
+
+// A reading dealt into the display and the view as the report window holds them.
+class ReadingPdfTest : public testing::Test {
+protected:
+    void deal(engine::SpreadIndex spread)
+    {
+        m_spread = spread;
+        m_engine.generateReading(spread, {m_document, engine::builtInSmallFaces(), &m_display});
+        m_view.showDocument(m_document);
+    }
+
+    std::string writePdf(const QString& spreadTitle)
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(display::writeReadingPdf(buffer, {m_display, *m_view.document(), spreadTitle}, QPageSize::A4));
+        const QString path = m_folder.filePath(QStringLiteral("reading.pdf"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(buffer.data());
+        file.close();
+        m_bytes = buffer.data();
+        return path.toStdString();
+    }
+
+    testing_support::FakeUrlOpener m_opener;
+    display::SpreadDisplay m_display{m_opener};
+    display::ReportView m_view{m_opener};
+    testing_support::ScriptedRandomSource m_random =
+        testing_support::ScriptedRandomSource::forCards(firstCardsOfTheDeck());
+    engine::ReadingEngine m_engine{m_random};
+    richtext::Document m_document;
+    engine::SpreadIndex m_spread = 0;
+    QTemporaryDir m_folder;
+    QByteArray m_bytes;
+};
+
+// The Gypsy spread's first 21 cards of the deck fire a special interpretation, so every kind of content is there.
+TEST_F(ReadingPdfTest, HoldsTheWholeReportInOrderAsSelectableText)
+{
+    deal(17);
+    const std::vector<std::string> pages =
+        pagesOf(testing_support::pdfText(writePdf(QStringLiteral("Gypsy / Romany Spread"))));
+
+    ASSERT_GT(pages.size(), 2u);
+    EXPECT_NE(pages[0].find("PRESENT"), std::string::npos) << "the spread picture's labels";
+    std::string report;
+    for (std::size_t page = 1; page < pages.size(); ++page)
+        report += withoutLayout(pages[page]);
+    std::size_t at = 0;
+    int lines = 0;
+    std::istringstream paragraphs(m_document.plainText());
+    std::string paragraph;
+    while (std::getline(paragraphs, paragraph)) {
+        std::string expected = withoutLayout(paragraph);
+        for (std::size_t picture; (picture = expected.find("\xEF\xBF\xBC")) != std::string::npos;)
+            expected.erase(picture, 3);
+        if (expected.empty())
+            continue;
+        const std::size_t found = report.find(expected, at);
+        ASSERT_NE(found, std::string::npos) << "missing or out of order: " << paragraph;
+        at = found + expected.size();
+        ++lines;
+    }
+    EXPECT_GT(lines, 21 * 11);
+    EXPECT_NE(m_document.plainText().find("Special Interpretation(s): "), std::string::npos);
+}
+
+TEST_F(ReadingPdfTest, DrawsEveryCardOnTheFirstPageAndEveryPictureOfTheReport)
+{
+    deal(10);
+    const std::vector<testing_support::PdfImage> images = testing_support::pdfImages(writePdf(QStringLiteral("x")));
+
+    int spreadFaces = 0;
+    int reportPictures = 0;
+    for (const testing_support::PdfImage& image : images) {
+        if (image.type != "image")
+            continue;
+        if (image.page == 1)
+            ++spreadFaces;
+        else if (image.width == 40 && image.height == 50)
+            ++reportPictures;
+    }
+    EXPECT_EQ(spreadFaces, 10);
+    EXPECT_EQ(reportPictures, 10);
+}
+
+TEST_F(ReadingPdfTest, CarriesTitleCreatorEmbeddedFontsLinksAndASanePageCount)
+{
+    deal(2);
+    const std::string path = writePdf(QStringLiteral("3 Card Spread"));
+
+    const std::string info = testing_support::pdfInfo(path);
+    EXPECT_NE(info.find("Title:           Zelto Cartomancy reading: 3 Card Spread\n"), std::string::npos) << info;
+    EXPECT_NE(info.find(std::string("Creator:         Zelto Cartomancy ") + std::string(site::kVersion) + "\n"),
+              std::string::npos)
+        << info;
+    EXPECT_NE(info.find("Pages:           3\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+
+    const std::vector<std::string> fonts = testing_support::pdfFontLines(path);
+    ASSERT_FALSE(fonts.empty());
+    for (const std::string& font : fonts)
+        EXPECT_NE(font.find(" yes "), std::string::npos) << "not embedded: " << font;
+
+    EXPECT_NE(m_bytes.indexOf("/URI (" + QByteArray(site::kSiteAddress.data()) + ")"), -1);
+}
+
+} // namespace
