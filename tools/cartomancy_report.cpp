@@ -1,14 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// cartomancy-report: deals one reading and writes it as RTF, without the desktop program.
+// cartomancy-report: deals one reading and writes it as RTF or PDF, without the desktop program's windows.
 
 #include "engine/random_source.h"
 #include "engine/reading.h"
 #include "engine/small_faces.h"
 #include "engine/spread_catalogue.h"
 #include "output_file.h"
+#if ZELTO_WITH_PDF
+#include "pdf_reading.h"
+#endif
 #include "richtext/document.h"
 
+#include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <iostream>
@@ -23,18 +27,22 @@ namespace {
 constexpr int kUsageError = 2;
 
 constexpr std::string_view kUsage =
-    "Usage: cartomancy-report --spread N|NAME [--seed S] [--output FILE|-]\n"
+    "Usage: cartomancy-report --spread N|NAME [--seed S] [--output FILE|-] [--format rtf|pdf]\n"
     "       cartomancy-report --list-spreads\n"
     "       cartomancy-report --help\n"
     "\n"
-    "Deals one reading of spread N (0 to 17, or its name as listed) and writes it as RTF\n"
-    "to FILE, or to standard output. The same --seed S gives the same reading.\n"
+    "Deals one reading of spread N (0 to 17, or its name as listed) and writes it to FILE,\n"
+    "or to standard output: as PDF when --format pdf is given or FILE ends in .pdf, else as RTF.\n"
+    "The same --seed S gives the same reading. A PDF needs no display.\n"
     "Numbers are plain decimal digits: no sign, no leading zero.\n";
+
+enum class Format { Rtf, Pdf };
 
 struct Options {
     std::optional<engine::SpreadIndex> spread;
     std::optional<std::uint64_t> seed;
     std::optional<std::string> output;
+    std::optional<Format> format;
     bool listSpreads = false;
     bool help = false;
 };
@@ -112,6 +120,14 @@ ParseResult parseArguments(const std::vector<std::string_view>& arguments)
             if (!text || text->empty())
                 return {{}, "--output needs a file name"};
             result.options.output = std::string(*text);
+        } else if (argument == "--format") {
+            const auto text = value();
+            if (text == "rtf")
+                result.options.format = Format::Rtf;
+            else if (text == "pdf")
+                result.options.format = Format::Pdf;
+            else
+                return {{}, "--format needs rtf or pdf"};
         } else {
             return {{}, "unknown argument " + cli::quoteForMessage(argument) + " (see --help)"};
         }
@@ -129,6 +145,23 @@ std::string spreadList()
         list += std::to_string(index) + '\t' + std::string(catalogue[index].name) + '\t' +
                 std::to_string(catalogue[index].cardCount) + (catalogue[index].cardCount == 1 ? " card\n" : " cards\n");
     return list;
+}
+
+// An explicit --format wins; otherwise the output's name decides.
+Format outputFormat(const Options& options)
+{
+    if (options.format)
+        return *options.format;
+    const std::string& name = options.output.value_or("-");
+    const auto endsInPdf = [&name] {
+        if (name.size() < 4)
+            return false;
+        std::string suffix = name.substr(name.size() - 4);
+        for (char& c : suffix)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return suffix == ".pdf";
+    };
+    return endsInPdf() ? Format::Pdf : Format::Rtf;
 }
 
 int fail(const std::string& message)
@@ -156,9 +189,22 @@ int main(int argc, char** argv)
         options.seed ? engine::makeSeededRandomSource(*options.seed) : engine::makeClockSeededRandomSource();
 
     engine::ReadingEngine reading(*random);
-    richtext::Document document;
-    reading.generateReading(*options.spread, {document, engine::builtInSmallFaces(), nullptr});
-    if (const auto error = cli::writeOutput(options.output.value_or("-"), document.toRtf()))
+    std::string bytes;
+    if (outputFormat(options) == Format::Pdf) {
+#if ZELTO_WITH_PDF
+        cli::PdfOrError pdf = cli::dealReadingAsPdf(reading, *options.spread, argv[0]);
+        if (!pdf.error.empty())
+            return fail(pdf.error);
+        bytes = std::move(pdf.pdf);
+#else
+        return fail("this build writes RTF only: PDF needs the desktop libraries");
+#endif
+    } else {
+        richtext::Document document;
+        reading.generateReading(*options.spread, {document, engine::builtInSmallFaces(), nullptr});
+        bytes = document.toRtf();
+    }
+    if (const auto error = cli::writeOutput(options.output.value_or("-"), bytes))
         return fail(*error);
     return 0;
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output_file.h"
+#include "support/pdf_probe.h"
 
 #include <gtest/gtest.h>
 
@@ -162,6 +163,8 @@ TEST_F(CartomancyReportTest, BadInput_FailsWithOneLineErrorAndStatusTwo)
         {"--frob\x1b[2J\r"},
         {"--spread", "3", "--seed", "4\x7f"},
         {"--spread", "3", "--output", "no such folder/\n\xc2\x9b.rtf"},
+        {"--spread", "3", "--format", "doc"},
+        {"--spread", "3", "--format"},
     };
     for (const std::vector<std::string>& arguments : cases) {
         SCOPED_TRACE(testing::PrintToString(arguments));
@@ -170,6 +173,65 @@ TEST_F(CartomancyReportTest, BadInput_FailsWithOneLineErrorAndStatusTwo)
         expectOneLineError(result);
     }
 }
+
+#if ZELTO_WITH_PDF
+struct FormatCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string file; // empty: standard output
+    bool pdf;
+};
+
+class OutputFormats : public CartomancyReportTest, public testing::WithParamInterface<FormatCase> {};
+
+// A PDF needs no display: the tool runs where no desktop is.
+TEST_P(OutputFormats, FollowTheOptionElseTheNamesSuffix)
+{
+    ::unsetenv("DISPLAY");
+    ::unsetenv("WAYLAND_DISPLAY");
+    ::unsetenv("QT_QPA_PLATFORM");
+    std::vector<std::string> arguments{"--spread", "10", "--seed", "3"};
+    arguments.insert(arguments.end(), GetParam().arguments.begin(), GetParam().arguments.end());
+
+    const RunResult result = run(arguments);
+
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    const std::string written = GetParam().file.empty() ? result.out : readFile(work() / GetParam().file);
+    EXPECT_TRUE(written.starts_with(GetParam().pdf ? "%PDF-1." : "{\\rtf1")) << written.substr(0, 20);
+    if (GetParam().pdf) {
+        EXPECT_TRUE(written.ends_with("%%EOF\n")) << "complete";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outputs, OutputFormats,
+    testing::Values(FormatCase{"PdfName", {"-o", "reading.pdf"}, "reading.pdf", true},
+                    FormatCase{"PdfNameInCapitals", {"--output", "reading.PDF"}, "reading.PDF", true},
+                    FormatCase{"PdfToStandardOutput", {"--format", "pdf"}, "", true},
+                    FormatCase{"RtfDespiteTheName", {"--format", "rtf", "-o", "reading.pdf"}, "reading.pdf", false},
+                    FormatCase{"PdfDespiteTheName", {"--format=pdf", "-o", "reading.rtf"}, "reading.rtf", true},
+                    FormatCase{"RtfName", {"-o", "reading.rtf"}, "reading.rtf", false},
+                    FormatCase{"NameEndingInPdfWithoutDot", {"-o", "readingpdf"}, "readingpdf", false}),
+    [](const testing::TestParamInfo<FormatCase>& info) { return info.param.name; });
+
+TEST_F(CartomancyReportTest, PdfFromTheSameSeed_HoldsTheSameTextAndPictures)
+{
+    const RunResult first = run({"--spread", "17", "--seed", "42", "-o", "first.pdf"});
+    const RunResult second = run({"--spread", "17", "--seed", "42", "-o", "second.pdf"});
+    const RunResult other = run({"--spread", "17", "--seed", "43", "-o", "other.pdf"});
+    ASSERT_EQ(first.exitCode + second.exitCode + other.exitCode, 0) << first.err;
+
+    const auto text = [this](const char* name) { return testing_support::pdfText((work() / name).string()); };
+    const auto pictures = [this](const char* name) {
+        return testing_support::commandOutput({"pdfimages", "-list", (work() / name).string()});
+    };
+    EXPECT_NE(text("first.pdf").find("Position 21:"), std::string::npos);
+    EXPECT_EQ(text("first.pdf"), text("second.pdf"));
+    EXPECT_EQ(pictures("first.pdf"), pictures("second.pdf"));
+    EXPECT_NE(text("first.pdf"), text("other.pdf"));
+}
+#endif
 
 TEST_F(CartomancyReportTest, PlainNumbers_AreAccepted)
 {
