@@ -9,6 +9,7 @@
 #include "engine/deck.h"
 
 #include <QLabel>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace display {
@@ -58,7 +59,11 @@ void CardSlot::showFace(int pictureNumber)
 
 const QPixmap& CardSlot::picture() const
 {
-    const qreal ratio = devicePixelRatioF();
+    return picture(devicePixelRatioF());
+}
+
+const QPixmap& CardSlot::picture(qreal ratio) const
+{
     if (m_picture.isNull() || !qFuzzyCompare(m_pictureRatio, ratio)) {
         m_pictureRatio = ratio;
         if (m_pictureNumber != 0)
@@ -72,11 +77,12 @@ const QPixmap& CardSlot::picture() const
 
 void CardSlot::paintEvent(QPaintEvent*)
 {
-    const QPixmap& shown = picture();
-    if (shown.isNull())
-        return;
     QPainter painter(this);
-    painter.drawPixmap(rect(), shown);
+    // Printed or in a PDF the face comes at its best resolution, whatever the screen's.
+    const bool onPaper = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+    const QPixmap& shown = picture(onPaper ? kPaperPixelRatio : devicePixelRatioF());
+    if (!shown.isNull())
+        painter.drawPixmap(rect(), shown);
 }
 
 } // namespace display

@@ -25,6 +25,8 @@ public:
     int pictureNumber() const { return m_pictureNumber; }
     // What the slot shows, for the screen the slot is on.
     const QPixmap& picture() const;
+    // Its picture for a device of that pixel ratio.
+    const QPixmap& picture(qreal devicePixelRatio) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

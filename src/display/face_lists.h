@@ -11,6 +11,9 @@
 
 namespace display {
 
+// The pixel ratio of the largest pictures built in, the one paper gets.
+inline constexpr qreal kPaperPixelRatio = 2.0;
+
 // One of the three lists of the 52 card faces; item n shows the card with CardIndex n - 1.
 class FaceList final {
 public:

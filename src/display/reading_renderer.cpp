@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/reading_renderer.h"
 
+#include "display/face_lists.h"
 #include "display/report_view.h"
+#include "richtext/bitmap.h"
 #include "site_settings.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -54,6 +56,36 @@ void useFullAddresses(QTextDocument& document)
     }
 }
 
+richtext::Bitmap bitmapOf(const QImage& image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    richtext::Bitmap bitmap{rgb.width(), rgb.height(), {}};
+    const auto rowBytes = static_cast<std::size_t>(rgb.width()) * 3;
+    bitmap.rgb.reserve(rowBytes * static_cast<std::size_t>(rgb.height()));
+    for (int row = 0; row < rgb.height(); ++row)
+        bitmap.rgb.insert(bitmap.rgb.end(), rgb.constScanLine(row), rgb.constScanLine(row) + rowBytes);
+    return bitmap;
+}
+
+// The view holds its pictures at the screen's resolution; paper gets the built-in faces at their best.
+void useBestPictures(QTextDocument& document)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto piece = block.begin(); !piece.atEnd(); ++piece) {
+            const QTextCharFormat format = piece.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QUrl name(format.toImageFormat().name());
+            const QImage shown = document.resource(QTextDocument::ImageResource, name).value<QImage>();
+            if (shown.isNull() || shown.devicePixelRatio() >= kPaperPixelRatio)
+                continue;
+            const QImage best = reportPicture(bitmapOf(shown), kPaperPixelRatio);
+            if (!best.isNull())
+                document.addResource(QTextDocument::ImageResource, name, best);
+        }
+    }
+}
+
 struct Line {
     qreal top = 0;
     qreal bottom = 0;
@@ -101,27 +133,20 @@ void drawSpreadPicture(QPainter& painter, QWidget& display, const QSizeF& body)
     painter.restore();
 }
 
-// The report draws a rule as a line of underlined spaces; on paper it is a line across the page.
+// The view draws a rule of spaces as a ruler after an empty block; on paper it is drawn where the
+// underline of the spaces was, across the page.
 bool isRule(const QTextBlock& block)
 {
-    const QString text = block.text();
-    if (text.isEmpty() || !text.trimmed().isEmpty())
-        return false;
-    for (auto piece = block.begin(); !piece.atEnd(); ++piece) {
-        if (!piece.fragment().charFormat().fontUnderline())
-            return false;
-    }
-    return true;
+    return block.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth);
 }
 
 void drawRule(QPainter& painter, const Line& line, qreal width)
 {
     const QTextLine text = line.block.layout()->lineAt(line.index);
-    const QTextCharFormat format = line.block.begin().fragment().charFormat();
-    const QFontMetricsF metrics(format.font());
+    const QFontMetricsF metrics(line.block.document()->defaultFont());
     const qreal y = line.top + text.ascent() + metrics.underlinePos();
     painter.save();
-    painter.setPen(QPen(format.foreground().color(), metrics.lineWidth()));
+    painter.setPen(QPen(Qt::black, metrics.lineWidth()));
     painter.drawLine(QPointF(0, y), QPointF(width, y));
     painter.restore();
 }
@@ -180,6 +205,7 @@ std::unique_ptr<QTextDocument> printableReport(const QTextDocument& report, qrea
     copy->setDocumentMargin(0);
     copy->setTextWidth(width);
     useFullAddresses(*copy);
+    useBestPictures(*copy);
     return copy;
 }
 

@@ -225,7 +225,8 @@ TEST_F(ReadingPdfTest, HoldsTheWholeReportInOrderAsSelectableText)
     EXPECT_NE(m_document.plainText().find("Special Interpretation(s): "), std::string::npos);
 }
 
-TEST_F(ReadingPdfTest, DrawsEveryCardOnTheFirstPageAndEveryPictureOfTheReport)
+// Whatever the screen, paper gets the faces rendered at twice the pixels.
+TEST_F(ReadingPdfTest, DrawsEveryCardOnTheFirstPageAndEveryPictureOfTheReportAtItsBest)
 {
     deal(10);
     const std::vector<testing_support::PdfImage> images = testing_support::pdfImages(writePdf(QStringLiteral("x")));
@@ -235,9 +236,9 @@ TEST_F(ReadingPdfTest, DrawsEveryCardOnTheFirstPageAndEveryPictureOfTheReport)
     for (const testing_support::PdfImage& image : images) {
         if (image.type != "image")
             continue;
-        if (image.page == 1)
+        if (image.page == 1 && image.width * image.height == 142 * 192)
             ++spreadFaces;
-        else if (image.width == 40 && image.height == 50)
+        else if (image.page > 1 && image.width == 80 && image.height == 100)
             ++reportPictures;
     }
     EXPECT_EQ(spreadFaces, 10);
