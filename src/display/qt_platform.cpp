@@ -7,8 +7,8 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QSpacerItem>
 #include <QPrintDialog>
+#include <QSpacerItem>
 #include <QTimer>
 
 #include <algorithm>
