@@ -49,8 +49,10 @@ protected:
     void SetUp() override
     {
         // A space in the folder name keeps the runner honest about quoting.
-        m_folder = fs::temp_directory_path() / ("cartomancy report " + std::to_string(::getpid()) + " " +
-                                                testing::UnitTest::GetInstance()->current_test_info()->name());
+        // The name of a parameterised case holds a '/', which would nest the folder.
+        std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', ' ');
+        m_folder = fs::temp_directory_path() / ("cartomancy report " + std::to_string(::getpid()) + " " + name);
         fs::remove_all(m_folder);
         fs::create_directories(m_folder / "work");
     }
