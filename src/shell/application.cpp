@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/application.h"
 
+#include "display/after_first_paint.h"
 #include "engine/random_source.h"
 #include "shell/co_brand.h"
 #include "shell/exit_window.h"
+#include "shell/settings_store.h"
 #include "shell/shared_menus.h"
 #include "shell/shell_texts.h"
 #include "shell/single_instance.h"
@@ -41,6 +43,11 @@ bool Application::startApplication(SingleInstanceLock& lock)
     windows::MainWindow* mainWindow = m_flow.showMainWindow();
     if (mainWindow)
         m_intCoBrandRandomNumber = CoBrand_Randomize(m_services.random, *mainWindow);
+    // Writing the reminder's date can wait on the disk; nobody sees it, so it waits for the main window instead.
+    if (mainWindow)
+        display::runAfterFirstPaint(*mainWindow, [this] { m_services.settings.flush(); });
+    else
+        m_services.settings.flush();
     return true;
 }
 

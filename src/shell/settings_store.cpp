@@ -31,10 +31,15 @@ ScrambledSettingsStore::ScrambledSettingsStore(const QString& iniFilePath)
 {
 }
 
-ScrambledSettingsStore::~ScrambledSettingsStore() = default;
+ScrambledSettingsStore::~ScrambledSettingsStore()
+{
+    flush();
+}
 
 std::optional<QString> ScrambledSettingsStore::value(const QString& key) const
 {
+    if (const auto unwritten = m_unwritten.constFind(key); unwritten != m_unwritten.cend())
+        return *unwritten;
     const QVariant stored = m_settings->value(sectionKey(key));
     if (!stored.isValid())
         return std::nullopt;
@@ -45,7 +50,16 @@ std::optional<QString> ScrambledSettingsStore::value(const QString& key) const
 
 void ScrambledSettingsStore::setValue(const QString& key, const QString& value)
 {
-    m_settings->setValue(sectionKey(key), scrambleSetting(value));
+    m_unwritten.insert(key, value);
+}
+
+void ScrambledSettingsStore::flush()
+{
+    if (m_unwritten.isEmpty())
+        return;
+    for (auto entry = m_unwritten.cbegin(); entry != m_unwritten.cend(); ++entry)
+        m_settings->setValue(sectionKey(entry.key()), scrambleSetting(entry.value()));
+    m_unwritten.clear();
     m_settings->sync();
 }
 

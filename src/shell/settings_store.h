@@ -19,9 +19,12 @@ public:
     // Nothing when the key was never written.
     virtual std::optional<QString> value(const QString& key) const = 0;
     virtual void setValue(const QString& key, const QString& value) = 0;
+    // Puts what was set on disk; until then, and always within this run, value() already returns it.
+    virtual void flush() {}
 };
 
-// QSettings under the executable's name, section "Settings", keys and values scrambled.
+// QSettings under the executable's name, section "Settings", keys and values scrambled. Values set are
+// written on flush() or when the store goes away: a write that waits on the disk must not hold up start-up.
 class ScrambledSettingsStore final : public SettingsStore {
 public:
     // The user's own settings.
@@ -34,9 +37,11 @@ public:
 
     std::optional<QString> value(const QString& key) const override;
     void setValue(const QString& key, const QString& value) override;
+    void flush() override;
 
 private:
     std::unique_ptr<QSettings> m_settings;
+    QHash<QString, QString> m_unwritten; // plain key and value
 };
 
 // Values kept for this run only, for a user without a home folder.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/window_flow.h"
 
+#include "display/after_first_paint.h"
 #include "windows/main_window.h"
 #include "windows/manual_window.h"
 #include "windows/report_window.h"
@@ -56,6 +57,12 @@ MainWindow* WindowFlow::showMainWindow()
         forgetWhenClosed(this, m_mainWindow, window);
         connect(window, &MainWindow::automaticDealRequested, this, &WindowFlow::dealAutomatically);
         connect(window, &MainWindow::manualDealRequested, this, &WindowFlow::startManualPicking);
+        // Building the report window is most of what a first deal would wait for: do it, hidden, once this
+        // window is on screen and the person is still filling it in.
+        display::runAfterFirstPaint(*window, [this] {
+            if (m_mainWindow && m_mainWindow->isVisible())
+                loadReportWindow();
+        });
         emit mainWindowOpened(window);
     }
     m_mainWindow->show();

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,18 @@ TEST_F(ApplicationTest, Start_ShowsTheMainWindowWithoutAnyMessageOnAFirstStart)
     EXPECT_GE(m_random.reseedCount, 1);
     EXPECT_FALSE(exitWindowShown());
     EXPECT_EQ(m_ended.count(), 0);
+}
+
+TEST_F(ApplicationTest, Start_PutsTheReminderDateOnDiskAndLoadsTheReportWindowOnlyOnceTheMainWindowIsDrawn)
+{
+    ASSERT_TRUE(start());
+    EXPECT_EQ(m_settings.flushes, 0);
+    EXPECT_EQ(flow().reportWindow(), nullptr);
+
+    EXPECT_TRUE(QTest::qWaitFor([this] { return m_settings.flushes > 0 && flow().reportWindow() != nullptr; }));
+    EXPECT_EQ(m_settings.flushes, 1);
+    EXPECT_FALSE(flow().reportWindow()->isVisible());
+    EXPECT_TRUE(flow().mainWindow()->isVisible());
 }
 
 TEST_F(ApplicationTest, Start_WhileAnotherCopyRuns_SaysSoAndEndsWithoutAWindow)

@@ -56,6 +56,18 @@ TEST_F(ScrambledSettings, ValueWritten_IsReadBackByAFreshStoreButNotStoredInPlai
     EXPECT_FALSE(contents.contains("2026-03-10"));
 }
 
+TEST_F(ScrambledSettings, ValueSet_IsReadBackAtOnceAndReachesTheFileOnFlush)
+{
+    const QString key = QStringLiteral("lastUpdateReminderDate");
+    shell::ScrambledSettingsStore store(path());
+    store.setValue(key, QStringLiteral("2026-03-10"));
+    EXPECT_EQ(store.value(key), QStringLiteral("2026-03-10"));
+    EXPECT_FALSE(QFile::exists(path())) << "start-up does not wait for the disk";
+
+    store.flush();
+    EXPECT_EQ(shell::ScrambledSettingsStore(path()).value(key), QStringLiteral("2026-03-10"));
+}
+
 TEST_F(ScrambledSettings, ValueEditedByHand_IsHandedBackAsItStands)
 {
     {

@@ -10,7 +10,7 @@
 
 namespace testing_support {
 
-// Keeps values in memory, unscrambled, and counts the writes.
+// Keeps values in memory, unscrambled, and counts the writes and the flushes to disk.
 class FakeSettingsStore final : public shell::SettingsStore {
 public:
     std::optional<QString> value(const QString& key) const override
@@ -25,9 +25,11 @@ public:
         values.insert(key, value);
         ++writes;
     }
+    void flush() override { ++flushes; }
 
     QHash<QString, QString> values;
     int writes = 0;
+    int flushes = 0;
 };
 
 class FakeClock final : public shell::Clock {

@@ -75,6 +75,29 @@ TEST_P(AutomaticDealTest, Deal_ShowsReportWindowWithReadingAndSpreadInFront)
 INSTANTIATE_TEST_SUITE_P(Spreads, AutomaticDealTest, ::testing::Values(0, 9, 10, 17),
                          testing_support::numberedCases("Spread"));
 
+TEST_F(WindowFlowTest, MainWindowOnScreen_LoadsTheReportWindowHiddenAndTheFirstDealUsesIt)
+{
+    windows::MainWindow* main = flow.showMainWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return flow.reportWindow() != nullptr; }));
+    windows::ReportWindow* loaded = flow.reportWindow();
+    EXPECT_FALSE(loaded->isVisible());
+    EXPECT_TRUE(main->isVisible());
+
+    deal(17, true);
+    EXPECT_EQ(flow.reportWindow(), loaded);
+    EXPECT_TRUE(loaded->isVisible());
+    EXPECT_NE(reportText().find(titleOf(17)), std::string::npos);
+    EXPECT_EQ(loaded->ui().spreadDisplay->frontLayout(), 17);
+}
+
+TEST_F(WindowFlowTest, MainWindowClosedBeforeItsFirstIdle_LoadsNoReportWindow)
+{
+    flow.showMainWindow()->close();
+    flushDeletes();
+    QTest::qWait(20);
+    EXPECT_EQ(flow.reportWindow(), nullptr);
+}
+
 TEST_F(WindowFlowTest, ManualDeal_PicksThenShowsReport)
 {
     deal(15, false);
