@@ -12,6 +12,7 @@
 #include "engine/spread_catalogue.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 
@@ -56,11 +57,13 @@ QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, cons
     return label;
 }
 
-// The box as designed, widened about its centre when the text is wider (fonts differ between systems).
+// The box as designed, widened or heightened about its centre when the text needs more room (fonts differ between
+// systems, and the link's descenders need more than its designed height with some).
 void placeCentred(QLabel& label, const QRect& box)
 {
     const int width = std::max(box.width(), label.sizeHint().width());
-    label.setGeometry(box.center().x() + 1 - (width + 1) / 2, box.top(), width, box.height());
+    const int height = std::max(box.height(), QFontMetrics(label.font()).height());
+    label.setGeometry(box.center().x() + 1 - (width + 1) / 2, box.center().y() + 1 - (height + 1) / 2, width, height);
 }
 
 // A label as wide as its text, placed with its top-left corner.

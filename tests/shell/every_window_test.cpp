@@ -10,7 +10,10 @@
 #include "windows/manual_window.h"
 #include "windows/report_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -31,6 +34,11 @@ struct WindowCase {
     const char* name;
     std::function<std::unique_ptr<QWidget>(Windows&)> open;
 };
+
+QString nameOf(const QWidget& widget)
+{
+    return widget.objectName().isEmpty() ? QLatin1String(widget.metaObject()->className()) : widget.objectName();
+}
 
 // The controls that Tab reaches but that look the same whether they or another control of the window have the
 // focus. A window with one such control never moves the focus away from it.
@@ -69,17 +77,56 @@ QStringList controlsWithoutFocusMark(QWidget& window)
     return unmarked;
 }
 
-class FocusFrameTest : public testing::TestWithParam<WindowCase> {};
+// Whether the text, laid out as the label lays it out, needs more room than the label has.
+bool labelClipsItsText(const QLabel& label)
+{
+    const QRect room = label.contentsRect().adjusted(label.margin(), label.margin(), -label.margin(), -label.margin());
+    const QFontMetrics metrics(label.font());
+    const int flags = label.wordWrap() ? Qt::TextWordWrap : 0;
+    const QRect needed = metrics.boundingRect(room, flags | int(label.alignment()), label.text());
+    // A pixel of slack: fonts scale with the screen in whole pixels, the windows in fractions.
+    return needed.width() > room.width() + 1 || needed.height() > room.height() + 1;
+}
 
-TEST_P(FocusFrameTest, EveryControlThatTabReachesShowsTheFocus)
+// The captions (labels, buttons, check boxes, frame titles) that are cut short in the window as laid out.
+QStringList clippedCaptions(QWidget& window)
+{
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QStringList clipped;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&window))
+            continue;
+        if (const auto* label = qobject_cast<QLabel*>(widget)) {
+            if (!label->text().isEmpty() && labelClipsItsText(*label))
+                clipped << nameOf(*label) + QStringLiteral(" \"") + label->text().left(30) + QLatin1Char('"');
+        } else if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QGroupBox*>(widget)) {
+            if (widget->sizeHint().width() > widget->width() + 1)
+                clipped << nameOf(*widget);
+        }
+    }
+    return clipped;
+}
+
+class EveryWindowTest : public testing::TestWithParam<WindowCase> {};
+
+TEST_P(EveryWindowTest, EveryControlThatTabReachesShowsTheFocus)
 {
     Windows windows;
     const std::unique_ptr<QWidget> window = GetParam().open(windows);
     EXPECT_EQ(controlsWithoutFocusMark(*window).join(QStringLiteral(", ")).toStdString(), "");
 }
 
+// Also run with the screen scaled by 1.5 and 2 (see CMakeLists.txt): fonts do not grow exactly like the windows.
+TEST_P(EveryWindowTest, CaptionsFitTheirBoxes)
+{
+    Windows windows;
+    const std::unique_ptr<QWidget> window = GetParam().open(windows);
+    EXPECT_EQ(clippedCaptions(*window).join(QStringLiteral(", ")).toStdString(), "");
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Windows, FocusFrameTest,
+    Windows, EveryWindowTest,
     testing::Values(WindowCase{"Main",
                                [](Windows& w) -> std::unique_ptr<QWidget> {
                                    return std::make_unique<windows::MainWindow>(w.services);
