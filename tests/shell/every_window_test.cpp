@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/card_slot.h"
+#include "display/report_view.h"
 #include "engine/reading.h"
 #include "shell/exit_window.h"
 #include "support/fake_platform.h"
@@ -15,6 +17,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -108,7 +112,51 @@ QStringList clippedCaptions(QWidget& window)
     return clipped;
 }
 
+// The pictures (card slots, picture labels, the report's card faces) that are not drawn with the screen's own pixels,
+// so that a scaled screen would show them blurred.
+QStringList blurredPictures(QWidget& window)
+{
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QStringList blurred;
+    const auto check = [&blurred](const QString& name, qreal pictureRatio, qreal screenRatio) {
+        if (!qFuzzyCompare(pictureRatio, screenRatio))
+            blurred << QStringLiteral("%1 (%2 on %3)").arg(name).arg(pictureRatio).arg(screenRatio);
+    };
+    for (const display::CardSlot* slot : window.findChildren<display::CardSlot*>()) {
+        if (slot->isVisibleTo(&window))
+            check(nameOf(*slot), slot->picture().devicePixelRatio(), slot->devicePixelRatioF());
+    }
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        const QPixmap picture = label->pixmap();
+        if (label->isVisibleTo(&window) && !picture.isNull())
+            check(nameOf(*label), picture.devicePixelRatio(), label->devicePixelRatioF());
+    }
+    for (const display::ReportView* view : window.findChildren<display::ReportView*>()) {
+        const QTextDocument& document = *view->document();
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextImageFormat image = it.fragment().charFormat().toImageFormat();
+                if (image.isValid())
+                    check(image.name(),
+                          document.resource(QTextDocument::ImageResource, QUrl(image.name()))
+                              .value<QImage>()
+                              .devicePixelRatio(),
+                          view->devicePixelRatioF());
+            }
+        }
+    }
+    return blurred;
+}
+
 class EveryWindowTest : public testing::TestWithParam<WindowCase> {};
+
+TEST_P(EveryWindowTest, PicturesUseTheScreensPixels)
+{
+    Windows windows;
+    const std::unique_ptr<QWidget> window = GetParam().open(windows);
+    EXPECT_EQ(blurredPictures(*window).join(QStringLiteral(", ")).toStdString(), "");
+}
 
 TEST_P(EveryWindowTest, EveryControlThatTabReachesShowsTheFocus)
 {
