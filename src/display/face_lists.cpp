@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/face_lists.h"
 
+#include <QFile>
+
 #include <array>
 
 namespace display {
@@ -130,10 +132,11 @@ QPixmap zodiacSign(int index, qreal devicePixelRatio)
 
 QIcon applicationIcon()
 {
+    // Decoded only when a size is drawn: every window sets the icon, and start-up should not wait for six PNGs.
     QIcon icon;
     for (const int size : kIconSizes) {
         const QString path = QStringLiteral(":/icon/%1.png").arg(size);
-        if (!QPixmap(path).isNull())
+        if (QFile::exists(path))
             icon.addFile(path, QSize(size, size));
     }
     return icon;

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/face_lists.h"
 #include "richtext/bmp_reader.h"
 #include "support/case_names.h"
 
@@ -213,6 +214,22 @@ TEST(BuiltInIcon, EverySizeIsASquareOfThatSize)
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         const QImage icon = load(QStringLiteral(":/icon/%1.png").arg(size));
         EXPECT_EQ(icon.size(), QSize(size, size)) << size;
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(ApplicationIcon, OffersEveryBuiltInSizeAndDrawsEachAtThatSize)
+{
+    const QIcon icon = display::applicationIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    ASSERT_EQ(sizes.size(), 6);
+    for (const QSize& size : sizes) {
+        const QPixmap drawn = icon.pixmap(size);
+        EXPECT_FALSE(drawn.isNull()) << size.width();
+        EXPECT_EQ(drawn.size(), size);
     }
 }
 
