@@ -78,8 +78,10 @@ const QPixmap& CardSlot::picture(qreal ratio) const
 void CardSlot::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    // Printed or in a PDF the face comes at its best resolution, whatever the screen's.
-    const bool onPaper = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+    // Printed or in a PDF (recorded as a picture on the way there) the face comes at its best resolution,
+    // whatever the screen's.
+    const QPaintEngine* engine = painter.paintEngine();
+    const bool onPaper = engine && (engine->type() == QPaintEngine::Pdf || engine->type() == QPaintEngine::Picture);
     const QPixmap& shown = picture(onPaper ? kPaperPixelRatio : devicePixelRatioF());
     if (!shown.isNull())
         painter.drawPixmap(rect(), shown);

@@ -12,6 +12,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -129,7 +130,12 @@ void drawSpreadPicture(QPainter& painter, QWidget& display, const QSizeF& body)
     painter.save();
     painter.translate((body.width() - size.width() * scale) / 2, 0);
     painter.scale(scale, scale);
-    display.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    // Recorded first: rendered straight onto a printer, Qt would paint the widget into a screen-sized bitmap.
+    QPicture recording;
+    QPainter recorder(&recording);
+    display.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    recorder.end();
+    painter.drawPicture(0, 0, recording);
     painter.restore();
 }
 

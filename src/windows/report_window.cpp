@@ -274,7 +274,9 @@ void ReportWindow::mnuPrint_Click()
     const display::PaperReading reading = paperReading();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(display::readingPageLayout(display::paperSizeFor(QLocale::system())));
-    printer.setDocName(display::readingDocumentTitle(reading.spreadTitle));
+    // The print dialog offers the document's name as the name of a file to print to: a slash there (as in
+    // "Gypsy / Romany Spread") would name a folder that does not exist.
+    printer.setDocName(display::readingDocumentTitle(reading.spreadTitle).replace(QLatin1Char('/'), QLatin1Char('-')));
     printer.setCreator(display::readingCreator());
     display::Platform& platform = m_services.platform();
     if (!platform.printDialog.choosePrinter(this, printer))

@@ -55,6 +55,7 @@ public:
     bool choosePrinter(QWidget*, QPrinter& printer) override
     {
         ++calls;
+        documentName = printer.docName();
         if (outputPath.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -63,6 +64,7 @@ public:
     }
     QString outputPath; // empty: the person cancels
     int calls = 0;
+    QString documentName;
 };
 
 class FakeUrlOpener final : public display::UrlOpener {

@@ -161,16 +161,25 @@ TEST_F(ReportWindowTest, PrintAndExport_WriteTheSpreadPageAndTheReport)
         const std::string text = testing_support::pdfText(file);
         EXPECT_NE(text.find("Position 10:"), std::string::npos) << file;
         EXPECT_GE(std::count(text.begin(), text.end(), '\f'), 3) << file;
+        // Each card its own picture: a printer must not get the spread as one screen-sized bitmap.
+        const auto images = testing_support::pdfImages(file);
+        EXPECT_EQ(std::count_if(images.begin(), images.end(),
+                                [](const auto& image) { return image.page == 1 && image.type == "image"; }),
+                  10)
+            << file;
     }
 }
 
 TEST_F(ReportWindowTest, PrintOrExportCancelled_WritesNothingAndSaysNothing)
 {
-    ReportWindow* window = makeWindowWithReading(2);
+    ReportWindow* window = makeWindowWithReading(17);
     trigger(window, QStringLiteral("mnuExportPdf"));
     trigger(window, QStringLiteral("mnuPrint"));
     EXPECT_EQ(services.fake.fileChooser.pdfCalls, 1);
     EXPECT_EQ(services.fake.printDialog.calls, 1);
+    // Offered as the name of a file to print to, it must name no folder.
+    EXPECT_EQ(services.fake.printDialog.documentName,
+              QStringLiteral("Zelto Cartomancy reading: Gypsy - Romany Spread"));
     EXPECT_TRUE(services.fake.messageBoxes.shown.empty());
 }
 
