@@ -13,14 +13,19 @@
 #include "richtext/document.h"
 
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -164,6 +169,25 @@ Format outputFormat(const Options& options)
     return endsInPdf() ? Format::Pdf : Format::Rtf;
 }
 
+#if !ZELTO_WITH_PDF && defined(ZELTO_PDF_PROGRAM)
+// PDF is drawn by a second program that links Qt, so that an RTF run loads none of it. It lies beside this one
+// in the build, and in its own folder under libexec once installed. Returns only when it cannot be started.
+std::string runPdfProgram(char** argv)
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path folder = self.parent_path();
+    for (const std::filesystem::path& program :
+         {folder / ZELTO_PDF_PROGRAM, folder / ZELTO_PDF_PROGRAM_INSTALLED / ZELTO_PDF_PROGRAM}) {
+        if (::access(program.c_str(), X_OK) == 0) {
+            ::execv(program.c_str(), argv);
+            return "cannot start " + cli::quoteForMessage(program.string()) + ": " + std::strerror(errno);
+        }
+    }
+    return "cannot find " ZELTO_PDF_PROGRAM ", which draws PDF, beside " + cli::quoteForMessage(self.string());
+}
+#endif
+
 int fail(const std::string& message)
 {
     std::cerr << "cartomancy-report: " << message << '\n';
@@ -196,6 +220,8 @@ int main(int argc, char** argv)
         if (!pdf.error.empty())
             return fail(pdf.error);
         bytes = std::move(pdf.pdf);
+#elif defined(ZELTO_PDF_PROGRAM)
+        return fail(runPdfProgram(argv));
 #else
         return fail("this build writes RTF only: PDF needs the desktop libraries");
 #endif
