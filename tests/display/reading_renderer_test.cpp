@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Locales, PaperSizeTest,
                                          PaperCase{"en_GB", QPageSize::A4}, PaperCase{"de_DE", QPageSize::A4},
                                          PaperCase{"es_ES", QPageSize::A4}, PaperCase{"ja_JP", QPageSize::A4},
                                          PaperCase{"C", QPageSize::A4}),
-                         [](const testing::TestParamInfo<PaperCase>& info) { return std::string(info.param.locale); });
+                         [](const testing::TestParamInfo<PaperCase>& test) { return std::string(test.param.locale); });
 
 // Pages are cut from a document of one-line blocks; every line 13 units high in the default font.
 class ReportPagesTest : public testing::Test {

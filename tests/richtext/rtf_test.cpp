@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(Characters, RtfFallbackByte,
                                          FallbackCase{"C1Control", "\u0081", "\\u129\\'3f"},
                                          FallbackCase{"OutsideWindows1252", "♥", "\\u9829\\'3f"},
                                          FallbackCase{"BeyondSixteenBits", "🂡", "\\u-10180\\'3f\\u-9055\\'3f"}),
-                         [](const testing::TestParamInfo<FallbackCase>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<FallbackCase>& test) { return test.param.name; });
 
 TEST(RtfWriter, AsksForThePrintLayoutView)
 {
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Paragraphs, KeepsWithNext,
                                          KeepCase{"Pictures", {picture(), picture()}, true},
                                          KeepCase{"PictureAndHeading", {picture(), boldText("Title")}, true},
                                          KeepCase{"PictureAndValue", {picture(), plainText("words")}, false}),
-                         [](const testing::TestParamInfo<KeepCase>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<KeepCase>& test) { return test.param.name; });
 
 TEST(RtfWriter, MarksBoldUnderlineAndCentredParagraphs)
 {

@@ -215,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{"PdfDespiteTheName", {"--format=pdf", "-o", "reading.rtf"}, "reading.rtf", true},
                     FormatCase{"RtfName", {"-o", "reading.rtf"}, "reading.rtf", false},
                     FormatCase{"NameEndingInPdfWithoutDot", {"-o", "readingpdf"}, "readingpdf", false}),
-    [](const testing::TestParamInfo<FormatCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<FormatCase>& test) { return test.param.name; });
 
 TEST_F(CartomancyReportTest, PdfFromTheSameSeed_HoldsTheSameTextAndPictures)
 {

@@ -217,7 +217,7 @@ TEST_P(FailedWriteTest, ShowsTheReasonAndKeepsExistingFileIntact)
 INSTANTIATE_TEST_SUITE_P(SaveAndExport, FailedWriteTest,
                          ::testing::Values(FailedWriteCase{"Rtf", "mnuSave", ".rtf"},
                                            FailedWriteCase{"Pdf", "mnuExportPdf", ".pdf"}),
-                         [](const ::testing::TestParamInfo<FailedWriteCase>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<FailedWriteCase>& test) { return test.param.name; });
 
 TEST_F(ReportWindowTest, WriteFailure_NamesTheSystemsReason)
 {
