@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/document.h"
-#include "richtext/metafile.h"
+#include "richtext/metafile_reader.h"
+#include "richtext/rtf_reader.h"
 #include "richtext/web_addresses.h"
 
 #include <cstdint>
@@ -14,11 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     richtext::decodeMetafile(std::span(data, size));
 
-    const auto first = richtext::Document::fromRtf(input);
+    const auto first = richtext::readRtf(input);
     if (!first)
         return 0;
     const std::string rtf = first.document->toRtf();
-    const auto second = richtext::Document::fromRtf(rtf);
+    const auto second = richtext::readRtf(rtf);
     if (!second || !(*second.document == *first.document) || second.document->toRtf() != rtf)
         std::abort();
 

@@ -9,6 +9,7 @@
 #include "shell/settings_store.h"
 #include "shell/shell_texts.h"
 #include "shell/single_instance.h"
+#include "site_settings.h"
 
 #include <QApplication>
 
@@ -89,7 +90,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     releaseHeldMessages();
     // The application name stays the executable's: the instance lock tells a live holder from a dead one by it.
-    QApplication::setApplicationVersion(QStringLiteral("1.45"));
+    QApplication::setApplicationVersion(QString::fromUtf8(site::kVersion));
     QGuiApplication::setDesktopFileName(shell::texts::kProgramName);
     QApplication::setWindowIcon(display::applicationIcon());
     // The program ends through the exit window, never because its last window closed.

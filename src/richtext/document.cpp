@@ -3,7 +3,6 @@
 #include "richtext/document.h"
 
 #include "richtext/picture_embedding.h"
-#include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
 #include "richtext/utf8.h"
 
@@ -263,11 +262,6 @@ std::optional<std::size_t> Document::find(std::string_view text, std::size_t fro
 std::string Document::toRtf() const
 {
     return writeRtf(m_paragraphs);
-}
-
-DocumentOrError Document::fromRtf(std::string_view rtf)
-{
-    return readRtf(rtf);
 }
 
 std::size_t Document::startOf(std::size_t paragraph) const

@@ -51,8 +51,6 @@ struct Paragraph {
 // the same page as the paragraph after it.
 bool keepsWithNext(const Paragraph& paragraph);
 
-struct DocumentOrError;
-
 // The report document: paragraphs of formatted text runs and pictures, with a caret, a selection
 // and an insertion format, as the report view's rich-text control offers them.
 //
@@ -100,7 +98,6 @@ public:
     std::optional<std::size_t> find(std::string_view text, std::size_t from = 0) const;
 
     std::string toRtf() const;
-    static DocumentOrError fromRtf(std::string_view rtf);
 
     // Compares the content only: caret, selection and insertion format are not part of it.
     friend bool operator==(const Document& a, const Document& b) { return a.m_paragraphs == b.m_paragraphs; }
@@ -138,12 +135,6 @@ private:
     std::size_t m_selectionStart = 0;
     std::size_t m_selectionLength = 0;
     CharFormat m_insertionFormat;
-};
-
-struct DocumentOrError {
-    std::optional<Document> document;
-    std::string error; // set when there is no document
-    explicit operator bool() const { return document.has_value(); }
 };
 
 } // namespace richtext

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/metafile.h"
 
+#include "richtext/wmf_format.h"
+
 #include <cstddef>
 #include <limits>
 
@@ -9,35 +11,7 @@ namespace richtext {
 
 namespace {
 
-constexpr std::uint16_t kMemoryMetafile = 1;
-constexpr std::uint16_t kHeaderWords = 9;
-constexpr std::uint16_t kVersion300 = 0x0300;
-
-constexpr std::uint16_t kSetMapMode = 0x0103;
-constexpr std::uint16_t kSetWindowOrg = 0x020B;
-constexpr std::uint16_t kSetWindowExt = 0x020C;
-constexpr std::uint16_t kSaveDc = 0x001E;
-constexpr std::uint16_t kRestoreDc = 0x0127;
-constexpr std::uint16_t kStretchDib = 0x0F43;
-constexpr std::uint16_t kDibStretchBlt = 0x0B41;
-constexpr std::uint16_t kDibBitBlt = 0x0940;
-constexpr std::uint16_t kEndOfFile = 0x0000;
-
-constexpr std::uint16_t kAnisotropic = 8;
-constexpr std::uint32_t kSourceCopy = 0x00CC0020;
-constexpr std::uint16_t kDibRgbColours = 0;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kNoCompression = 0;
-constexpr std::uint32_t kBitFields = 3;
-constexpr std::int32_t kPixelsPerMetreAt96Dpi = 3780;
-
-constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
-constexpr std::size_t kPlaceableHeaderSize = 22;
-
-// Limits what a hostile metafile can make the decoder allocate.
-constexpr std::int64_t kMaxDecodedPixels = 16 * 1024 * 1024;
-
-constexpr int kMaxCoordinate = std::numeric_limits<std::int16_t>::max();
+using namespace wmf;
 
 class ByteWriter {
 public:
@@ -62,83 +36,6 @@ public:
 private:
     std::vector<std::uint8_t> m_bytes;
 };
-
-class ByteReader {
-public:
-    explicit ByteReader(std::span<const std::uint8_t> bytes) : m_bytes(bytes) {}
-
-    bool has(std::size_t offset, std::size_t count) const
-    {
-        return offset <= m_bytes.size() && count <= m_bytes.size() - offset;
-    }
-    std::uint16_t u16(std::size_t offset) const
-    {
-        return static_cast<std::uint16_t>(m_bytes[offset] | (m_bytes[offset + 1] << 8));
-    }
-    std::uint32_t u32(std::size_t offset) const
-    {
-        return static_cast<std::uint32_t>(u16(offset)) | (static_cast<std::uint32_t>(u16(offset + 2)) << 16);
-    }
-    std::int32_t i32(std::size_t offset) const { return static_cast<std::int32_t>(u32(offset)); }
-    std::size_t size() const { return m_bytes.size(); }
-    std::span<const std::uint8_t> bytes() const { return m_bytes; }
-
-private:
-    std::span<const std::uint8_t> m_bytes;
-};
-
-std::size_t rowStride(std::int64_t width, int bitsPerPixel)
-{
-    return static_cast<std::size_t>((width * bitsPerPixel + 31) / 32 * 4);
-}
-
-std::optional<Bitmap> decodeDib(const ByteReader& reader, std::size_t offset, std::size_t size)
-{
-    if (size < kInfoHeaderSize || !reader.has(offset, size))
-        return std::nullopt;
-    const std::uint32_t headerSize = reader.u32(offset);
-    const std::int32_t width = reader.i32(offset + 4);
-    const std::int32_t signedHeight = reader.i32(offset + 8);
-    const std::uint16_t bitsPerPixel = reader.u16(offset + 14);
-    const std::uint32_t compression = reader.u32(offset + 16);
-    if (headerSize < kInfoHeaderSize || headerSize > size || width <= 0 || signedHeight == 0 ||
-        signedHeight == std::numeric_limits<std::int32_t>::min())
-        return std::nullopt;
-    const bool bottomUp = signedHeight > 0;
-    const std::int64_t height = bottomUp ? signedHeight : -static_cast<std::int64_t>(signedHeight);
-    if (static_cast<std::int64_t>(width) * height > kMaxDecodedPixels)
-        return std::nullopt;
-    if (!(bitsPerPixel == 24 && compression == kNoCompression) &&
-        !(bitsPerPixel == 32 && (compression == kNoCompression || compression == kBitFields)))
-        return std::nullopt;
-
-    std::size_t pixelsAt = offset + headerSize;
-    if (compression == kBitFields && headerSize == kInfoHeaderSize)
-        pixelsAt += 12; // three colour masks follow the header; only the usual BGRX layout is read
-    const std::size_t stride = rowStride(width, bitsPerPixel);
-    const std::size_t rows = static_cast<std::size_t>(height);
-    if (pixelsAt > offset + size || stride * rows > offset + size - pixelsAt)
-        return std::nullopt;
-
-    Bitmap bitmap;
-    bitmap.width = width;
-    bitmap.height = static_cast<int>(height);
-    bitmap.rgb.resize(static_cast<std::size_t>(width) * rows * 3);
-    const std::size_t bytesPerPixel = bitsPerPixel / 8;
-    const auto source = reader.bytes();
-    for (std::size_t row = 0; row < rows; ++row) {
-        const std::size_t sourceRow = bottomUp ? rows - 1 - row : row;
-        const std::size_t from = pixelsAt + sourceRow * stride;
-        std::uint8_t* to = bitmap.rgb.data() + row * static_cast<std::size_t>(width) * 3;
-        for (std::size_t x = 0; x < static_cast<std::size_t>(width); ++x) {
-            const std::uint8_t* pixel = source.data() + from + x * bytesPerPixel;
-            to[x * 3] = pixel[2];
-            to[x * 3 + 1] = pixel[1];
-            to[x * 3 + 2] = pixel[0];
-        }
-    }
-    return bitmap;
-}
 
 } // namespace
 
@@ -219,42 +116,6 @@ std::optional<std::vector<std::uint8_t>> buildMetafile(const Bitmap& bitmap)
     out.i16(-1);
     out.record(3, kEndOfFile);
     return std::move(bytes);
-}
-
-std::optional<Bitmap> decodeMetafile(std::span<const std::uint8_t> metafile)
-{
-    const ByteReader reader(metafile);
-    std::size_t offset = 0;
-    if (reader.has(0, 4) && reader.u32(0) == kPlaceableKey)
-        offset = kPlaceableHeaderSize;
-    if (!reader.has(offset, 18))
-        return std::nullopt;
-    const std::size_t headerWords = reader.u16(offset + 2);
-    if (headerWords < kHeaderWords)
-        return std::nullopt;
-    offset += headerWords * 2;
-
-    while (reader.has(offset, 6)) {
-        const std::uint64_t recordBytes = static_cast<std::uint64_t>(reader.u32(offset)) * 2;
-        const std::uint16_t function = reader.u16(offset + 4);
-        if (function == kEndOfFile || recordBytes < 6 || recordBytes > reader.size() - offset)
-            return std::nullopt;
-        const auto size = static_cast<std::size_t>(recordBytes);
-        // Offset of the DIB inside each record that carries one.
-        std::size_t dibAt = 0;
-        if (function == kStretchDib)
-            dibAt = 28;
-        else if (function == kDibStretchBlt)
-            dibAt = 26;
-        else if (function == kDibBitBlt)
-            dibAt = 22;
-        if (dibAt != 0 && size > dibAt) {
-            if (auto bitmap = decodeDib(reader, offset + dibAt, size - dibAt))
-                return bitmap;
-        }
-        offset += size;
-    }
-    return std::nullopt;
 }
 
 } // namespace richtext

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <vector>
 
 namespace richtext {
@@ -15,8 +14,5 @@ namespace richtext {
 // anisotropic window of the bitmap's pixel size. Nothing when the bitmap is empty, inconsistent
 // or too large for the format.
 std::optional<std::vector<std::uint8_t>> buildMetafile(const Bitmap& bitmap);
-
-// The first device-independent bitmap a metafile draws (24 or 32 bits, uncompressed), or nothing.
-std::optional<Bitmap> decodeMetafile(std::span<const std::uint8_t> metafile);
 
 } // namespace richtext

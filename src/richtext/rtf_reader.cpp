@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/rtf_reader.h"
 
-#include "richtext/metafile.h"
+#include "richtext/metafile_reader.h"
 #include "richtext/utf8.h"
 
 #include <algorithm>

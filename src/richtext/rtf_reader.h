@@ -4,9 +4,17 @@
 
 #include "richtext/document.h"
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace richtext {
+
+struct DocumentOrError {
+    std::optional<Document> document;
+    std::string error; // set when there is no document
+    explicit operator bool() const { return document.has_value(); }
+};
 
 // Reads text, colours, bold, underline, alignment and pictures; everything else is skipped.
 // Input that ends early yields what was read up to there; input that is not RTF, or is nested

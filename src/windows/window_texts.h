@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "site_settings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,7 +12,7 @@
 // The texts the reading windows show, kept together so wording changes happen in one place.
 namespace windows::texts {
 
-inline const QString kWindowCaption = QStringLiteral("Zelto Cartomancy v1.45");
+inline const QString kWindowCaption = QStringLiteral("Zelto Cartomancy v") + QString::fromUtf8(site::kVersion);
 
 // Menus.
 inline const QString kFileMenu = QStringLiteral("&File");

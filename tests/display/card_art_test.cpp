@@ -47,7 +47,10 @@ class BuiltInFaceList : public testing::TestWithParam<FaceListCase> {
 protected:
     QString path(int number) const
     {
-        return QStringLiteral(":/cards/%1/%2.%3").arg(GetParam().folder).arg(number).arg(GetParam().extension);
+        return QStringLiteral(":/cards/%1/%2.%3")
+            .arg(QLatin1StringView(GetParam().folder))
+            .arg(number)
+            .arg(QLatin1StringView(GetParam().extension));
     }
 };
 
@@ -97,7 +100,7 @@ TEST_P(BuiltInFaceList, TwiceRenderingShowsTheSameCardAtTwiceThePixels)
         plain.push_back(onWhite(load(path(number))));
     for (int number = 1; number <= kFaceCount; ++number) {
         const QString twicePath =
-            QStringLiteral(":/cards/%1/%2@2x.%3").arg(GetParam().folder).arg(number).arg(twiceExtension);
+            QStringLiteral(":/cards/%1/%2@2x.%3").arg(QLatin1StringView(GetParam().folder)).arg(number).arg(twiceExtension);
         const QImage twice = load(twicePath);
         ASSERT_EQ(twice.size(), GetParam().size * 2) << twicePath.toStdString();
         const QImage reduced = onWhite(twice).scaled(GetParam().size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -118,8 +121,8 @@ INSTANTIATE_TEST_SUITE_P(Lists, BuiltInFaceList,
                          testing::Values(FaceListCase{"large", "gif", QSize(71, 96), "gif"},
                                          FaceListCase{"small", "bmp", QSize(40, 50), "png"},
                                          FaceListCase{"sideways", "gif", QSize(96, 71), "gif"}),
-                         [](const testing::TestParamInfo<FaceListCase>& info) {
-                             return std::string(info.param.folder);
+                         [](const testing::TestParamInfo<FaceListCase>& test) {
+                             return std::string(test.param.folder);
                          });
 
 class BuiltInCard : public testing::TestWithParam<int> {};

@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Position 4 meets all three dealt cards: 1 + 3 draws.
                     DealCase{
                         "OneDrawPerDuplicateMet", {20, 21, 22, 22, 20, 21, 8}, 4, {20, 21, 22, 8}, {0, 1, 2, 3}, 7}),
-    [](const testing::TestParamInfo<DealCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<DealCase>& test) { return std::string(test.param.name); });
 
 TEST(DealHand, StuckGeneratorStillEndsWithDistinctCards)
 {

@@ -166,8 +166,8 @@ TEST_P(CardDescriptions, OpensWithItsWordsAndHasItsLength)
 }
 
 INSTANTIATE_TEST_SUITE_P(Deck, CardDescriptions, testing::ValuesIn(kDescriptions),
-                         [](const testing::TestParamInfo<DescriptionCase>& info) {
-                             return "Card" + std::to_string(info.param.index);
+                         [](const testing::TestParamInfo<DescriptionCase>& test) {
+                             return "Card" + std::to_string(test.param.index);
                          });
 
 } // namespace

@@ -115,8 +115,8 @@ TEST_P(SpreadEntries, EveryWrittenMeaningNamesItsOwnPosition)
 }
 
 INSTANTIATE_TEST_SUITE_P(SpreadCatalogue, SpreadEntries, testing::ValuesIn(kSpreads),
-                         [](const testing::TestParamInfo<SpreadCase>& info) {
-                             return "Spread" + std::to_string(info.param.index);
+                         [](const testing::TestParamInfo<SpreadCase>& test) {
+                             return "Spread" + std::to_string(test.param.index);
                          });
 
 TEST(SpreadCatalogue, OnlySingleCardLayAndDestinySquareLastPositionHaveNoMeaning)

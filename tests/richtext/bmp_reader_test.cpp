@@ -139,6 +139,6 @@ INSTANTIATE_TEST_SUITE_P(
                     BadBmpCase{"OldCoreHeader", [](Bytes& d) { putU32(d, 14, 12); }},
                     BadBmpCase{"HeaderSizePastTheEnd", [](Bytes& d) { putU32(d, 14, 0xFFFFFFFFu); }},
                     BadBmpCase{"TwoPlanes", [](Bytes& d) { putU16(d, 26, 2); }}),
-    [](const testing::TestParamInfo<BadBmpCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<BadBmpCase>& test) { return std::string(test.param.name); });
 
 } // namespace

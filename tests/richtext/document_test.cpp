@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/document.h"
+#include "richtext/rtf_reader.h"
 #include "support/case_names.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@ using richtext::Alignment;
 using richtext::Bitmap;
 using richtext::Document;
 using richtext::PictureRun;
+using richtext::readRtf;
 using richtext::Rgb;
 using richtext::TextRun;
 
@@ -178,7 +180,7 @@ TEST(Document, InsertPicture_LeavesCharacters157And129ElsewhereIntact)
     ASSERT_TRUE(document.insertPicture(solidBitmap(2, 2, 5)));
 
     EXPECT_EQ(document.plainText(), existing + std::string(kPicture));
-    const auto reread = Document::fromRtf(document.toRtf());
+    const auto reread = readRtf(document.toRtf());
     ASSERT_TRUE(reread);
     EXPECT_EQ(reread.document->plainText(), existing + std::string(kPicture));
 }

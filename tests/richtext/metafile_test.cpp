@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/metafile.h"
+#include "richtext/metafile_reader.h"
 #include "support/case_names.h"
 
 #include <gtest/gtest.h>

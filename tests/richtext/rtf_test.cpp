@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/document.h"
 #include "richtext/picture_embedding.h"
+#include "richtext/rtf_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@ using richtext::Alignment;
 using richtext::Bitmap;
 using richtext::Document;
 using richtext::PictureRun;
+using richtext::readRtf;
 using richtext::Rgb;
 using richtext::TextRun;
 
@@ -214,7 +216,7 @@ TEST(RtfRoundTrip, ReadingWhatWasWrittenGivesAnEqualDocumentAndTheSameBytes)
     const Document original = richDocument();
     const std::string rtf = original.toRtf();
 
-    const auto reread = Document::fromRtf(rtf);
+    const auto reread = readRtf(rtf);
     ASSERT_TRUE(reread) << reread.error;
     EXPECT_EQ(reread.document->plainText(), original.plainText());
     EXPECT_EQ(*reread.document, original);
@@ -225,7 +227,7 @@ TEST(RtfRoundTrip, PicturesComeBackWithTheirBitmaps)
 {
     Document document;
     ASSERT_TRUE(document.insertPicture(card(7)));
-    const auto reread = Document::fromRtf(document.toRtf());
+    const auto reread = readRtf(document.toRtf());
     ASSERT_TRUE(reread);
 
     const auto& runs = reread.document->paragraphs().at(0).runs;
@@ -238,7 +240,7 @@ TEST(RtfRoundTrip, KeepsEmptyParagraphsAndTheAlignmentOfTheLastOne)
     Document document;
     document.insertText("a\r\n\r\n");
     document.setAlignment(Alignment::Centre);
-    const auto reread = Document::fromRtf(document.toRtf());
+    const auto reread = readRtf(document.toRtf());
     ASSERT_TRUE(reread);
 
     EXPECT_EQ(*reread.document, document);
@@ -280,7 +282,7 @@ TEST(RtfReader, ReadsLibreOfficeStyleOutput)
         "{\\cf0\\ulnone\\b0\\rtlch \\ltrch\\loch\\f4\\fs17 Ace}\n"
         "\\par }";
 
-    const auto read = Document::fromRtf(rtf);
+    const auto read = readRtf(rtf);
     ASSERT_TRUE(read) << read.error;
     const auto& paragraphs = read.document->paragraphs();
     ASSERT_EQ(paragraphs.size(), 4u) << read.document->plainText();
@@ -309,9 +311,9 @@ TEST(RtfReader, AfterRereadingForeignPicturesSurviveASecondRoundTrip)
 {
     const std::string rtf = "{\\rtf1{\\*\\shppict{\\f0\\pict\\wmetafile8\\picw2\\pich2 {\\*\\blipuid ff}0102\n0304}}x}";
 
-    const auto first = Document::fromRtf(rtf);
+    const auto first = readRtf(rtf);
     ASSERT_TRUE(first);
-    const auto second = Document::fromRtf(first.document->toRtf());
+    const auto second = readRtf(first.document->toRtf());
     ASSERT_TRUE(second);
     EXPECT_EQ(*second.document, *first.document);
     const auto& picture = std::get<PictureRun>(first.document->paragraphs()[0].runs.at(0)).picture;
@@ -320,16 +322,16 @@ TEST(RtfReader, AfterRereadingForeignPicturesSurviveASecondRoundTrip)
 
 TEST(RtfReader, RefusesInputThatIsNotRtf)
 {
-    EXPECT_FALSE(Document::fromRtf(""));
-    EXPECT_FALSE(Document::fromRtf("plain text"));
-    EXPECT_FALSE(Document::fromRtf("{\\rt"));
+    EXPECT_FALSE(readRtf(""));
+    EXPECT_FALSE(readRtf("plain text"));
+    EXPECT_FALSE(readRtf("{\\rt"));
 }
 
 TEST(RtfReader, RefusesNestingBeyondAnySaneDocument)
 {
     const std::string deep = "{\\rtf1 " + std::string(100000, '{') + "x" + std::string(100000, '}') + "}";
 
-    const auto read = Document::fromRtf(deep);
+    const auto read = readRtf(deep);
     EXPECT_FALSE(read);
     EXPECT_FALSE(read.error.empty());
 }
@@ -338,7 +340,7 @@ TEST(RtfReader, ModeratelyNestedGroupsKeepTheirText)
 {
     const std::string nested = "{\\rtf1 " + std::string(50, '{') + "\\b deep" + std::string(50, '}') + " flat}";
 
-    const auto read = Document::fromRtf(nested);
+    const auto read = readRtf(nested);
     ASSERT_TRUE(read);
     EXPECT_EQ(read.document->plainText(), "deep flat");
     EXPECT_FALSE(std::get<TextRun>(read.document->paragraphs()[0].runs.back()).format.bold);
@@ -365,7 +367,7 @@ TEST(RtfReader, EveryTruncationOfAReportReadsWithoutFailingOrInventingText)
 
     std::string previous;
     for (std::size_t length = 5; length <= rtf.size(); ++length) {
-        const auto read = Document::fromRtf(std::string_view(rtf).substr(0, length));
+        const auto read = readRtf(std::string_view(rtf).substr(0, length));
         ASSERT_TRUE(read) << length;
         const std::string text = read.document->plainText();
         // What is read is the start of the report, and more bytes only ever add to it.
@@ -393,9 +395,9 @@ TEST(RtfReader, SurvivesHostileControlWords)
         "{\\rtf1}}}}{{{",
     };
     for (const std::string& input : inputs) {
-        const auto read = Document::fromRtf(input);
+        const auto read = readRtf(input);
         ASSERT_TRUE(read) << input;
-        const auto again = Document::fromRtf(read.document->toRtf());
+        const auto again = readRtf(read.document->toRtf());
         ASSERT_TRUE(again) << input;
         EXPECT_EQ(*again.document, *read.document) << input;
     }
@@ -406,7 +408,7 @@ TEST(RtfReader, ReadsUnicodeEscapesWithAndWithoutFallbackCharacters)
     const std::string rtf = "{\\rtf1\\ansi C\\u339\\'9cur \\uc0 \\u55356\\uc1 \\u56481\\'3f\\tab "
                             "\\u8198\\'20 x\\uc2\\u233 ab\\'e9}";
 
-    const auto read = Document::fromRtf(rtf);
+    const auto read = readRtf(rtf);
     ASSERT_TRUE(read);
     EXPECT_EQ(read.document->plainText(), "Cœur 🂡\t\u2006 xéé");
 }
@@ -416,7 +418,7 @@ TEST(RtfReader, TakesTheFallbackPictureOfAFloatingShapeOnce)
     const std::string rtf = "{\\rtf1{\\shp{\\*\\shpinst{\\sp{\\sn pib}{\\sv{\\pict\\wmetafile8 0102}}}}"
                             "{\\shprslt{\\pict\\wmetafile8 0102}}}after}";
 
-    const auto read = Document::fromRtf(rtf);
+    const auto read = readRtf(rtf);
     ASSERT_TRUE(read);
     EXPECT_EQ(read.document->plainText(), "\xEF\xBF\xBC"
                                           "after");

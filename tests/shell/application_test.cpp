@@ -228,8 +228,8 @@ INSTANTIATE_TEST_SUITE_P(Ways, ApplicationClosing,
                                          ClosingWay{"report close box", reachReport, closeBox},
                                          ClosingWay{"report exit menu", reachReport, exitMenu},
                                          ClosingWay{"report exit button", reachReport, exitButton}),
-                         [](const testing::TestParamInfo<ClosingWay>& info) {
-                             std::string name = info.param.description;
+                         [](const testing::TestParamInfo<ClosingWay>& test) {
+                             std::string name = test.param.description;
                              for (char& character : name)
                                  if (character == ' ')
                                      character = '_';

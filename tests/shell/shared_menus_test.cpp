@@ -38,10 +38,12 @@ protected:
 TEST_F(SharedMenus, MenuBar_FollowsTheWindowsOwnMenuInOrder)
 {
     EXPECT_EQ(captions(m_window.menuBar()->actions()),
-              (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
-    EXPECT_EQ(
-        captions(m_window.findChild<QMenu*>(QStringLiteral("mnuHelp"))->actions()),
-        (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-", "&About Software"}));
+              (QStringList{QStringLiteral("&File"), QStringLiteral("&Help"), QStringLiteral("&Donate"),
+                           QStringLiteral("Make Money &Online")}));
+    EXPECT_EQ(captions(m_window.findChild<QMenu*>(QStringLiteral("mnuHelp"))->actions()),
+              (QStringList{QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"), QStringLiteral("-"),
+                           QStringLiteral("Check for Software &Update"), QStringLiteral("-"),
+                           QStringLiteral("&About Software")}));
 }
 
 TEST_F(SharedMenus, MakeMoneyOnline_IsShownGreyed)

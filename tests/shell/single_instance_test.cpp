@@ -186,10 +186,11 @@ TEST_F(LockPlace, IsAFolderNoOtherUserCanPlantAFileIn)
     };
     const Case cases[] = {
         {"private runtime folder", path("runtime"), 0700, path("home"), path("runtime")},
-        {"shared runtime folder", path("runtime"), 0777, path("home"), path("home") + "/.cache/zelto-cartomancy"},
-        {"no runtime folder", QString(), 0700, path("home"), path("home") + "/.cache/zelto-cartomancy"},
+        {"shared runtime folder", path("runtime"), 0777, path("home"),
+         path("home") + QStringLiteral("/.cache/zelto-cartomancy")},
+        {"no runtime folder", QString(), 0700, path("home"), path("home") + QStringLiteral("/.cache/zelto-cartomancy")},
         {"no runtime folder, no home", QString(), 0700, QString(), ownTemporary},
-        {"no runtime folder, home missing", QString(), 0700, path("home") + "/missing", ownTemporary},
+        {"no runtime folder, home missing", QString(), 0700, path("home") + QStringLiteral("/missing"), ownTemporary},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -197,7 +198,7 @@ TEST_F(LockPlace, IsAFolderNoOtherUserCanPlantAFileIn)
         const QString lock = shell::SingleInstanceLock::lockFilePathIn(c.runtime, c.home, path("tmp"));
         EXPECT_EQ(QFileInfo(lock).absolutePath().toStdString(), c.expectedFolder.toStdString());
         EXPECT_TRUE(isPrivate(c.expectedFolder));
-        EXPECT_FALSE(QFileInfo::exists(path("home") + "/missing"));
+        EXPECT_FALSE(QFileInfo::exists(path("home") + QStringLiteral("/missing")));
     }
 }
 

@@ -34,7 +34,7 @@ public:
 
 class FakeClock final : public shell::Clock {
 public:
-    explicit FakeClock(QDate date = QDate(2026, 3, 10)) : date(date) {}
+    explicit FakeClock(QDate initial = QDate(2026, 3, 10)) : date(initial) {}
     QDate today() const override { return date; }
     QDate date;
 };

@@ -168,7 +168,7 @@ TEST_P(MainWindowRefusalTest, ValidateInputs_ShowsMessageIconAndFocus)
 }
 
 INSTANTIATE_TEST_SUITE_P(Refusals, MainWindowRefusalTest, ::testing::ValuesIn(kRefusals),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(MainWindowTest, ValidateInputs_ReportsOnlyTheFirstProblem)
 {
