@@ -245,6 +245,29 @@ TEST_F(ReadingPdfTest, DrawsEveryCardOnTheFirstPageAndEveryPictureOfTheReportAtI
     EXPECT_EQ(reportPictures, 10);
 }
 
+// The rule of underlined spaces under the header is a line across the body of the report's first page.
+TEST_F(ReadingPdfTest, DrawsTheRulesOfSpacesAsLinesAcrossThePage)
+{
+    deal(0);
+    const std::string path = writePdf(QStringLiteral("Single Card Lay"));
+    const QString prefix = m_folder.filePath(QStringLiteral("page"));
+    testing_support::commandOutput(
+        {"pdftoppm", "-f", "2", "-l", "2", "-r", "50", "-png", "-singlefile", path, prefix.toStdString()});
+    const QImage page(prefix + QStringLiteral(".png"));
+    ASSERT_FALSE(page.isNull());
+
+    int ruleRows = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        int dark = 0;
+        for (int x = 0; x < page.width(); ++x)
+            dark += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
+        // The body is the page less its 18 mm margins: about 83 % of its width.
+        if (dark > page.width() * 3 / 4)
+            ++ruleRows;
+    }
+    EXPECT_GE(ruleRows, 2) << "the header's rule and the closing rule";
+}
+
 TEST_F(ReadingPdfTest, CarriesTitleCreatorEmbeddedFontsLinksAndASanePageCount)
 {
     deal(2);
