@@ -14,7 +14,7 @@ struct Spread {
     std::string_view name;  // entry in the spread selector
     std::string_view title; // heading in the reading and on the spread display
     int cardCount = 0;
-    std::string_view description; // one paragraph, or two joined by CR LF
+    std::string_view description;                       // one paragraph, or two joined by CR LF
     std::span<const std::string_view> positionMeanings; // cardCount entries, may be empty texts
 };
 

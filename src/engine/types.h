@@ -18,6 +18,9 @@ inline constexpr int kCardCount = 52;
 inline constexpr int kSpreadCount = 18;
 
 // 1-based item number of a card in each face list.
-constexpr int pictureNumber(CardIndex card) { return card + 1; }
+constexpr int pictureNumber(CardIndex card)
+{
+    return card + 1;
+}
 
 } // namespace engine

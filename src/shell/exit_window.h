@@ -16,7 +16,7 @@ class QPushButton;
 namespace display {
 class ClickableLabel;
 struct Platform;
-}
+} // namespace display
 namespace engine {
 class RandomSource;
 }

@@ -99,8 +99,10 @@ TEST_P(BuiltInFaceList, TwiceRenderingShowsTheSameCardAtTwiceThePixels)
     for (int number = 1; number <= kFaceCount; ++number)
         plain.push_back(onWhite(load(path(number))));
     for (int number = 1; number <= kFaceCount; ++number) {
-        const QString twicePath =
-            QStringLiteral(":/cards/%1/%2@2x.%3").arg(QLatin1StringView(GetParam().folder)).arg(number).arg(twiceExtension);
+        const QString twicePath = QStringLiteral(":/cards/%1/%2@2x.%3")
+                                      .arg(QLatin1StringView(GetParam().folder))
+                                      .arg(number)
+                                      .arg(twiceExtension);
         const QImage twice = load(twicePath);
         ASSERT_EQ(twice.size(), GetParam().size * 2) << twicePath.toStdString();
         const QImage reduced = onWhite(twice).scaled(GetParam().size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
