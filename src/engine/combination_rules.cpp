@@ -68,11 +68,6 @@ constexpr std::array<CombinationRule, kCombinationRuleCount> kRules{{
 }};
 // clang-format on
 
-bool isCardIndex(CardIndex index)
-{
-    return index >= 0 && index < kCardCount;
-}
-
 // One bit per CardIndex.
 using CardMask = std::uint64_t;
 

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/reading.h"
 #include "engine/types.h"
 
 #include <array>

@@ -3,6 +3,7 @@
 #include "engine/reading.h"
 
 #include "engine/combination_rules.h"
+#include "engine/contained.h"
 #include "engine/dealing.h"
 #include "engine/deck.h"
 #include "engine/report.h"
@@ -10,34 +11,21 @@
 
 namespace engine {
 
-namespace {
-
-// A stage that fails is skipped and the reading goes on with the next one.
-template <typename Stage> void runStage(const Stage& stage) noexcept
-{
-    try {
-        stage();
-    } catch (...) {
-    }
-}
-
-} // namespace
-
 ReadingEngine::ReadingEngine(RandomSource& random) : m_random(random) {}
 
 void ReadingEngine::generateReading(SpreadIndex spread, const ReportTarget& target)
 {
     int count = 0;
-    runStage([&] { count = cardCountOf(spread); });
+    runContained([&] { count = cardCountOf(spread); });
     m_hand.clear();
     for (auto& slot : m_slots)
         slot.clear();
     for (auto& cards : m_ruleCards)
         cards.clear();
-    runStage([&] { m_hand = dealHand(count, m_random); });
-    runStage([&] { evaluateCombinationRules(m_hand, m_slots, m_ruleCards); });
-    runStage([] { fillReadingTables(); });
-    runStage([&] { composeReport(spread, m_hand, m_slots, m_ruleCards, target); });
+    runContained([&] { m_hand = dealHand(count, m_random); });
+    runContained([&] { evaluateCombinationRules(m_hand, m_slots, m_ruleCards); });
+    runContained([] { fillReadingTables(); });
+    runContained([&] { composeReport(spread, m_hand, m_slots, m_ruleCards, target); });
 }
 
 } // namespace engine

@@ -3,6 +3,7 @@
 #include "engine/report.h"
 
 #include "engine/combination_rules.h"
+#include "engine/contained.h"
 #include "engine/deck.h"
 #include "engine/spread_catalogue.h"
 #include "site_settings.h"
@@ -30,11 +31,6 @@ constexpr SpreadIndex kSpreadWithoutGeneratedByLine = 11;
 // The one-card spread, which has no position heading or meaning.
 constexpr SpreadIndex kSingleCardSpread = 0;
 
-bool isCardIndex(CardIndex index)
-{
-    return index >= 0 && index < kCardCount;
-}
-
 // Issues each step to the sink; a step that throws is skipped and the next one runs.
 class StepWriter {
 public:
@@ -42,28 +38,28 @@ public:
 
     void replaceText(std::string_view text)
     {
-        run([&] { m_sink.replaceText(text); });
+        runContained([&] { m_sink.replaceText(text); });
     }
     void colour(richtext::Rgb colour)
     {
-        run([&] { m_sink.setColour(colour); });
+        runContained([&] { m_sink.setColour(colour); });
     }
     void bold(bool on)
     {
-        run([&] { m_sink.setBold(on); });
+        runContained([&] { m_sink.setBold(on); });
     }
     void underline(bool on)
     {
-        run([&] { m_sink.setUnderline(on); });
+        runContained([&] { m_sink.setUnderline(on); });
     }
     void alignment(richtext::Alignment alignment)
     {
-        run([&] { m_sink.setAlignment(alignment); });
+        runContained([&] { m_sink.setAlignment(alignment); });
     }
     // One text step made of several pieces.
     void text(std::initializer_list<std::string_view> pieces)
     {
-        run([&] {
+        runContained([&] {
             m_joined.clear();
             for (const std::string_view piece : pieces)
                 m_joined += piece;
@@ -73,7 +69,7 @@ public:
     // A card without a usable face leaves no picture; the text around it still follows.
     void picture(const SmallFaceSource& faces, CardIndex card)
     {
-        run([&] {
+        runContained([&] {
             if (!isCardIndex(card))
                 return;
             if (const auto picture = faces.smallFacePicture(pictureNumber(card)))
@@ -82,14 +78,6 @@ public:
     }
 
 private:
-    template <typename Step> static void run(const Step& step) noexcept
-    {
-        try {
-            step();
-        } catch (...) {
-        }
-    }
-
     richtext::RichTextSink& m_sink;
     std::string m_joined; // one buffer for every text step
 };
@@ -183,12 +171,8 @@ void writePositionSection(StepWriter& out, SpreadIndex index, const Spread& spre
 
 void showLayout(SpreadLayoutView* view, SpreadIndex index, const Hand& hand) noexcept
 {
-    if (view == nullptr)
-        return;
-    try {
-        view->showSpreadLayout(index, hand);
-    } catch (...) {
-    }
+    if (view != nullptr)
+        runContained([&] { view->showSpreadLayout(index, hand); });
 }
 
 void writeClosing(StepWriter& out)
@@ -259,7 +243,7 @@ void composeReport(SpreadIndex spread, const Hand& hand, const InterpretationSlo
                                  target.smallFaces);
         showLayout(target.spreadDisplay, spread, hand);
     }
-    writeSpecialSection(out, slots, ruleCards, target.smallFaces);
+    writeSpecialInterpretations(slots, ruleCards, target.document, target.smallFaces);
     writeClosing(out);
 }
 

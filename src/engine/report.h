@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/reading.h"
 #include "engine/small_faces.h"
+#include "engine/spread_layout_view.h"
 #include "engine/types.h"
 #include "richtext/rich_text_sink.h"
 
@@ -19,6 +19,13 @@ inline constexpr richtext::Rgb kPalettePurple{128, 0, 128};   // 5
 
 inline constexpr std::string_view kLineBreak = "\r\n";
 inline constexpr int kRuleWidth = 512; // spaces in an underlined rule across the page
+
+// Where a reading is written.
+struct ReportTarget {
+    richtext::RichTextSink& document;
+    const SmallFaceSource& smallFaces;
+    SpreadLayoutView* spreadDisplay = nullptr; // may be null
+};
 
 // Replaces the document with the reading of the spread: header, spread section (only for spreads 0 to 17),
 // special interpretations and closing lines. Failing steps, pictures or the spread display are skipped.

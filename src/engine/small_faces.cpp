@@ -3,8 +3,8 @@
 #include "engine/small_faces.h"
 
 #include "card_face_data.h"
+#include "engine/bmp_reader.h"
 #include "engine/types.h"
-#include "richtext/bmp_reader.h"
 #include "richtext/picture_embedding.h"
 
 #include <array>
@@ -32,7 +32,7 @@ public:
             return nullptr;
         Face& face = m_faces[static_cast<std::size_t>(pictureNumber - 1)];
         std::call_once(face.made, [&face, pictureNumber] {
-            if (auto decoded = richtext::readBmp24(assets::smallFaceBmp(pictureNumber)))
+            if (auto decoded = readBmp24(assets::smallFaceBmp(pictureNumber)))
                 face.picture = richtext::makePicture(*decoded.bitmap);
         });
         return face.picture;

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace engine {
@@ -16,6 +19,16 @@ using Hand = std::vector<CardIndex>;
 
 inline constexpr int kCardCount = 52;
 inline constexpr int kSpreadCount = 18;
+
+// Slot k - 1 holds the text of combination rule k when it fired; slot 25 is never used.
+using InterpretationSlots = std::array<std::string, 26>;
+// Per rule, its card names in rule order, stored when the rule fires.
+using RuleCards = std::array<std::vector<std::string_view>, 25>;
+
+constexpr bool isCardIndex(CardIndex index)
+{
+    return index >= 0 && index < kCardCount;
+}
 
 // 1-based item number of a card in each face list.
 constexpr int pictureNumber(CardIndex card)

@@ -216,11 +216,6 @@ std::string Document::plainText() const
     return text;
 }
 
-void Document::setSelectionStart(std::size_t position)
-{
-    setSelection(position, 0);
-}
-
 void Document::setSelection(std::size_t start, std::size_t selectionLength)
 {
     // Snapping both ends out of any CR LF keeps a line break whole inside or outside the selection.

@@ -78,7 +78,6 @@ public:
     void insertPictureRun(std::shared_ptr<const Picture> picture);
 
     const std::vector<Paragraph>& paragraphs() const { return m_paragraphs; }
-    CharFormat insertionFormat() const { return m_insertionFormat; }
 
     // Paragraphs joined by CR LF; each picture stands as U+FFFC.
     std::string plainText() const;
@@ -87,8 +86,6 @@ public:
     std::size_t caretPosition() const { return m_selectionStart + m_selectionLength; }
     std::size_t selectionStart() const { return m_selectionStart; }
     std::size_t selectionLength() const { return m_selectionLength; }
-    // Places the caret there with nothing selected.
-    void setSelectionStart(std::size_t position);
     void setSelection(std::size_t start, std::size_t length);
     std::string selectedText() const;
     // Replaces the selection and leaves the caret after the new text.

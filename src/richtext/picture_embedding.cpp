@@ -52,24 +52,28 @@ std::optional<std::string> pictureToRtf(const Bitmap& bitmap, double twipsPerPix
     group += "\\pichgoal" + std::to_string(goal(bitmap.height, twipsPerPixelY));
     group += ' ';
 
-    constexpr char digits[] = "0123456789abcdef";
-    const std::size_t size = metafile->size();
-    const std::size_t lines = (size + kBytesPerLine - 1) / kBytesPerLine;
-    const std::size_t headerSize = group.size();
-    group.resize(headerSize + size * 2 + lines * 2);
-    char* out = group.data() + headerSize;
-    for (std::size_t lineStart = 0; lineStart < size; lineStart += kBytesPerLine) {
-        *out++ = '\r';
-        *out++ = '\n';
-        const std::size_t lineEnd = std::min(size, lineStart + kBytesPerLine);
-        for (std::size_t i = lineStart; i < lineEnd; ++i) {
-            const std::uint8_t byte = (*metafile)[i];
-            *out++ = digits[byte >> 4];
-            *out++ = digits[byte & 0x0F];
-        }
-    }
+    appendHexLines(group, *metafile);
     group += "\r\n}";
     return group;
+}
+
+void appendHexLines(std::string& out, std::span<const std::uint8_t> bytes)
+{
+    constexpr char digits[] = "0123456789abcdef";
+    const std::size_t size = bytes.size();
+    const std::size_t lines = (size + kBytesPerLine - 1) / kBytesPerLine;
+    const std::size_t start = out.size();
+    out.resize(start + size * 2 + lines * 2);
+    char* to = out.data() + start;
+    for (std::size_t lineStart = 0; lineStart < size; lineStart += kBytesPerLine) {
+        *to++ = '\r';
+        *to++ = '\n';
+        const std::size_t lineEnd = std::min(size, lineStart + kBytesPerLine);
+        for (std::size_t i = lineStart; i < lineEnd; ++i) {
+            *to++ = digits[bytes[i] >> 4];
+            *to++ = digits[bytes[i] & 0x0F];
+        }
+    }
 }
 
 std::shared_ptr<const Picture> makePicture(const Bitmap& bitmap)

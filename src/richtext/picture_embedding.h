@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace richtext {
@@ -22,6 +23,10 @@ std::string byteToHex(std::uint8_t value);
 // (pixels times twips per pixel, rounded), then the metafile in lowercase hex, 39 bytes a line,
 // each line preceded by CR LF. Nothing when the bitmap cannot be made into a metafile.
 std::optional<std::string> pictureToRtf(const Bitmap& bitmap, double twipsPerPixelX = 15, double twipsPerPixelY = 15);
+
+// Appends the bytes in lowercase hex, 39 bytes a line, each line preceded by CR LF: how a picture
+// group carries its data.
+void appendHexLines(std::string& out, std::span<const std::uint8_t> bytes);
 
 // The bitmap with its picture group at 96 dpi, ready to be shared by any number of documents;
 // null when no picture can be made of it.

@@ -3,6 +3,7 @@
 #include "richtext/rtf_reader.h"
 
 #include "richtext/metafile_reader.h"
+#include "richtext/picture_embedding.h"
 #include "richtext/utf8.h"
 
 #include <algorithm>
@@ -20,7 +21,6 @@ constexpr std::size_t kMaxGroupDepth = 256;
 constexpr std::size_t kMaxControlWordLength = 32;
 constexpr std::int64_t kParameterLimit = 2'000'000'000;
 constexpr int kMaxUnicodeSkip = 16;
-constexpr std::size_t kHexBytesPerLine = 39;
 
 // Windows-1252 0x80 to 0x9F; the holes map to the C1 control of the same value, as Windows does.
 constexpr std::array<char16_t, 32> kCp1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -514,13 +514,7 @@ private:
                 group += "\\" + std::string(kPictureSizeWords[i]) + std::to_string(*picture.sizes[i]);
         }
         group += ' ';
-        constexpr char digits[] = "0123456789abcdef";
-        for (std::size_t i = 0; i < picture.data.size(); ++i) {
-            if (i % kHexBytesPerLine == 0)
-                group += "\r\n";
-            group += digits[picture.data[i] >> 4];
-            group += digits[picture.data[i] & 0x0F];
-        }
+        appendHexLines(group, picture.data);
         group += "\r\n}";
         return group;
     }

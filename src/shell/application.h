@@ -52,7 +52,6 @@ public:
     // Null until first shown.
     ExitWindow* exitWindow() const { return m_exitWindow.get(); }
     int coBrandNumber() const { return m_intCoBrandRandomNumber; }
-    bool isExiting() const { return m_exiting; }
 
 signals:
     // The process should end now; nothing of the program runs after it.

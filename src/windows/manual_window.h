@@ -45,7 +45,6 @@ public:
     ~ManualWindow() override;
 
     const Ui& ui() const { return m_ui; }
-    engine::SpreadIndex spreadIndex() const { return m_spread; }
     int pickCount() const { return m_pickCount; }
     int picksNeeded() const;
 

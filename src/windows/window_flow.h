@@ -38,8 +38,6 @@ public:
     ManualWindow* manualWindow() const;
     ReportWindow* reportWindow() const;
 
-    engine::ReadingEngine& readingEngine() { return m_engine; }
-
 signals:
     // A fresh main window was opened (at start or after Back), before it is shown.
     void mainWindowOpened(MainWindow* window);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/face_lists.h"
-#include "richtext/bmp_reader.h"
+#include "engine/bmp_reader.h"
 #include "support/case_names.h"
 
 #include <QColor>
@@ -155,7 +155,7 @@ TEST_P(BuiltInCard, SmallFaceDecodesTheSameInTheCoreAsInQt)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     const auto decoded =
-        richtext::readBmp24({reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
+        engine::readBmp24({reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
     ASSERT_TRUE(decoded) << decoded.error;
 
     const QImage image = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB888);

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "richtext/bmp_reader.h"
+#include "engine/bmp_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +58,7 @@ std::vector<std::uint8_t> pixel(const richtext::Bitmap& bitmap, int x, int y)
 
 TEST(BmpReader, BottomUpRowsComeOutTopFirstAsRgb)
 {
-    const auto result = richtext::readBmp24(makeBmp(3, 2));
+    const auto result = engine::readBmp24(makeBmp(3, 2));
     ASSERT_TRUE(result) << result.error;
     EXPECT_EQ(result.bitmap->width, 3);
     EXPECT_EQ(result.bitmap->height, 2);
@@ -69,8 +69,8 @@ TEST(BmpReader, BottomUpRowsComeOutTopFirstAsRgb)
 
 TEST(BmpReader, TopDownFileGivesTheSamePicture)
 {
-    const auto bottomUp = richtext::readBmp24(makeBmp(5, 4));
-    const auto topDown = richtext::readBmp24(makeBmp(5, 4, true));
+    const auto bottomUp = engine::readBmp24(makeBmp(5, 4));
+    const auto topDown = engine::readBmp24(makeBmp(5, 4, true));
     ASSERT_TRUE(bottomUp);
     ASSERT_TRUE(topDown) << topDown.error;
     EXPECT_EQ(*bottomUp.bitmap, *topDown.bitmap);
@@ -79,7 +79,7 @@ TEST(BmpReader, TopDownFileGivesTheSamePicture)
 TEST(BmpReader, RowPaddingIsSkipped)
 {
     // 5 pixels make 15 bytes a row, padded to 16.
-    const auto result = richtext::readBmp24(makeBmp(5, 3));
+    const auto result = engine::readBmp24(makeBmp(5, 3));
     ASSERT_TRUE(result);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x)
@@ -94,9 +94,9 @@ TEST(BmpReader, PixelsAfterALargerHeaderAreFound)
     data.insert(data.begin() + 54, 68, 0);
     putU32(data, 14, 108);
     putU32(data, 10, 54 + 68);
-    const auto result = richtext::readBmp24(data);
+    const auto result = engine::readBmp24(data);
     ASSERT_TRUE(result) << result.error;
-    EXPECT_EQ(*result.bitmap, *richtext::readBmp24(makeBmp(2, 2)).bitmap);
+    EXPECT_EQ(*result.bitmap, *engine::readBmp24(makeBmp(2, 2)).bitmap);
 }
 
 struct BadBmpCase {
@@ -112,7 +112,7 @@ TEST_P(BmpReaderRejects, WithAnErrorAndNoBitmap)
     GetParam().spoil(data);
     // A tight copy, so reading one byte too far is caught by sanitizers.
     const std::vector<std::uint8_t> exact(data.begin(), data.end());
-    const auto result = richtext::readBmp24(exact);
+    const auto result = engine::readBmp24(exact);
     EXPECT_FALSE(result);
     EXPECT_FALSE(result.bitmap.has_value());
     EXPECT_FALSE(result.error.empty());

@@ -9,10 +9,10 @@
 #include <span>
 #include <string>
 
-namespace richtext {
+namespace engine {
 
 struct BitmapOrError {
-    std::optional<Bitmap> bitmap;
+    std::optional<richtext::Bitmap> bitmap;
     std::string error; // set when there is no bitmap
     explicit operator bool() const { return bitmap.has_value(); }
 };
@@ -21,4 +21,4 @@ struct BitmapOrError {
 // file shorter than its headers promise, gives an error; nothing is read past the end of data.
 BitmapOrError readBmp24(std::span<const std::uint8_t> data);
 
-} // namespace richtext
+} // namespace engine

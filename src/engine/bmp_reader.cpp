@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "richtext/bmp_reader.h"
+#include "engine/bmp_reader.h"
 
 #include <cstddef>
 #include <string>
 #include <utility>
 
-namespace richtext {
+namespace engine {
 
 namespace {
 
@@ -70,7 +70,7 @@ BitmapOrError readBmp24(std::span<const std::uint8_t> data)
     if (pixelOffset < kFileHeaderSize + infoSize || pixelOffset > data.size() || data.size() - pixelOffset < stride * h)
         return failure("BMP pixel data is truncated");
 
-    Bitmap bitmap;
+    richtext::Bitmap bitmap;
     bitmap.width = width;
     bitmap.height = static_cast<int>(height);
     bitmap.rgb.resize(w * h * 3);
@@ -88,4 +88,4 @@ BitmapOrError readBmp24(std::span<const std::uint8_t> data)
     return {std::move(bitmap), {}};
 }
 
-} // namespace richtext
+} // namespace engine
