@@ -7,6 +7,7 @@
 #include "support/case_names.h"
 #include "support/recording_sink.h"
 #include "support/scripted_random_source.h"
+#include "support/text_counting.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,8 @@ using engine::SpreadIndex;
 using namespace testing_support;
 
 namespace {
+
+using testing_support::countOf;
 
 // Counts the reseeds of the program's own generator while passing its values on.
 class CountingSource final : public engine::RandomSource {
@@ -43,14 +46,6 @@ public:
     float next() override { throw std::runtime_error("no entropy"); }
     void reseedFromClock() override {}
 };
-
-std::size_t countOf(const std::string& text, const std::string& piece)
-{
-    std::size_t count = 0;
-    for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
-        ++count;
-    return count;
-}
 
 class ReadingForEverySpread : public testing::TestWithParam<int> {};
 

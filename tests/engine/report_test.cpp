@@ -8,6 +8,7 @@
 #include "site_settings.h"
 #include "support/case_names.h"
 #include "support/recording_sink.h"
+#include "support/text_counting.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,8 @@ using richtext::Alignment;
 using namespace testing_support;
 
 namespace {
+
+using testing_support::countOf;
 
 const std::string kCrlf = "\r\n";
 const std::string kSpaces(512, ' ');
@@ -108,14 +111,6 @@ Hand quietHand(int count)
     static constexpr CardIndex kCards[] = {1,  2,  3,  4,  8,  11, 15, 16, 20, 23, 24,
                                            25, 29, 30, 37, 40, 41, 42, 47, 48, 49};
     return Hand(std::begin(kCards), std::begin(kCards) + count);
-}
-
-std::size_t countOf(const std::string& text, const std::string& piece)
-{
-    std::size_t count = 0;
-    for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
-        ++count;
-    return count;
 }
 
 TEST(ComposeReport, SingleCardReadingIsExactlyHeaderHeadingCardAndClosing)

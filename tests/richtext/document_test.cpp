@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/document.h"
 #include "richtext/rtf_reader.h"
+#include "support/bitmaps.h"
 #include "support/case_names.h"
 
 #include <gtest/gtest.h>
@@ -19,12 +20,9 @@ using richtext::TextRun;
 
 namespace {
 
-constexpr std::string_view kPicture = "\xEF\xBF\xBC";
+using testing_support::solidBitmap;
 
-Bitmap solidBitmap(int width, int height, std::uint8_t shade)
-{
-    return {width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width * height * 3), shade)};
-}
+constexpr std::string_view kPicture = "\xEF\xBF\xBC";
 
 const TextRun& textAt(const Document& document, std::size_t paragraph, std::size_t run)
 {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/metafile.h"
 #include "richtext/metafile_reader.h"
+#include "support/bitmaps.h"
 #include "support/case_names.h"
 
 #include <gtest/gtest.h>
@@ -14,18 +15,7 @@ using richtext::decodeMetafile;
 
 namespace {
 
-Bitmap pattern(int width, int height)
-{
-    Bitmap bitmap{width, height, {}};
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            bitmap.rgb.push_back(static_cast<std::uint8_t>(x * 40));
-            bitmap.rgb.push_back(static_cast<std::uint8_t>(y * 30));
-            bitmap.rgb.push_back(static_cast<std::uint8_t>(x + y));
-        }
-    }
-    return bitmap;
-}
+using testing_support::patternedBitmap;
 
 std::uint16_t u16(const std::vector<std::uint8_t>& bytes, std::size_t at)
 {
@@ -60,7 +50,7 @@ std::vector<Record> records(const std::vector<std::uint8_t>& metafile)
 
 TEST(BuildMetafile, RecordsTheDrawingInOrder)
 {
-    const auto metafile = buildMetafile(pattern(40, 50));
+    const auto metafile = buildMetafile(patternedBitmap(40, 50));
     ASSERT_TRUE(metafile);
 
     std::vector<std::uint16_t> functions;
@@ -72,7 +62,7 @@ TEST(BuildMetafile, RecordsTheDrawingInOrder)
 
 TEST(BuildMetafile, HeaderGivesExactSizeAndLargestRecordInWords)
 {
-    const auto metafile = buildMetafile(pattern(7, 3));
+    const auto metafile = buildMetafile(patternedBitmap(7, 3));
     ASSERT_TRUE(metafile);
 
     EXPECT_EQ(u16(*metafile, 0), 1);
@@ -87,7 +77,7 @@ TEST(BuildMetafile, HeaderGivesExactSizeAndLargestRecordInWords)
 
 TEST(BuildMetafile, WindowExtentIsStoredHeightFirstAndBlitIsBottomUp24Bit)
 {
-    const auto metafile = buildMetafile(pattern(40, 50));
+    const auto metafile = buildMetafile(patternedBitmap(40, 50));
     ASSERT_TRUE(metafile);
     const auto all = records(*metafile);
 
@@ -102,7 +92,7 @@ TEST(BuildMetafile, WindowExtentIsStoredHeightFirstAndBlitIsBottomUp24Bit)
     EXPECT_EQ(u16(*metafile, dib + 14), 24);
     EXPECT_EQ(u32(*metafile, dib + 16), 0u);
     // First stored pixel is the bottom-left one, in blue, green, red order.
-    const Bitmap source = pattern(40, 50);
+    const Bitmap source = patternedBitmap(40, 50);
     const std::size_t bottomLeft = 49 * 40 * 3;
     EXPECT_EQ((*metafile)[dib + 40], source.rgb[bottomLeft + 2]);
     EXPECT_EQ((*metafile)[dib + 42], source.rgb[bottomLeft]);
@@ -114,7 +104,7 @@ class MetafileRoundTrip : public testing::TestWithParam<std::pair<int, int>> {};
 TEST_P(MetafileRoundTrip, DecodeGivesTheSameBitmapBack)
 {
     const auto [width, height] = GetParam();
-    const Bitmap bitmap = pattern(width, height);
+    const Bitmap bitmap = patternedBitmap(width, height);
     const auto metafile = buildMetafile(bitmap);
     ASSERT_TRUE(metafile);
 
@@ -132,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, MetafileRoundTrip,
 
 TEST(DecodeMetafile, RejectsTruncatedAndLoopingInput)
 {
-    const auto metafile = buildMetafile(pattern(5, 4));
+    const auto metafile = buildMetafile(patternedBitmap(5, 4));
     ASSERT_TRUE(metafile);
     for (std::size_t length = 0; length < metafile->size() - 14; ++length)
         EXPECT_FALSE(decodeMetafile(std::span(metafile->data(), length))) << length;
@@ -144,7 +134,7 @@ TEST(DecodeMetafile, RejectsTruncatedAndLoopingInput)
 
 TEST(DecodeMetafile, RejectsBitmapsClaimingMorePixelsThanThereAreBytes)
 {
-    auto metafile = buildMetafile(pattern(2, 2));
+    auto metafile = buildMetafile(patternedBitmap(2, 2));
     ASSERT_TRUE(metafile);
     const std::size_t dib = records(*metafile)[4].offset + 28;
     (*metafile)[dib + 5] = 0x7F; // width becomes huge
@@ -154,7 +144,7 @@ TEST(DecodeMetafile, RejectsBitmapsClaimingMorePixelsThanThereAreBytes)
 
 TEST(DecodeMetafile, ReadsAPlaceableHeaderAndTopDownRows)
 {
-    const Bitmap bitmap = pattern(3, 2);
+    const Bitmap bitmap = patternedBitmap(3, 2);
     auto metafile = buildMetafile(bitmap);
     ASSERT_TRUE(metafile);
     // Flip to top-down: negative height and the rows swapped.

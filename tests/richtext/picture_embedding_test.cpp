@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "richtext/metafile.h"
 #include "richtext/picture_embedding.h"
+#include "support/bitmaps.h"
 #include "support/case_names.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +15,7 @@ using richtext::pictureToRtf;
 
 namespace {
 
-Bitmap gradient(int width, int height)
-{
-    Bitmap bitmap{width, height, {}};
-    for (int i = 0; i < width * height * 3; ++i)
-        bitmap.rgb.push_back(static_cast<std::uint8_t>(i * 7 + 3));
-    return bitmap;
-}
+using testing_support::patternedBitmap;
 
 struct HexLayout {
     std::string header;
@@ -66,7 +61,7 @@ TEST(ByteToHex, WritesTwoUppercaseDigitsWithLeadingZero)
 
 TEST(PictureToRtf, CardSizedBitmapHasHimetricAndGoalSizesInTheHeader)
 {
-    const auto group = pictureToRtf(gradient(40, 50));
+    const auto group = pictureToRtf(patternedBitmap(40, 50));
     ASSERT_TRUE(group);
 
     EXPECT_EQ(splitGroup(*group).header, "{\\pict\\wmetafile8\\picw1058\\pich1323\\picwgoal600\\pichgoal750 ");
@@ -74,7 +69,7 @@ TEST(PictureToRtf, CardSizedBitmapHasHimetricAndGoalSizesInTheHeader)
 
 TEST(PictureToRtf, HexIsLowercaseInLinesOf39BytesEachAfterCrLf)
 {
-    const Bitmap bitmap = gradient(40, 50);
+    const Bitmap bitmap = patternedBitmap(40, 50);
     const auto group = pictureToRtf(bitmap);
     const auto metafile = richtext::buildMetafile(bitmap);
     ASSERT_TRUE(group && metafile);
@@ -99,7 +94,7 @@ class PictureToRtfLastLine : public testing::TestWithParam<std::tuple<int, std::
 TEST_P(PictureToRtfLastLine, EndsWithTheRemainingBytesThenCrLfAndBrace)
 {
     const auto [height, lineCount, lastLineDigits] = GetParam();
-    const auto group = pictureToRtf(gradient(1, height));
+    const auto group = pictureToRtf(patternedBitmap(1, height));
     ASSERT_TRUE(group);
 
     const HexLayout layout = splitGroup(*group);
@@ -116,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(LineLengths, PictureToRtfLastLine,
 TEST(PictureToRtf, GoalSizesAreRoundedWhenTwipsPerPixelHasAFraction)
 {
     // 1440 / 144 dpi = 10 exactly; 1440 / 120 dpi = 12; 1440 / 110 dpi is fractional.
-    const auto group = pictureToRtf(gradient(40, 50), 1440.0 / 110, 1440.0 / 110);
+    const auto group = pictureToRtf(patternedBitmap(40, 50), 1440.0 / 110, 1440.0 / 110);
     ASSERT_TRUE(group);
 
     EXPECT_NE(group->find("\\picwgoal524\\pichgoal655 "), std::string::npos) << splitGroup(*group).header;

@@ -3,6 +3,7 @@
 #include "richtext/document.h"
 #include "richtext/picture_embedding.h"
 #include "richtext/rtf_reader.h"
+#include "support/bitmaps.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +17,7 @@ using richtext::TextRun;
 
 namespace {
 
-Bitmap card(std::uint8_t seed)
-{
-    Bitmap bitmap{40, 50, {}};
-    for (int i = 0; i < 40 * 50 * 3; ++i)
-        bitmap.rgb.push_back(static_cast<std::uint8_t>(i * seed));
-    return bitmap;
-}
+using testing_support::patternedBitmap;
 
 // A report-like document: every format the composer uses, pictures and non-ASCII text.
 Document richDocument()
@@ -41,7 +36,7 @@ Document richDocument()
     document.insertText(std::string(512, ' ') + "\r\n");
     document.setUnderline(false);
     for (std::uint8_t i = 1; i <= 3; ++i) {
-        document.insertPicture(card(i));
+        document.insertPicture(patternedBitmap(40, 50, i));
         document.setColour({0, 128, 128});
         document.setBold(true);
         document.insertText("\r\nPosition " + std::to_string(i) + ": \r\n");
@@ -49,8 +44,8 @@ Document richDocument()
         document.setBold(false);
         document.insertText("Cœur — Ünïcode ♥ 🂡\ttab\r\n");
     }
-    document.insertPicture(card(9));
-    document.insertPicture(card(10));
+    document.insertPicture(patternedBitmap(40, 50, 9));
+    document.insertPicture(patternedBitmap(40, 50, 10));
     document.insertText("end");
     return document;
 }
@@ -125,8 +120,8 @@ TEST(RtfWriter, KeepsHeadingsAndPictureLinesWithWhatFollows)
     document.setBold(true);
     document.insertText("Special Interpretation(s): \r\n");
     document.setBold(false);
-    ASSERT_TRUE(document.insertPicture(card(1)));
-    ASSERT_TRUE(document.insertPicture(card(2)));
+    ASSERT_TRUE(document.insertPicture(patternedBitmap(40, 50, 1)));
+    ASSERT_TRUE(document.insertPicture(patternedBitmap(40, 50, 2)));
     document.insertText("\r\n");
     document.setBold(true);
     document.insertText("1. ");
@@ -203,10 +198,10 @@ TEST(RtfWriter, CarriesEachPictureGroupByteForByte)
 {
     Document document;
     document.insertText("before");
-    ASSERT_TRUE(document.insertPicture(card(3)));
+    ASSERT_TRUE(document.insertPicture(patternedBitmap(40, 50, 3)));
     document.insertText("after");
 
-    const auto group = richtext::pictureToRtf(card(3));
+    const auto group = richtext::pictureToRtf(patternedBitmap(40, 50, 3));
     ASSERT_TRUE(group);
     EXPECT_NE(document.toRtf().find("before" + *group + "after"), std::string::npos);
 }
@@ -226,13 +221,13 @@ TEST(RtfRoundTrip, ReadingWhatWasWrittenGivesAnEqualDocumentAndTheSameBytes)
 TEST(RtfRoundTrip, PicturesComeBackWithTheirBitmaps)
 {
     Document document;
-    ASSERT_TRUE(document.insertPicture(card(7)));
+    ASSERT_TRUE(document.insertPicture(patternedBitmap(40, 50, 7)));
     const auto reread = readRtf(document.toRtf());
     ASSERT_TRUE(reread);
 
     const auto& runs = reread.document->paragraphs().at(0).runs;
     ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(std::get<PictureRun>(runs[0]).picture->bitmap, card(7));
+    EXPECT_EQ(std::get<PictureRun>(runs[0]).picture->bitmap, patternedBitmap(40, 50, 7));
 }
 
 TEST(RtfRoundTrip, KeepsEmptyParagraphsAndTheAlignmentOfTheLastOne)
@@ -251,7 +246,7 @@ TEST(RtfRoundTrip, KeepsEmptyParagraphsAndTheAlignmentOfTheLastOne)
 // colour table order, runs in groups, a picture with pixel sizes and 128-digit lines split by LF.
 TEST(RtfReader, ReadsLibreOfficeStyleOutput)
 {
-    const auto metafileGroup = richtext::pictureToRtf(card(5));
+    const auto metafileGroup = richtext::pictureToRtf(patternedBitmap(40, 50, 5));
     ASSERT_TRUE(metafileGroup);
     std::string hex;
     const std::size_t start = metafileGroup->find(' ') + 1;
@@ -298,7 +293,7 @@ TEST(RtfReader, ReadsLibreOfficeStyleOutput)
 
     const auto& last = paragraphs[3].runs;
     ASSERT_EQ(last.size(), 3u);
-    EXPECT_EQ(std::get<PictureRun>(last[0]).picture->bitmap, card(5));
+    EXPECT_EQ(std::get<PictureRun>(last[0]).picture->bitmap, patternedBitmap(40, 50, 5));
     const auto& label = std::get<TextRun>(last[1]);
     EXPECT_EQ(label.text, "Card’s — Name: ");
     EXPECT_EQ(label.format.colour, (Rgb{0, 128, 128}));
@@ -351,7 +346,7 @@ TEST(RtfReader, EveryTruncationOfAReportReadsWithoutFailingOrInventingText)
     Document document;
     document.setColour({128, 0, 0});
     document.insertText("Visit é\r\n");
-    ASSERT_TRUE(document.insertPicture(card(2)));
+    ASSERT_TRUE(document.insertPicture(patternedBitmap(40, 50, 2)));
     document.insertText("after");
     const std::string rtf = document.toRtf();
     const std::string whole = document.plainText();

@@ -8,6 +8,7 @@
 #include "support/case_names.h"
 #include "support/fake_platform.h"
 #include "support/fake_settings.h"
+#include "support/gui_helpers.h"
 #include "support/scripted_random_source.h"
 #include "windows/main_window.h"
 #include "windows/manual_window.h"
@@ -30,12 +31,8 @@ namespace {
 using testing_support::FakeClock;
 using testing_support::FakePlatform;
 using testing_support::FakeSettingsStore;
+using testing_support::flushDeletes;
 using testing_support::ScriptedRandomSource;
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 class ApplicationTest : public testing::Test {
 protected:
@@ -50,10 +47,6 @@ protected:
     bool start() { return m_application.startApplication(m_lock); }
     windows::WindowFlow& flow() { return m_application.flow(); }
     bool exitWindowShown() const { return m_application.exitWindow() && m_application.exitWindow()->isVisible(); }
-    static QAction* action(QWidget* window, const char* name)
-    {
-        return window->findChild<QAction*>(QLatin1String(name));
-    }
 
     QTemporaryDir m_folder;
     FakePlatform m_platform;

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_test_fixture.h"
-
 #include "display/clickable_label.h"
 #include "engine/spread_catalogue.h"
+#include "support/window_test.h"
 #include "windows/main_window.h"
 #include "windows/window_texts.h"
 

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_test_fixture.h"
-
 #include "display/clickable_label.h"
 #include "engine/spread_catalogue.h"
 #include "support/case_names.h"
+#include "support/window_test.h"
 #include "windows/manual_window.h"
 
 #include <QLabel>

@@ -1,7 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_test_fixture.h"
-
 #include "display/look.h"
 #include "display/report_view.h"
 #include "display/site_pages.h"
@@ -9,6 +7,7 @@
 #include "support/case_names.h"
 #include "support/pdf_probe.h"
 #include "support/scripted_random_source.h"
+#include "support/window_test.h"
 #include "windows/report_window.h"
 
 #include <QDir>

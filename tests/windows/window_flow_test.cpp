@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_test_fixture.h"
-
 #include "display/clickable_label.h"
 #include "display/spread_display.h"
 #include "engine/spread_catalogue.h"
 #include "support/case_names.h"
 #include "support/scripted_random_source.h"
+#include "support/window_test.h"
 #include "windows/main_window.h"
 #include "windows/manual_window.h"
 #include "windows/report_window.h"

@@ -4,8 +4,8 @@
 
 #include "engine/types.h"
 #include "support/fake_window_services.h"
+#include "support/gui_helpers.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -28,7 +28,8 @@ inline std::vector<int> wholeDeck()
     return cards;
 }
 
-// Fresh fake services per test, and no window left over from the one before.
+// The one fixture of the window tests: fresh fake services per test, and no window left over from the one
+// before.
 class WindowTest : public ::testing::Test {
 protected:
     void TearDown() override
@@ -38,20 +39,16 @@ protected:
         flushDeletes();
     }
 
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void flushDeletes() { testing_support::flushDeletes(); }
 
     template <typename T> static T* find(const QObject* parent, const QString& objectName)
     {
-        T* found = parent->findChild<T*>(objectName);
-        EXPECT_NE(found, nullptr) << "no " << objectName.toStdString();
-        return found;
+        return testing_support::findNamed<T>(parent, objectName);
     }
 
     static void trigger(const QObject* window, const QString& actionName)
     {
-        QAction* action = find<QAction>(window, actionName);
-        ASSERT_NE(action, nullptr);
-        action->trigger();
+        testing_support::triggerAction(window, actionName);
     }
 
     // A complete, valid request for the spread in the chosen mode.
