@@ -5,8 +5,6 @@
 #include "engine/random_source.h"
 #include "windows/main_window.h"
 
-#include <QLabel>
-
 #include <algorithm>
 
 namespace shell {
@@ -25,9 +23,8 @@ int CoBrand_Randomize(engine::RandomSource& random, windows::MainWindow& mainWin
 
 void bringOfferToFront(int number, windows::MainWindow& mainWindow)
 {
-    QLabel* front = number % 2 == 1 ? mainWindow.lblCobrand() : mainWindow.lblFullBrand();
-    if (front)
-        front->raise();
+    using Offer = windows::MainWindow::Offer;
+    mainWindow.bringOfferToFront(number % 2 == 1 ? Offer::CoBrand : Offer::FullBrand);
 }
 
 } // namespace shell

@@ -96,9 +96,9 @@ bool isLeapYear(int year)
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-MainWindow::MainWindow(WindowServices& services, QWidget* parent) : QMainWindow(parent), m_services(services)
+MainWindow::MainWindow(WindowServices& services, QWidget* parent)
+    : ReadingWindow(services, QStringLiteral("frmMain"), parent)
 {
-    setUpReadingWindow(*this, QStringLiteral("frmMain"));
     addBlackClient(*this);
     buildControls();
     buildMenus();
@@ -109,20 +109,15 @@ MainWindow::MainWindow(WindowServices& services, QWidget* parent) : QMainWindow(
 
 MainWindow::~MainWindow() = default;
 
-QLabel* MainWindow::lblCobrand() const
+void MainWindow::bringOfferToFront(Offer offer)
 {
-    return m_ui.lblCobrand;
-}
-
-QLabel* MainWindow::lblFullBrand() const
-{
-    return m_ui.lblFullBrand;
+    (offer == Offer::CoBrand ? m_ui.lblCobrand : m_ui.lblFullBrand)->raise();
 }
 
 void MainWindow::buildControls()
 {
     QWidget& client = *centralWidget();
-    display::UrlOpener& opener = m_services.platform().urlOpener;
+    display::UrlOpener& opener = services().platform().urlOpener;
 
     m_ui.Label14 = addSiteLabel(client, QStringLiteral("Label14"), texts::forumAndVisitInvitation(),
                                 twipsRect(-7, 120, 9405, 195), opener);
@@ -203,11 +198,10 @@ void MainWindow::buildControls()
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = addFileMenu(*this);
+    QMenu* file = addFileMenu();
     m_ui.mnuCalculate = addMenuEntry(*file, texts::kDealTheCards, "mnuCalculate");
-    m_ui.mnuExit = addExitEntry(*file, *this);
+    m_ui.mnuExit = finishMenus(*file);
     connect(m_ui.mnuCalculate, &QAction::triggered, this, &MainWindow::cmdCalculate_Click);
-    m_services.addSharedMenus(menuBar(), this);
 }
 
 void MainWindow::Form_Load()
@@ -248,7 +242,7 @@ void MainWindow::cboSpread_Click(int index)
 
 void MainWindow::refuse(const QString& message, bool isError, QWidget* focusTarget)
 {
-    m_services.platform().messageBoxes.inform(
+    services().platform().messageBoxes.inform(
         this, message, isError ? display::MessageIcon::Error : display::MessageIcon::Information);
     if (focusTarget)
         focusTarget->setFocus(Qt::OtherFocusReason);
@@ -294,13 +288,6 @@ void MainWindow::cmdCalculate_Click()
         emit automaticDealRequested(spread);
     else
         emit manualDealRequested(spread);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-    m_services.showExitWindow();
-    emit windowClosed();
 }
 
 } // namespace windows

@@ -3,8 +3,7 @@
 #pragma once
 
 #include "engine/types.h"
-
-#include <QMainWindow>
+#include "windows/reading_window.h"
 
 class QAction;
 class QButtonGroup;
@@ -28,7 +27,7 @@ class WindowServices;
 bool isLeapYear(int year);
 
 // Where a reading is requested: name, date of birth, spread and the analysis mode.
-class MainWindow final : public QMainWindow {
+class MainWindow final : public ReadingWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 
@@ -58,8 +57,9 @@ public:
     ~MainWindow() override;
 
     const Ui& ui() const { return m_ui; }
-    QLabel* lblCobrand() const;
-    QLabel* lblFullBrand() const;
+    enum class Offer { CoBrand, FullBrand };
+    // Shows that offer in front of the other one in the brand strip.
+    void bringOfferToFront(Offer offer);
 
     // True when a reading may be dealt; otherwise it has told the person what is wrong.
     bool validateInputs();
@@ -67,11 +67,8 @@ public:
 signals:
     void automaticDealRequested(engine::SpreadIndex spread);
     void manualDealRequested(engine::SpreadIndex spread);
-    void windowClosed();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private slots:
     void Form_Load();
     void cboSpread_Click(int index);
@@ -82,7 +79,6 @@ private:
     void buildMenus();
     void refuse(const QString& message, bool isError, QWidget* focusTarget);
 
-    WindowServices& m_services;
     Ui m_ui;
 };
 

@@ -38,9 +38,8 @@ QRect cardBackPlace(int index)
 } // namespace
 
 ManualWindow::ManualWindow(WindowServices& services, engine::SpreadIndex spread, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_spread(spread)
+    : ReadingWindow(services, QStringLiteral("frmManual"), parent), m_spread(spread)
 {
-    setUpReadingWindow(*this, QStringLiteral("frmManual"));
     addBlackClient(*this);
     buildControls();
     buildMenus();
@@ -59,7 +58,7 @@ int ManualWindow::picksNeeded() const
 void ManualWindow::buildControls()
 {
     QWidget& client = *centralWidget();
-    display::UrlOpener& opener = m_services.platform().urlOpener;
+    display::UrlOpener& opener = services().platform().urlOpener;
 
     m_ui.Label14 =
         addSiteLabel(client, QStringLiteral("Label14"), texts::kForumInvitation, twipsRect(90, 0, 4845, 195), opener);
@@ -127,11 +126,10 @@ void ManualWindow::buildControls()
 
 void ManualWindow::buildMenus()
 {
-    QMenu* file = addFileMenu(*this);
+    QMenu* file = addFileMenu();
     m_ui.mnuBack = addMenuEntry(*file, texts::kBack, "mnuBack");
-    m_ui.mnuExit = addExitEntry(*file, *this);
+    m_ui.mnuExit = finishMenus(*file);
     connect(m_ui.mnuBack, &QAction::triggered, this, &ManualWindow::backRequested);
-    m_services.addSharedMenus(menuBar(), this);
 }
 
 void ManualWindow::Form_Load()
@@ -188,7 +186,7 @@ void ManualWindow::keyPressEvent(QKeyEvent* event)
 {
     const int from = focusedCard();
     if (from < 0 || event->modifiers() != Qt::NoModifier) {
-        QMainWindow::keyPressEvent(event);
+        ReadingWindow::keyPressEvent(event);
         return;
     }
     int to = -1;
@@ -206,7 +204,7 @@ void ManualWindow::keyPressEvent(QKeyEvent* event)
         to = nearestCardInRow(from, 1);
         break;
     default:
-        QMainWindow::keyPressEvent(event);
+        ReadingWindow::keyPressEvent(event);
         return;
     }
     event->accept();
@@ -258,7 +256,7 @@ void ManualWindow::picManual_Click(int index)
     // The message must be on screen before the pause, which lets nothing paint.
     repaint();
     const QPointer<ManualWindow> alive(this);
-    m_services.platform().wait.wait(kPauseMilliseconds);
+    services().platform().wait.wait(kPauseMilliseconds);
     if (!alive || m_closed)
         return;
     emit picksCompleted(m_spread);
@@ -266,10 +264,8 @@ void ManualWindow::picManual_Click(int index)
 
 void ManualWindow::closeEvent(QCloseEvent* event)
 {
-    event->accept();
     m_closed = true;
-    m_services.showExitWindow();
-    emit windowClosed();
+    ReadingWindow::closeEvent(event);
 }
 
 } // namespace windows

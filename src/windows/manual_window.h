@@ -3,8 +3,7 @@
 #pragma once
 
 #include "engine/types.h"
-
-#include <QMainWindow>
+#include "windows/reading_window.h"
 
 #include <array>
 
@@ -21,7 +20,7 @@ namespace windows {
 class WindowServices;
 
 // The whole deck face down: one click per position of the spread paces a manual reading.
-class ManualWindow final : public QMainWindow {
+class ManualWindow final : public ReadingWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ManualWindow)
 
@@ -52,7 +51,6 @@ signals:
     // The last card is picked and the pause is over: time to deal.
     void picksCompleted(engine::SpreadIndex spread);
     void backRequested();
-    void windowClosed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,7 +73,6 @@ private:
     int nearestCardInRow(int index, int rowStep) const;
     int focusedCard() const;
 
-    WindowServices& m_services;
     engine::SpreadIndex m_spread;
     int m_pickCount = 0;
     bool m_closed = false;

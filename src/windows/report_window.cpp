@@ -75,10 +75,9 @@ QWidget* addBar(QWidget& parent, const QString& objectName, int heightTwips)
 
 } // namespace
 
-ReportWindow::ReportWindow(WindowServices& services, QWidget* parent) : QMainWindow(parent), m_services(services)
+ReportWindow::ReportWindow(WindowServices& services, QWidget* parent)
+    : ReadingWindow(services, QStringLiteral("MDI"), parent)
 {
-    setUpReadingWindow(*this, QStringLiteral("MDI"));
-
     buildControls();
     buildMenus();
     // Restored from maximised, the window shows the whole display beside the report, centred, with room for the
@@ -107,7 +106,7 @@ void ReportWindow::buildControls()
     middle->setContentsMargins(0, 0, 0, 0);
     middle->setSpacing(0);
 
-    display::UrlOpener& opener = m_services.platform().urlOpener;
+    display::UrlOpener& opener = services().platform().urlOpener;
     m_ui.clientArea = new QScrollArea(client);
     m_ui.clientArea->setObjectName(QStringLiteral("MDIClientArea"));
     // A one-pixel frame, black like the area until the keyboard brings the focus here to scroll the display.
@@ -163,18 +162,17 @@ void ReportWindow::buildControls()
 
 void ReportWindow::buildMenus()
 {
-    QMenu* file = addFileMenu(*this);
+    QMenu* file = addFileMenu();
     m_ui.mnuSave = addMenuEntry(*file, texts::kSave, "mnuSave");
     m_ui.mnuPrint = addMenuEntry(*file, texts::kPrint, "mnuPrint");
     m_ui.mnuExportPdf = addMenuEntry(*file, texts::kExportPdf, "mnuExportPdf");
     file->addSeparator();
     m_ui.mnuBack = addMenuEntry(*file, texts::kBack, "mnuBack");
-    m_ui.mnuExit = addExitEntry(*file, *this);
+    m_ui.mnuExit = finishMenus(*file);
     connect(m_ui.mnuSave, &QAction::triggered, this, &ReportWindow::cmdSave_Click);
     connect(m_ui.mnuPrint, &QAction::triggered, this, &ReportWindow::mnuPrint_Click);
     connect(m_ui.mnuExportPdf, &QAction::triggered, this, &ReportWindow::mnuExportPdf_Click);
     connect(m_ui.mnuBack, &QAction::triggered, this, &ReportWindow::backRequested);
-    m_services.addSharedMenus(menuBar(), this);
 }
 
 void ReportWindow::writeReading(engine::ReadingEngine& engine, engine::SpreadIndex spread)
@@ -255,18 +253,18 @@ void ReportWindow::saveAs(const QString& path, std::optional<QString> (ReportWin
     if (path.isEmpty())
         return;
     if (const std::optional<QString> failure = (this->*write)(path))
-        m_services.platform().messageBoxes.inform(this, texts::saveFailedMessage(path, *failure),
+        services().platform().messageBoxes.inform(this, texts::saveFailedMessage(path, *failure),
                                                   display::MessageIcon::Error);
 }
 
 void ReportWindow::cmdSave_Click()
 {
-    saveAs(m_services.platform().fileChooser.chooseSaveFile(this), &ReportWindow::saveReport);
+    saveAs(services().platform().fileChooser.chooseSaveFile(this), &ReportWindow::saveReport);
 }
 
 void ReportWindow::mnuExportPdf_Click()
 {
-    saveAs(m_services.platform().fileChooser.choosePdfFile(this), &ReportWindow::exportPdf);
+    saveAs(services().platform().fileChooser.choosePdfFile(this), &ReportWindow::exportPdf);
 }
 
 void ReportWindow::mnuPrint_Click()
@@ -278,7 +276,7 @@ void ReportWindow::mnuPrint_Click()
     // "Gypsy / Romany Spread") would name a folder that does not exist.
     printer.setDocName(display::readingDocumentTitle(reading.spreadTitle).replace(QLatin1Char('/'), QLatin1Char('-')));
     printer.setCreator(display::readingCreator());
-    display::Platform& platform = m_services.platform();
+    display::Platform& platform = services().platform();
     if (!platform.printDialog.choosePrinter(this, printer))
         return;
     printer.setResolution(display::kPaperResolution);
@@ -310,20 +308,13 @@ bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_ui.picRight && event->type() == QEvent::Resize)
         fitReportView();
-    return QMainWindow::eventFilter(watched, event);
+    return ReadingWindow::eventFilter(watched, event);
 }
 
 void ReportWindow::resizeEvent(QResizeEvent* event)
 {
-    QMainWindow::resizeEvent(event);
+    ReadingWindow::resizeEvent(event);
     MDIForm_Resize();
-}
-
-void ReportWindow::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-    m_services.showExitWindow();
-    emit windowClosed();
 }
 
 } // namespace windows

@@ -4,8 +4,8 @@
 
 #include "engine/types.h"
 #include "richtext/document.h"
+#include "windows/reading_window.h"
 
-#include <QMainWindow>
 #include <QString>
 
 #include <optional>
@@ -30,7 +30,7 @@ namespace windows {
 class WindowServices;
 
 // A finished reading: the report beside the picture of the spread, with Save, Back and Exit.
-class ReportWindow final : public QMainWindow {
+class ReportWindow final : public ReadingWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ReportWindow)
 
@@ -69,12 +69,10 @@ public:
 
 signals:
     void backRequested();
-    void windowClosed();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void MDIForm_Resize();
@@ -90,7 +88,6 @@ private:
     // Writes to the chosen path (nothing when the person cancelled) and shows why a write failed.
     void saveAs(const QString& path, std::optional<QString> (ReportWindow::*write)(const QString&) const);
 
-    WindowServices& m_services;
     richtext::Document m_document;
     engine::SpreadIndex m_spread = -1;
     Ui m_ui;

@@ -18,15 +18,6 @@
 
 namespace windows {
 
-void setUpReadingWindow(QMainWindow& window, const QString& objectName)
-{
-    window.setObjectName(objectName);
-    window.setAttribute(Qt::WA_DeleteOnClose);
-    window.setWindowTitle(texts::kWindowCaption);
-    setApplicationIcon(window);
-    window.setFont(display::verdanaFont(8.25));
-}
-
 QWidget* addBlackClient(QMainWindow& window)
 {
     auto* client = new QWidget(&window);
@@ -36,26 +27,11 @@ QWidget* addBlackClient(QMainWindow& window)
     return client;
 }
 
-QMenu* addFileMenu(QMainWindow& window)
-{
-    QMenu* file = window.menuBar()->addMenu(texts::kFileMenu);
-    file->setObjectName(QStringLiteral("mnuFile"));
-    return file;
-}
-
 QAction* addMenuEntry(QMenu& menu, const QString& caption, const char* objectName)
 {
     QAction* entry = menu.addAction(caption);
     entry->setObjectName(QLatin1String(objectName));
     return entry;
-}
-
-QAction* addExitEntry(QMenu& fileMenu, QMainWindow& window)
-{
-    fileMenu.addSeparator();
-    QAction* exit = addMenuEntry(fileMenu, texts::kExit, "mnuExit");
-    QObject::connect(exit, &QAction::triggered, &window, &QWidget::close);
-    return exit;
 }
 
 void makeFixedWindow(QMainWindow& window, int clientWidthTwips, int clientHeightTwips)

@@ -14,16 +14,10 @@ class QWidget;
 // Look shared by the reading windows.
 namespace windows {
 
-// Names a reading window and gives it the shared caption, icon and font; closing it unloads it.
-void setUpReadingWindow(QMainWindow& window, const QString& objectName);
 // A black central widget named after the window with "Client" added.
 QWidget* addBlackClient(QMainWindow& window);
-// The window's own "&File" menu, first on its menu bar.
-QMenu* addFileMenu(QMainWindow& window);
 // An entry of a window's own "&File" menu, named so that it can be found and triggered by name.
 QAction* addMenuEntry(QMenu& menu, const QString& caption, const char* objectName);
-// "E&xit" after a separator, last in the "&File" menu: it closes the window.
-QAction* addExitEntry(QMenu& fileMenu, QMainWindow& window);
 
 // A window with a close box but no minimise or maximise button, fixed to the given client size below its menus.
 void makeFixedWindow(QMainWindow& window, int clientWidthTwips, int clientHeightTwips);

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/clickable_label.h"
 #include "display/site_pages.h"
 #include "shell/application.h"
 #include "shell/exit_window.h"
@@ -131,8 +132,8 @@ protected:
 
 bool cobrandInFront(const windows::MainWindow& window)
 {
-    QLabel* cobrand = window.lblCobrand();
-    QLabel* fullBrand = window.lblFullBrand();
+    QLabel* cobrand = window.ui().lblCobrand;
+    QLabel* fullBrand = window.ui().lblFullBrand;
     EXPECT_EQ(cobrand->parentWidget(), fullBrand->parentWidget());
     const QObjectList siblings = cobrand->parentWidget()->children();
     return siblings.indexOf(cobrand) > siblings.indexOf(fullBrand);

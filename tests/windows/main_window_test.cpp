@@ -254,8 +254,8 @@ TEST_F(MainWindowTest, SiteAndOfferLabels_OpenTheirPagesOnClick)
 {
     MainWindow* window = makeWindow();
     QTest::mouseClick(window->ui().Label14, Qt::LeftButton);
-    window->lblCobrand()->raise();
-    QTest::mouseClick(window->lblCobrand(), Qt::LeftButton);
+    window->ui().lblCobrand->raise();
+    QTest::mouseClick(window->ui().lblCobrand, Qt::LeftButton);
 
     const auto& opened = services.fake.urlOpener.opened;
     ASSERT_EQ(opened.size(), 2u);
@@ -263,7 +263,7 @@ TEST_F(MainWindowTest, SiteAndOfferLabels_OpenTheirPagesOnClick)
     EXPECT_TRUE(opened[1].toString().endsWith(QStringLiteral("ssd.php?page=co-brand")));
     EXPECT_TRUE(window->ui().Label14->text().startsWith(
         QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit ")));
-    EXPECT_TRUE(window->lblCobrand()->text().contains(QStringLiteral("site's name &  link here. See \"Help\"")));
+    EXPECT_TRUE(window->ui().lblCobrand->text().contains(QStringLiteral("site's name &  link here. See \"Help\"")));
 }
 
 } // namespace
