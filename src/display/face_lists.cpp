@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/face_lists.h"
+#include "display/look.h"
 
 #include <QFile>
 
@@ -8,11 +9,6 @@
 
 namespace display {
 namespace {
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool isItem(int pictureNumber)
 {

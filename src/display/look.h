@@ -4,9 +4,14 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
+#include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <QtMath>
+
+#include <string_view>
 
 namespace display {
 
@@ -30,6 +35,33 @@ inline QFont verdanaFont(qreal pointSize, bool bold = false)
     return font;
 }
 
+// Text from the core, which keeps it as UTF-8.
+inline QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text);
+}
+
+// Fills the widget's background with the colour; its children inherit it as their window colour.
+inline void fillBackground(QWidget& widget, const QColor& colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, colour);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+inline void setTextColour(QWidget& widget, const QColor& colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
+}
+
+// The classic colours the windows and the spread display are drawn in.
+inline const QColor kBlack(0, 0, 0);
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kYellow(255, 255, 0);
+inline const QColor kAqua(0, 255, 255);
 inline const QColor kOrange(255, 180, 4);
 
 } // namespace display

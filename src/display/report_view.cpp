@@ -31,11 +31,6 @@ namespace {
 // What a picture stands as when the paragraph's text is searched for web addresses.
 constexpr std::string_view kObjectReplacement = "\xEF\xBF\xBC";
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QTextCharFormat charFormat(const richtext::CharFormat& format)
 {
     QTextCharFormat result;
@@ -140,12 +135,12 @@ private:
             if (link) {
                 pieceEnd = std::min(end, link->start + link->length);
                 pieceFormat.setAnchor(true);
-                pieceFormat.setAnchorHref(fromUtf8(std::string_view(m_text).substr(link->start, link->length)));
+                pieceFormat.setAnchorHref(fromView(std::string_view(m_text).substr(link->start, link->length)));
                 pieceFormat.setFontUnderline(true);
             } else if (const richtext::WebAddressRange* next = nextLinkAfter(at)) {
                 pieceEnd = std::min(end, next->start);
             }
-            const QString piece = fromUtf8(std::string_view(m_text).substr(at, pieceEnd - at));
+            const QString piece = fromView(std::string_view(m_text).substr(at, pieceEnd - at));
             m_cursor.insertText(link ? shownAddress(piece) : piece, pieceFormat);
             at = pieceEnd;
         }

@@ -1,17 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/site_pages.h"
+#include "display/look.h"
 
 #include "display/platform.h"
 #include "site_settings.h"
 
 namespace display {
 namespace {
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

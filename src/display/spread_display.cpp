@@ -22,29 +22,7 @@
 namespace display {
 namespace {
 
-const QColor kBlack(0, 0, 0);
-const QColor kAqua(0, 255, 255);
 const QColor kCaptionPink(255, 128, 255);
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void fill(QWidget& widget, const QColor& colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, colour);
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
-
-void setTextColour(QWidget& widget, const QColor& colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget.setPalette(palette);
-}
 
 QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, const QFont& font, const QColor& colour)
 {
@@ -80,7 +58,7 @@ void addLine(QWidget& pane, const LineSegment& line, int pixels)
 {
     auto* mark = new QWidget(&pane);
     mark->setObjectName(QStringLiteral("Line"));
-    fill(*mark, kOrange);
+    fillBackground(*mark, kOrange);
     mark->setAttribute(Qt::WA_TransparentForMouseEvents);
     const int left = twips(std::min(line.x1, line.x2));
     const int top = twips(std::min(line.y1, line.y2));
@@ -100,7 +78,7 @@ void addNumerologyGrid(QWidget& pane)
         QLabel* number = addLabel(pane, QStringLiteral("lblNo_%1").arg(index++), fromView(box.text),
                                   verdanaFont(9, true), windowText);
         number->setAlignment(Qt::AlignCenter);
-        fill(*number, kOrange);
+        fillBackground(*number, kOrange);
         number->setGeometry(twipsRect(box.left, box.top, box.width, box.height));
     }
 
@@ -147,7 +125,7 @@ SpreadDisplay::SpreadDisplay(UrlOpener& opener, QWidget* parent) : QWidget(paren
 {
     setObjectName(QStringLiteral("SpreadDisplay"));
     setWindowTitle(QStringLiteral("Zelto Cartomancy v1.35"));
-    fill(*this, kBlack);
+    fillBackground(*this, kBlack);
 
     QLabel* caption = addLabel(*this, QStringLiteral("lblSoftwareCaption"), QStringLiteral("Zelto Cartomancy"),
                                verdanaFont(14.25, true), kOrange);
@@ -168,7 +146,7 @@ void SpreadDisplay::buildLayout(engine::SpreadIndex spread)
 
     auto* pane = new QWidget(this);
     pane->setObjectName(fromView(plan.container));
-    fill(*pane, QColor(plan.background.red, plan.background.green, plan.background.blue));
+    fillBackground(*pane, QColor(plan.background.red, plan.background.green, plan.background.blue));
     pane->setGeometry(twipsRect(0, kLayoutTop, kLayoutWidth, plan.height));
     layout.pane = pane;
 

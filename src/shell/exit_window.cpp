@@ -59,13 +59,6 @@ bool leavesForAnotherWindow(const QFocusEvent& event)
     return event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason;
 }
 
-void colourText(QWidget& widget, const QColor& colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget.setPalette(palette);
-}
-
 // A navy frame with a white bold caption.
 QGroupBox* makeFrame(QWidget& parent, const char* name, const QString& caption, const QRect& geometry)
 {
@@ -154,7 +147,7 @@ void ExitWindow::buildControls()
     m_ui.Check1->setFont(display::verdanaFont(14.25));
     m_ui.Check1->setCursor(Qt::PointingHandCursor);
     m_ui.Check1->setGeometry(twipsRect(30, 2040, 7185, 555));
-    colourText(*m_ui.Check1, kLinkBlue);
+    display::setTextColour(*m_ui.Check1, kLinkBlue);
     connect(m_ui.Check1, &QCheckBox::clicked, this, &ExitWindow::Check1_Click);
     m_ui.Check1->installEventFilter(this);
 
@@ -239,7 +232,7 @@ void ExitWindow::buildCatalogueFrame()
     font.setUnderline(true);
     m_ui.lblGoToHome->setFont(font);
     m_ui.lblGoToHome->setCursor(Qt::PointingHandCursor);
-    colourText(*m_ui.lblGoToHome, windows::kYellow);
+    display::setTextColour(*m_ui.lblGoToHome, windows::kYellow);
     m_ui.lblGoToHome->move(display::twips(75), display::twips(4250));
     m_ui.lblGoToHome->adjustSize();
     connect(m_ui.lblGoToHome, &display::ClickableLabel::clicked, this, &ExitWindow::lblGoToHome_Click);

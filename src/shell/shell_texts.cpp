@@ -12,7 +12,7 @@ namespace {
 
 QString siteName()
 {
-    return QString::fromUtf8(site::kSiteName.data(), static_cast<qsizetype>(site::kSiteName.size()));
+    return QString::fromUtf8(site::kSiteName);
 }
 
 // %1 is the forum site's name.

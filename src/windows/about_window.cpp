@@ -31,13 +31,6 @@ const QString kVisitPrefix = QStringLiteral("Click here to visit ");
 constexpr int kClientWidth = 7050;
 constexpr int kClientHeight = 3030;
 
-void colourText(QLabel& label, const QColor& colour)
-{
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label.setPalette(palette);
-}
-
 QLabel* makeLabel(QWidget& parent, const char* name, const QString& text, const QRect& geometry, const QColor& colour)
 {
     auto* label = new QLabel(&parent);
@@ -45,7 +38,7 @@ QLabel* makeLabel(QWidget& parent, const char* name, const QString& text, const 
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     label->setGeometry(geometry);
-    colourText(*label, colour);
+    display::setTextColour(*label, colour);
     return label;
 }
 
@@ -59,7 +52,7 @@ display::ClickableLabel* makeLink(QWidget& parent, const char* name, const QStri
     font.setUnderline(true);
     label->setFont(font);
     label->setCursor(Qt::PointingHandCursor);
-    colourText(*label, kWhite);
+    display::setTextColour(*label, kWhite);
     label->move(display::twips(left), display::twips(top));
     label->adjustSize();
     return label;

@@ -218,7 +218,7 @@ void MainWindow::Form_Load()
         m_ui.cboYear->addItem(QString::number(year));
     m_ui.cboSpread->clear();
     for (const engine::Spread& spread : engine::spreadCatalogue())
-        m_ui.cboSpread->addItem(QString::fromUtf8(spread.name.data(), static_cast<qsizetype>(spread.name.size())));
+        m_ui.cboSpread->addItem(QString::fromUtf8(spread.name));
 
     m_ui.cboMonth->setCurrentIndex(0);
     m_ui.cboDate->setCurrentIndex(0);
@@ -234,8 +234,7 @@ void MainWindow::cboSpread_Click(int index)
     const engine::Spread* spread = engine::findSpread(static_cast<engine::SpreadIndex>(index));
     if (!spread)
         return;
-    QString description =
-        QString::fromUtf8(spread->description.data(), static_cast<qsizetype>(spread->description.size()));
+    QString description = QString::fromUtf8(spread->description);
     description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_ui.lblSpreadDesc->setText(description);
 }

@@ -218,7 +218,7 @@ void ManualWindow::showPositionMeaning(int position)
     QString meaning;
     if (spread && position >= 0 && static_cast<std::size_t>(position) < spread->positionMeanings.size()) {
         const std::string_view text = spread->positionMeanings[static_cast<std::size_t>(position)];
-        meaning = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        meaning = QString::fromUtf8(text);
     }
     m_ui.lblPositionMeaning->setText(meaning);
 }

@@ -7,6 +7,7 @@
 #include "display/reading_renderer.h"
 #include "display/report_view.h"
 #include "display/spread_display.h"
+#include "display/spread_layouts.h"
 #include "engine/reading.h"
 #include "engine/small_faces.h"
 #include "engine/spread_catalogue.h"
@@ -47,7 +48,6 @@ constexpr int kBottomBarHeight = 525;
 constexpr int kRightPanelWidth = 4250;
 constexpr int kReportWidth = 4230;
 constexpr int kReportHeight = 9255;
-constexpr int kDisplayWidth = 10995;
 constexpr int kButtonTop = 70;
 constexpr int kButtonWidth = 990;
 constexpr int kButtonHeight = 360;
@@ -83,7 +83,7 @@ ReportWindow::ReportWindow(WindowServices& services, QWidget* parent)
     // Restored from maximised, the window shows the whole display beside the report, centred, with room for the
     // scroll bar that the tall layouts need, so that they never need a sideways one too.
     const int restoredWidth =
-        twips(kDisplayWidth) + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + twips(kRightPanelWidth);
+        twips(display::kDisplayWidth) + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + twips(kRightPanelWidth);
     const int restoredHeight =
         menuBar()->sizeHint().height() + twips(kTopBarHeight) + twips(kReportHeight) + twips(kBottomBarHeight);
     centreOnScreen(*this, QSize(restoredWidth, restoredHeight));
@@ -244,8 +244,7 @@ std::optional<QString> ReportWindow::exportPdf(const QString& path) const
 display::PaperReading ReportWindow::paperReading() const
 {
     const engine::Spread* spread = engine::findSpread(m_spread);
-    return {*m_ui.spreadDisplay, *m_ui.RTB->document(),
-            spread ? QString::fromUtf8(spread->title.data(), static_cast<qsizetype>(spread->title.size())) : QString()};
+    return {*m_ui.spreadDisplay, *m_ui.RTB->document(), spread ? QString::fromUtf8(spread->title) : QString()};
 }
 
 void ReportWindow::saveAs(const QString& path, std::optional<QString> (ReportWindow::*write)(const QString&) const)

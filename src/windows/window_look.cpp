@@ -69,14 +69,6 @@ void setApplicationIcon(QWidget& window)
     window.setWindowIcon(display::applicationIcon());
 }
 
-void fillBackground(QWidget& widget, const QColor& colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, colour);
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
-
 void useSystemWindowColours(QWidget& widget)
 {
     const QPalette system = QApplication::palette();

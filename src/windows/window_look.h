@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "display/look.h"
+
 #include <QColor>
 #include <QString>
 
@@ -25,8 +27,7 @@ void centreOnScreen(QWidget& window);
 // Gives the window that size, centred, as its normal (not maximised) geometry.
 void centreOnScreen(QWidget& window, const QSize& size);
 void setApplicationIcon(QWidget& window);
-// Fills the widget's background with the colour; its children inherit it as their window colour.
-void fillBackground(QWidget& widget, const QColor& colour);
+using display::fillBackground;
 // The platform's own window and window-text colours, whatever the parent's are.
 void useSystemWindowColours(QWidget& widget);
 
@@ -34,10 +35,10 @@ void useSystemWindowColours(QWidget& widget);
 QString colourStyle(const char* widgetClass, const QColor& text, const QColor& background);
 QString buttonFaceStyle(const QColor& face);
 
-inline const QColor kBlack(0, 0, 0);
-inline const QColor kWhite(255, 255, 255);
-inline const QColor kYellow(255, 255, 0);
-inline const QColor kAqua(0, 255, 255);
+using display::kAqua;
+using display::kBlack;
+using display::kWhite;
+using display::kYellow;
 inline const QColor kPaleYellow(255, 255, 192);
 inline const QColor kDarkGrey(64, 64, 64);
 inline const QColor kPaleCyan(192, 255, 255);

@@ -105,7 +105,7 @@ TEST_F(ExitWindowTest, Load_ShowsTheCaptionAndASupportMessageDrawnAfterReseeding
 
 TEST(SupportMessages, AreFourDistinctAppealsOfTheRightLengthNamingTheForum)
 {
-    const QString site = QString::fromUtf8(site::kSiteName.data(), static_cast<qsizetype>(site::kSiteName.size()));
+    const QString site = QString::fromUtf8(site::kSiteName);
     std::set<QString> distinct;
     for (int index = 0; index < shell::texts::kSupportMessageCount; ++index) {
         const QString message = shell::texts::supportMessage(index);

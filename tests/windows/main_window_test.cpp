@@ -62,8 +62,7 @@ TEST_F(MainWindowTest, ChoosingSpread_ShowsItsDescription)
     const std::string_view description = engine::spreadCatalogue()[10].description;
     const QString shown = window->ui().lblSpreadDesc->text();
     EXPECT_FALSE(shown.isEmpty());
-    EXPECT_TRUE(
-        QString::fromUtf8(description.data(), static_cast<qsizetype>(description.size())).startsWith(shown.left(20)));
+    EXPECT_TRUE(QString::fromUtf8(description).startsWith(shown.left(20)));
     EXPECT_FALSE(shown.contains(QLatin1Char('\r')));
 }
 

@@ -20,7 +20,7 @@ QString meaningOf(int spread, int position)
 {
     const std::string_view text = engine::spreadCatalogue()[static_cast<std::size_t>(spread)]
                                       .positionMeanings[static_cast<std::size_t>(position)];
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text);
 }
 
 // Records what the person could see when the pause began.
