@@ -46,27 +46,27 @@ template <typename Picture> Picture toDeviceScale(Picture twice, qreal devicePix
     return scaled;
 }
 
+template <typename Picture> Picture crisp(const QString& path, const QString& twicePath, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1.0) {
+        const Picture twice(twicePath);
+        if (!twice.isNull())
+            return toDeviceScale(twice, devicePixelRatio);
+    }
+    return Picture(path);
+}
+
 } // namespace
 
 QPixmap crispPixmap(const QString& path, const QString& twicePath, qreal devicePixelRatio)
 {
     // QPixmap's file loading goes through QPixmapCache, so repeated lookups decode once.
-    if (devicePixelRatio > 1.0) {
-        const QPixmap twice(twicePath);
-        if (!twice.isNull())
-            return toDeviceScale(twice, devicePixelRatio);
-    }
-    return QPixmap(path);
+    return crisp<QPixmap>(path, twicePath, devicePixelRatio);
 }
 
 QImage crispImage(const QString& path, const QString& twicePath, qreal devicePixelRatio)
 {
-    if (devicePixelRatio > 1.0) {
-        const QImage twice(twicePath);
-        if (!twice.isNull())
-            return toDeviceScale(twice, devicePixelRatio);
-    }
-    return QImage(path);
+    return crisp<QImage>(path, twicePath, devicePixelRatio);
 }
 
 QPixmap FaceList::item(int pictureNumber, qreal devicePixelRatio) const

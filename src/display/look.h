@@ -63,5 +63,10 @@ inline const QColor kWhite(255, 255, 255);
 inline const QColor kYellow(255, 255, 0);
 inline const QColor kAqua(0, 255, 255);
 inline const QColor kOrange(255, 180, 4);
+inline const QColor kPaleYellow(255, 255, 192);
+inline const QColor kDarkGrey(64, 64, 64);
+inline const QColor kPaleCyan(192, 255, 255);
+inline const QColor kMessageYellow(255, 255, 128);
+inline const QColor kOfferBlue(0, 0, 255);
 
 } // namespace display

@@ -67,7 +67,7 @@ QGroupBox* makeFrame(QWidget& parent, const char* name, const QString& caption, 
     frame->setGeometry(geometry);
     QPalette palette = frame->palette();
     palette.setColor(QPalette::Window, kNavy);
-    palette.setColor(QPalette::WindowText, windows::kWhite);
+    palette.setColor(QPalette::WindowText, display::kWhite);
     frame->setPalette(palette);
     frame->setAutoFillBackground(true);
     frame->setFont(display::verdanaFont(9.75, true));
@@ -96,7 +96,7 @@ ExitWindow::ExitWindow(display::Platform& platform, engine::RandomSource& random
     // It comes up over the closing window without taking the keyboard from anything.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(display::twips(kClientWidth), display::twips(kClientHeight));
-    windows::fillBackground(*this, windows::kWhite);
+    display::fillBackground(*this, display::kWhite);
     buildControls();
     Form_Load(random);
     windows::centreOnScreen(*this);
@@ -232,7 +232,7 @@ void ExitWindow::buildCatalogueFrame()
     font.setUnderline(true);
     m_ui.lblGoToHome->setFont(font);
     m_ui.lblGoToHome->setCursor(Qt::PointingHandCursor);
-    display::setTextColour(*m_ui.lblGoToHome, windows::kYellow);
+    display::setTextColour(*m_ui.lblGoToHome, display::kYellow);
     m_ui.lblGoToHome->move(display::twips(75), display::twips(4250));
     m_ui.lblGoToHome->adjustSize();
     connect(m_ui.lblGoToHome, &display::ClickableLabel::clicked, this, &ExitWindow::lblGoToHome_Click);

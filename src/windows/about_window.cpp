@@ -52,7 +52,7 @@ display::ClickableLabel* makeLink(QWidget& parent, const char* name, const QStri
     font.setUnderline(true);
     label->setFont(font);
     label->setCursor(Qt::PointingHandCursor);
-    display::setTextColour(*label, kWhite);
+    display::setTextColour(*label, display::kWhite);
     label->move(display::twips(left), display::twips(top));
     label->adjustSize();
     return label;
@@ -69,7 +69,7 @@ AboutWindow::AboutWindow(display::UrlOpener& opener, QWidget* parent) : QDialog(
     setModal(true);
     setFont(display::verdanaFont(8.25));
     setFixedSize(display::twips(kClientWidth), display::twips(kClientHeight));
-    fillBackground(*this, kBlack);
+    display::fillBackground(*this, display::kBlack);
     setApplicationIcon(*this);
     buildControls();
 }
@@ -88,7 +88,7 @@ void AboutWindow::buildControls()
     m_ui.Label2->setFont(display::verdanaFont(14.25, true));
     m_ui.Label2->adjustSize();
 
-    m_ui.Label1 = makeLabel(*this, "Label1", kDescription, twipsRect(840, 390, 6165, 975), kWhite);
+    m_ui.Label1 = makeLabel(*this, "Label1", kDescription, twipsRect(840, 390, 6165, 975), display::kWhite);
     m_ui.Label1->setWordWrap(true);
     m_ui.Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -109,7 +109,7 @@ void AboutWindow::buildControls()
     m_ui.Line1->setObjectName(QStringLiteral("Line1"));
     m_ui.Line1->setFrameShape(QFrame::NoFrame);
     m_ui.Line1->setGeometry(0, display::twips(2520), display::twips(7080), 2);
-    fillBackground(*m_ui.Line1, display::kOrange);
+    display::fillBackground(*m_ui.Line1, display::kOrange);
 
     m_ui.cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_ui.cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -46,7 +46,7 @@ QLabel* addCaptionLabel(QWidget& parent, const QString& text, const QRect& geome
     auto* label = new QLabel(text, &parent);
     label->setGeometry(geometry);
     label->setFont(display::verdanaFont(8.25));
-    label->setStyleSheet(colourStyle("QLabel", kAqua, kBlack));
+    label->setStyleSheet(colourStyle("QLabel", display::kAqua, display::kBlack));
     return label;
 }
 
@@ -84,7 +84,7 @@ QRadioButton* addOptionButton(QWidget& parent, const QString& objectName, const 
     option->setGeometry(geometry);
     option->setFont(display::verdanaFont(8.25));
     QPalette palette = option->palette();
-    palette.setColor(QPalette::WindowText, kAqua);
+    palette.setColor(QPalette::WindowText, display::kAqua);
     option->setPalette(palette);
     return option;
 }
@@ -129,7 +129,7 @@ void MainWindow::buildControls()
     m_ui.lblSpreadDesc->setTextFormat(Qt::PlainText);
     m_ui.lblSpreadDesc->setWordWrap(true);
     m_ui.lblSpreadDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_ui.lblSpreadDesc->setStyleSheet(colourStyle("QLabel", kPaleYellow, kBlack));
+    m_ui.lblSpreadDesc->setStyleSheet(colourStyle("QLabel", display::kPaleYellow, display::kBlack));
 
     m_ui.Frame1 = addFrame(client, QStringLiteral("Frame1"), texts::kPersonalDetails, twipsRect(4400, 520, 4950, 1250));
     QLabel* nameLabel = addCaptionLabel(*m_ui.Frame1, texts::kNameLabel, twipsRect(120, 405, 495, 195));
@@ -137,7 +137,7 @@ void MainWindow::buildControls()
     m_ui.txtName->setObjectName(QStringLiteral("txtName"));
     m_ui.txtName->setGeometry(twipsRect(1395, 360, 3450, 285));
     m_ui.txtName->setFont(display::verdanaFont(8.25));
-    m_ui.txtName->setStyleSheet(colourStyle("QLineEdit", kYellow, kDarkGrey));
+    m_ui.txtName->setStyleSheet(colourStyle("QLineEdit", display::kYellow, display::kDarkGrey));
     nameLabel->setBuddy(m_ui.txtName);
     addCaptionLabel(*m_ui.Frame1, texts::kDateOfBirthLabel, twipsRect(120, 855, 1095, 195));
     m_ui.cboMonth = addDropDownList(*m_ui.Frame1, QStringLiteral("cboMonth"), twipsRect(1395, 810, 1400, 315));
@@ -170,12 +170,12 @@ void MainWindow::buildControls()
     m_ui.cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
     m_ui.cmdCalculate->setGeometry(twipsRect(4400, 3315, 4950, 330));
     m_ui.cmdCalculate->setFont(display::verdanaFont(8.25, true));
-    m_ui.cmdCalculate->setStyleSheet(buttonFaceStyle(kPaleCyan));
+    m_ui.cmdCalculate->setStyleSheet(buttonFaceStyle(display::kPaleCyan));
 
     m_ui.fraFullBrand = new QFrame(&client);
     m_ui.fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     m_ui.fraFullBrand->setGeometry(twipsRect(0, 3840, 9345, 855));
-    fillBackground(*m_ui.fraFullBrand, kBlack);
+    display::fillBackground(*m_ui.fraFullBrand, display::kBlack);
     const OfferLabels offers =
         addOfferLabels(*m_ui.fraFullBrand, twipsRect(143, 120, 9105, 615), OfferLook::BrandStrip, opener);
     m_ui.lblFullBrand = offers.lblFullBrand;

@@ -68,18 +68,18 @@ void ManualWindow::buildControls()
     m_ui.picMessage = new QWidget(&client);
     m_ui.picMessage->setObjectName(QStringLiteral("picMessage"));
     m_ui.picMessage->setGeometry(twipsRect(2408, 1988, 4695, 855));
-    fillBackground(*m_ui.picMessage, kMessageYellow);
+    display::fillBackground(*m_ui.picMessage, display::kMessageYellow);
     m_ui.lblMessage = new QLabel(texts::kGeneratingMessage, m_ui.picMessage);
     m_ui.lblMessage->setObjectName(QStringLiteral("lblMessage"));
     m_ui.lblMessage->setGeometry(twipsRect(60, 60, 4540, 700));
     m_ui.lblMessage->setFont(display::verdanaFont(11.25, true));
     m_ui.lblMessage->setWordWrap(true);
-    m_ui.lblMessage->setStyleSheet(colourStyle("QLabel", kAqua, kBlack));
+    m_ui.lblMessage->setStyleSheet(colourStyle("QLabel", display::kAqua, display::kBlack));
 
     m_ui.picTray = new QWidget(&client);
     m_ui.picTray->setObjectName(QStringLiteral("picTray"));
     m_ui.picTray->setGeometry(twipsRect(0, 195, 9495, 3975));
-    fillBackground(*m_ui.picTray, kBlack);
+    display::fillBackground(*m_ui.picTray, display::kBlack);
     const QPixmap cardBack = display::manualCardBack(devicePixelRatioF());
     for (int index = 0; index < engine::kCardCount; ++index) {
         auto* card = new display::ClickableLabel(m_ui.picTray);
@@ -105,7 +105,7 @@ void ManualWindow::buildControls()
     m_ui.fraFullBrand = new QFrame(&client);
     m_ui.fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     m_ui.fraFullBrand->setGeometry(twipsRect(0, 4800, 9495, 855));
-    fillBackground(*m_ui.fraFullBrand, kBlack);
+    display::fillBackground(*m_ui.fraFullBrand, display::kBlack);
     const OfferLabels offers =
         addOfferLabels(*m_ui.fraFullBrand, twipsRect(120, 165, 9225, 615), OfferLook::BrandStrip, opener);
     m_ui.lblFullBrand = offers.lblFullBrand;

@@ -69,7 +69,7 @@ QWidget* addBar(QWidget& parent, const QString& objectName, int heightTwips)
     auto* bar = new QWidget(&parent);
     bar->setObjectName(objectName);
     bar->setFixedHeight(twips(heightTwips));
-    fillBackground(*bar, kBlack);
+    display::fillBackground(*bar, display::kBlack);
     return bar;
 }
 
@@ -114,8 +114,8 @@ void ReportWindow::buildControls()
                                                   "QScrollArea#MDIClientArea:focus { border: 1px solid #ffb404; }"));
     m_ui.clientArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_ui.clientArea->setWidgetResizable(false);
-    fillBackground(*m_ui.clientArea, kBlack);
-    fillBackground(*m_ui.clientArea->viewport(), kBlack);
+    display::fillBackground(*m_ui.clientArea, display::kBlack);
+    display::fillBackground(*m_ui.clientArea->viewport(), display::kBlack);
     m_ui.spreadDisplay = new display::SpreadDisplay(opener, nullptr);
     m_ui.clientArea->setWidget(m_ui.spreadDisplay);
 

@@ -68,8 +68,8 @@ display::ClickableLabel* makeOfferLabel(QWidget& parent, const QString& objectNa
     label->setAlignment(inStrip ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
     // Opaque, so that the label in front hides the one behind it.
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, kBlack);
-    palette.setColor(QPalette::WindowText, inStrip ? kOfferBlue : display::kOrange);
+    palette.setColor(QPalette::Window, display::kBlack);
+    palette.setColor(QPalette::WindowText, inStrip ? display::kOfferBlue : display::kOrange);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
     return label;
@@ -97,7 +97,7 @@ display::ClickableLabel* addSiteLabel(QWidget& parent, const QString& objectName
     display::ClickableLabel* label = makeLinkLabel(parent, objectName, text, geometry);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kWhite);
+    palette.setColor(QPalette::WindowText, display::kWhite);
     label->setPalette(palette);
     QObject::connect(label, &display::ClickableLabel::clicked, label,
                      [&opener] { display::openSitePage(opener, display::PageKey::HomePage); });

@@ -22,7 +22,7 @@ QWidget* addBlackClient(QMainWindow& window)
 {
     auto* client = new QWidget(&window);
     client->setObjectName(window.objectName() + QStringLiteral("Client"));
-    fillBackground(*client, kBlack);
+    display::fillBackground(*client, display::kBlack);
     window.setCentralWidget(client);
     return client;
 }

@@ -27,22 +27,11 @@ void centreOnScreen(QWidget& window);
 // Gives the window that size, centred, as its normal (not maximised) geometry.
 void centreOnScreen(QWidget& window, const QSize& size);
 void setApplicationIcon(QWidget& window);
-using display::fillBackground;
 // The platform's own window and window-text colours, whatever the parent's are.
 void useSystemWindowColours(QWidget& widget);
 
 // Style sheet fragments for the classic coloured controls.
 QString colourStyle(const char* widgetClass, const QColor& text, const QColor& background);
 QString buttonFaceStyle(const QColor& face);
-
-using display::kAqua;
-using display::kBlack;
-using display::kWhite;
-using display::kYellow;
-inline const QColor kPaleYellow(255, 255, 192);
-inline const QColor kDarkGrey(64, 64, 64);
-inline const QColor kPaleCyan(192, 255, 255);
-inline const QColor kMessageYellow(255, 255, 128);
-inline const QColor kOfferBlue(0, 0, 255);
 
 } // namespace windows

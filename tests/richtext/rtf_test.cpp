@@ -7,13 +7,7 @@
 
 #include <gtest/gtest.h>
 
-using richtext::Alignment;
-using richtext::Bitmap;
-using richtext::Document;
-using richtext::PictureRun;
-using richtext::readRtf;
-using richtext::Rgb;
-using richtext::TextRun;
+using namespace richtext;
 
 namespace {
 
