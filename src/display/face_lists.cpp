@@ -128,7 +128,7 @@ QPixmap zodiacSign(int index, qreal devicePixelRatio)
 
 QIcon applicationIcon()
 {
-    // Decoded only when a size is drawn: every window sets the icon, and start-up should not wait for six PNGs.
+    // Adding a file with its size decodes it at once, so windows share the icon rather than call this again.
     QIcon icon;
     for (const int size : kIconSizes) {
         const QString path = QStringLiteral(":/icon/%1.png").arg(size);

@@ -46,7 +46,9 @@ QLabel* addCaptionLabel(QWidget& parent, const QString& text, const QRect& geome
     auto* label = new QLabel(text, &parent);
     label->setGeometry(geometry);
     label->setFont(display::verdanaFont(8.25));
-    label->setStyleSheet(colourStyle("QLabel", display::kAqua, display::kBlack));
+    // A palette draws plain coloured text as a style sheet would, without the sheet's parsing and polishing.
+    display::fillBackground(*label, display::kBlack);
+    display::setTextColour(*label, display::kAqua);
     return label;
 }
 
@@ -129,7 +131,8 @@ void MainWindow::buildControls()
     m_ui.lblSpreadDesc->setTextFormat(Qt::PlainText);
     m_ui.lblSpreadDesc->setWordWrap(true);
     m_ui.lblSpreadDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_ui.lblSpreadDesc->setStyleSheet(colourStyle("QLabel", display::kPaleYellow, display::kBlack));
+    display::fillBackground(*m_ui.lblSpreadDesc, display::kBlack);
+    display::setTextColour(*m_ui.lblSpreadDesc, display::kPaleYellow);
 
     m_ui.Frame1 = addFrame(client, QStringLiteral("Frame1"), texts::kPersonalDetails, twipsRect(4400, 520, 4950, 1250));
     QLabel* nameLabel = addCaptionLabel(*m_ui.Frame1, texts::kNameLabel, twipsRect(120, 405, 495, 195));

@@ -66,7 +66,9 @@ void centreOnScreen(QWidget& window, const QSize& size)
 
 void setApplicationIcon(QWidget& window)
 {
-    window.setWindowIcon(display::applicationIcon());
+    // Making the icon decodes all six of its files; once the program's icon is set, windows share it instead.
+    const QIcon programIcon = QApplication::windowIcon();
+    window.setWindowIcon(programIcon.isNull() ? display::applicationIcon() : programIcon);
 }
 
 void useSystemWindowColours(QWidget& widget)
