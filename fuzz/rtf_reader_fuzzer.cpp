@@ -18,18 +18,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto first = richtext::readRtf(input);
     if (!first)
         return 0;
-    const std::string rtf = first.document->toRtf();
+    const std::string rtf = first.value->toRtf();
     const auto second = richtext::readRtf(rtf);
-    if (!second || !(*second.document == *first.document) || second.document->toRtf() != rtf)
+    if (!second || !(*second.value == *first.value) || second.value->toRtf() != rtf)
         std::abort();
 
-    const std::string text = first.document->plainText();
+    const std::string text = first.value->plainText();
     for (const auto& range : richtext::findWebAddresses(text)) {
         if (range.length == 0 || range.start + range.length > text.size())
             std::abort();
     }
 
-    richtext::Document edited = *first.document;
+    richtext::Document edited = *first.value;
     edited.setSelection(size % (edited.length() + 1), size / 3);
     const std::string selected = edited.selectedText();
     edited.replaceSelection(selected);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "richtext/bitmap.h"
+#include "richtext/value_or_error.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,11 +12,7 @@
 
 namespace engine {
 
-struct BitmapOrError {
-    std::optional<richtext::Bitmap> bitmap;
-    std::string error; // set when there is no bitmap
-    explicit operator bool() const { return bitmap.has_value(); }
-};
+using BitmapOrError = richtext::ValueOrError<richtext::Bitmap>;
 
 // Decodes an uncompressed 24-bit BMP file (bottom-up or top-down rows). Anything else, and any
 // file shorter than its headers promise, gives an error; nothing is read past the end of data.

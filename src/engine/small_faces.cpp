@@ -33,7 +33,7 @@ public:
         Face& face = m_faces[static_cast<std::size_t>(pictureNumber - 1)];
         std::call_once(face.made, [&face, pictureNumber] {
             if (auto decoded = readBmp24(assets::smallFaceBmp(pictureNumber)))
-                face.picture = richtext::makePicture(*decoded.bitmap);
+                face.picture = richtext::makePicture(*decoded.value);
         });
         return face.picture;
     }

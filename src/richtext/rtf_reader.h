@@ -3,18 +3,13 @@
 #pragma once
 
 #include "richtext/document.h"
+#include "richtext/value_or_error.h"
 
-#include <optional>
-#include <string>
 #include <string_view>
 
 namespace richtext {
 
-struct DocumentOrError {
-    std::optional<Document> document;
-    std::string error; // set when there is no document
-    explicit operator bool() const { return document.has_value(); }
-};
+using DocumentOrError = ValueOrError<Document>;
 
 // Reads text, colours, bold, underline, alignment and pictures; everything else is skipped.
 // Input that ends early yields what was read up to there; input that is not RTF, or is nested

@@ -159,11 +159,11 @@ TEST_P(BuiltInCard, SmallFaceDecodesTheSameInTheCoreAsInQt)
     ASSERT_TRUE(decoded) << decoded.error;
 
     const QImage image = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB888);
-    ASSERT_EQ(decoded.bitmap->width, image.width());
-    ASSERT_EQ(decoded.bitmap->height, image.height());
+    ASSERT_EQ(decoded.value->width, image.width());
+    ASSERT_EQ(decoded.value->height, image.height());
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = image.constScanLine(y);
-        const auto* ours = decoded.bitmap->rgb.data() + std::size_t(y) * std::size_t(image.width()) * 3;
+        const auto* ours = decoded.value->rgb.data() + std::size_t(y) * std::size_t(image.width()) * 3;
         ASSERT_TRUE(std::equal(row, row + image.width() * 3, ours)) << "row " << y;
     }
 }

@@ -60,11 +60,11 @@ TEST(BmpReader, BottomUpRowsComeOutTopFirstAsRgb)
 {
     const auto result = engine::readBmp24(makeBmp(3, 2));
     ASSERT_TRUE(result) << result.error;
-    EXPECT_EQ(result.bitmap->width, 3);
-    EXPECT_EQ(result.bitmap->height, 2);
-    ASSERT_EQ(result.bitmap->rgb.size(), 3u * 2u * 3u);
-    EXPECT_EQ(pixel(*result.bitmap, 0, 0), (std::vector<std::uint8_t>{0, 0, 200}));
-    EXPECT_EQ(pixel(*result.bitmap, 2, 1), (std::vector<std::uint8_t>{2, 1, 200}));
+    EXPECT_EQ(result.value->width, 3);
+    EXPECT_EQ(result.value->height, 2);
+    ASSERT_EQ(result.value->rgb.size(), 3u * 2u * 3u);
+    EXPECT_EQ(pixel(*result.value, 0, 0), (std::vector<std::uint8_t>{0, 0, 200}));
+    EXPECT_EQ(pixel(*result.value, 2, 1), (std::vector<std::uint8_t>{2, 1, 200}));
 }
 
 TEST(BmpReader, TopDownFileGivesTheSamePicture)
@@ -73,7 +73,7 @@ TEST(BmpReader, TopDownFileGivesTheSamePicture)
     const auto topDown = engine::readBmp24(makeBmp(5, 4, true));
     ASSERT_TRUE(bottomUp);
     ASSERT_TRUE(topDown) << topDown.error;
-    EXPECT_EQ(*bottomUp.bitmap, *topDown.bitmap);
+    EXPECT_EQ(*bottomUp.value, *topDown.value);
 }
 
 TEST(BmpReader, RowPaddingIsSkipped)
@@ -83,7 +83,7 @@ TEST(BmpReader, RowPaddingIsSkipped)
     ASSERT_TRUE(result);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(pixel(*result.bitmap, x, y),
+            EXPECT_EQ(pixel(*result.value, x, y),
                       (std::vector<std::uint8_t>{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 200}));
 }
 
@@ -96,7 +96,7 @@ TEST(BmpReader, PixelsAfterALargerHeaderAreFound)
     putU32(data, 10, 54 + 68);
     const auto result = engine::readBmp24(data);
     ASSERT_TRUE(result) << result.error;
-    EXPECT_EQ(*result.bitmap, *engine::readBmp24(makeBmp(2, 2)).bitmap);
+    EXPECT_EQ(*result.value, *engine::readBmp24(makeBmp(2, 2)).value);
 }
 
 struct BadBmpCase {
@@ -114,7 +114,7 @@ TEST_P(BmpReaderRejects, WithAnErrorAndNoBitmap)
     const std::vector<std::uint8_t> exact(data.begin(), data.end());
     const auto result = engine::readBmp24(exact);
     EXPECT_FALSE(result);
-    EXPECT_FALSE(result.bitmap.has_value());
+    EXPECT_FALSE(result.value.has_value());
     EXPECT_FALSE(result.error.empty());
 }
 

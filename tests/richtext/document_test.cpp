@@ -180,7 +180,7 @@ TEST(Document, InsertPicture_LeavesCharacters157And129ElsewhereIntact)
     EXPECT_EQ(document.plainText(), existing + std::string(kPicture));
     const auto reread = readRtf(document.toRtf());
     ASSERT_TRUE(reread);
-    EXPECT_EQ(reread.document->plainText(), existing + std::string(kPicture));
+    EXPECT_EQ(reread.value->plainText(), existing + std::string(kPicture));
 }
 
 TEST(Document, InsertPicture_OfAnEmptyBitmapFailsAndChangesNothing)

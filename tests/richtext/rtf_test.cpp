@@ -207,9 +207,9 @@ TEST(RtfRoundTrip, ReadingWhatWasWrittenGivesAnEqualDocumentAndTheSameBytes)
 
     const auto reread = readRtf(rtf);
     ASSERT_TRUE(reread) << reread.error;
-    EXPECT_EQ(reread.document->plainText(), original.plainText());
-    EXPECT_EQ(*reread.document, original);
-    EXPECT_EQ(reread.document->toRtf(), rtf);
+    EXPECT_EQ(reread.value->plainText(), original.plainText());
+    EXPECT_EQ(*reread.value, original);
+    EXPECT_EQ(reread.value->toRtf(), rtf);
 }
 
 TEST(RtfRoundTrip, PicturesComeBackWithTheirBitmaps)
@@ -219,7 +219,7 @@ TEST(RtfRoundTrip, PicturesComeBackWithTheirBitmaps)
     const auto reread = readRtf(document.toRtf());
     ASSERT_TRUE(reread);
 
-    const auto& runs = reread.document->paragraphs().at(0).runs;
+    const auto& runs = reread.value->paragraphs().at(0).runs;
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(std::get<PictureRun>(runs[0]).picture->bitmap, patternedBitmap(40, 50, 7));
 }
@@ -232,8 +232,8 @@ TEST(RtfRoundTrip, KeepsEmptyParagraphsAndTheAlignmentOfTheLastOne)
     const auto reread = readRtf(document.toRtf());
     ASSERT_TRUE(reread);
 
-    EXPECT_EQ(*reread.document, document);
-    EXPECT_EQ(reread.document->paragraphs().back().alignment, Alignment::Centre);
+    EXPECT_EQ(*reread.value, document);
+    EXPECT_EQ(reread.value->paragraphs().back().alignment, Alignment::Centre);
 }
 
 // Imitates how LibreOffice writes a saved report: style sheet, info, paragraph resets, its own
@@ -273,8 +273,8 @@ TEST(RtfReader, ReadsLibreOfficeStyleOutput)
 
     const auto read = readRtf(rtf);
     ASSERT_TRUE(read) << read.error;
-    const auto& paragraphs = read.document->paragraphs();
-    ASSERT_EQ(paragraphs.size(), 4u) << read.document->plainText();
+    const auto& paragraphs = read.value->paragraphs();
+    ASSERT_EQ(paragraphs.size(), 4u) << read.value->plainText();
 
     const auto& first = std::get<TextRun>(paragraphs[0].runs.at(0));
     EXPECT_EQ(first.text, "Maroon bold tail");
@@ -292,8 +292,8 @@ TEST(RtfReader, ReadsLibreOfficeStyleOutput)
     EXPECT_EQ(label.text, "Card’s — Name: ");
     EXPECT_EQ(label.format.colour, (Rgb{0, 128, 128}));
     EXPECT_FALSE(std::get<TextRun>(last[2]).format.bold);
-    EXPECT_EQ(read.document->plainText().find("Normal"), std::string::npos);
-    EXPECT_EQ(read.document->plainText().find("Report"), std::string::npos);
+    EXPECT_EQ(read.value->plainText().find("Normal"), std::string::npos);
+    EXPECT_EQ(read.value->plainText().find("Report"), std::string::npos);
 }
 
 TEST(RtfReader, AfterRereadingForeignPicturesSurviveASecondRoundTrip)
@@ -302,10 +302,10 @@ TEST(RtfReader, AfterRereadingForeignPicturesSurviveASecondRoundTrip)
 
     const auto first = readRtf(rtf);
     ASSERT_TRUE(first);
-    const auto second = readRtf(first.document->toRtf());
+    const auto second = readRtf(first.value->toRtf());
     ASSERT_TRUE(second);
-    EXPECT_EQ(*second.document, *first.document);
-    const auto& picture = std::get<PictureRun>(first.document->paragraphs()[0].runs.at(0)).picture;
+    EXPECT_EQ(*second.value, *first.value);
+    const auto& picture = std::get<PictureRun>(first.value->paragraphs()[0].runs.at(0)).picture;
     EXPECT_NE(picture->rtfGroup.find("01020304"), std::string::npos) << picture->rtfGroup;
 }
 
@@ -331,8 +331,8 @@ TEST(RtfReader, ModeratelyNestedGroupsKeepTheirText)
 
     const auto read = readRtf(nested);
     ASSERT_TRUE(read);
-    EXPECT_EQ(read.document->plainText(), "deep flat");
-    EXPECT_FALSE(std::get<TextRun>(read.document->paragraphs()[0].runs.back()).format.bold);
+    EXPECT_EQ(read.value->plainText(), "deep flat");
+    EXPECT_FALSE(std::get<TextRun>(read.value->paragraphs()[0].runs.back()).format.bold);
 }
 
 TEST(RtfReader, EveryTruncationOfAReportReadsWithoutFailingOrInventingText)
@@ -358,7 +358,7 @@ TEST(RtfReader, EveryTruncationOfAReportReadsWithoutFailingOrInventingText)
     for (std::size_t length = 5; length <= rtf.size(); ++length) {
         const auto read = readRtf(std::string_view(rtf).substr(0, length));
         ASSERT_TRUE(read) << length;
-        const std::string text = read.document->plainText();
+        const std::string text = read.value->plainText();
         // What is read is the start of the report, and more bytes only ever add to it.
         EXPECT_TRUE(whole.starts_with(text)) << length << ": " << testing::PrintToString(text);
         EXPECT_TRUE(text.starts_with(previous)) << length << ": " << testing::PrintToString(text);
@@ -386,9 +386,9 @@ TEST(RtfReader, SurvivesHostileControlWords)
     for (const std::string& input : inputs) {
         const auto read = readRtf(input);
         ASSERT_TRUE(read) << input;
-        const auto again = readRtf(read.document->toRtf());
+        const auto again = readRtf(read.value->toRtf());
         ASSERT_TRUE(again) << input;
-        EXPECT_EQ(*again.document, *read.document) << input;
+        EXPECT_EQ(*again.value, *read.value) << input;
     }
 }
 
@@ -399,7 +399,7 @@ TEST(RtfReader, ReadsUnicodeEscapesWithAndWithoutFallbackCharacters)
 
     const auto read = readRtf(rtf);
     ASSERT_TRUE(read);
-    EXPECT_EQ(read.document->plainText(), "Cœur 🂡\t\u2006 xéé");
+    EXPECT_EQ(read.value->plainText(), "Cœur 🂡\t\u2006 xéé");
 }
 
 TEST(RtfReader, TakesTheFallbackPictureOfAFloatingShapeOnce)
@@ -409,6 +409,6 @@ TEST(RtfReader, TakesTheFallbackPictureOfAFloatingShapeOnce)
 
     const auto read = readRtf(rtf);
     ASSERT_TRUE(read);
-    EXPECT_EQ(read.document->plainText(), "\xEF\xBF\xBC"
-                                          "after");
+    EXPECT_EQ(read.value->plainText(), "\xEF\xBF\xBC"
+                                       "after");
 }
