@@ -52,12 +52,19 @@ QLabel* addCaptionLabel(QWidget& parent, const QString& text, const QRect& geome
     return label;
 }
 
+// Names the new control, puts it in place and gives it the window's Verdana.
+template <typename Control>
+Control* placed(Control* control, const QString& objectName, const QRect& geometry, bool bold = false)
+{
+    control->setObjectName(objectName);
+    control->setGeometry(geometry);
+    control->setFont(display::verdanaFont(8.25, bold));
+    return control;
+}
+
 QComboBox* addDropDownList(QWidget& parent, const QString& objectName, const QRect& geometry)
 {
-    auto* list = new display::DropDownList(&parent);
-    list->setObjectName(objectName);
-    list->setGeometry(geometry);
-    list->setFont(display::verdanaFont(8.25));
+    auto* list = placed(new display::DropDownList(&parent), objectName, geometry);
     // The frame turns aqua while the list has the focus; the style sheet's own frame would otherwise never change.
     list->setStyleSheet(QStringLiteral("QComboBox { color: #ffff00; background-color: black; border: 1px solid gray; "
                                        "padding-left: 2px; }"
@@ -69,10 +76,7 @@ QComboBox* addDropDownList(QWidget& parent, const QString& objectName, const QRe
 
 QGroupBox* addFrame(QWidget& parent, const QString& objectName, const QString& caption, const QRect& geometry)
 {
-    auto* frame = new QGroupBox(caption, &parent);
-    frame->setObjectName(objectName);
-    frame->setGeometry(geometry);
-    frame->setFont(display::verdanaFont(8.25, true));
+    auto* frame = placed(new QGroupBox(caption, &parent), objectName, geometry, true);
     frame->setStyleSheet(QStringLiteral("QGroupBox { color: #ffff00; background-color: black; border: 1px solid gray; "
                                         "margin-top: 7px; }"
                                         "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }"));
@@ -81,10 +85,7 @@ QGroupBox* addFrame(QWidget& parent, const QString& objectName, const QString& c
 
 QRadioButton* addOptionButton(QWidget& parent, const QString& objectName, const QString& caption, const QRect& geometry)
 {
-    auto* option = new QRadioButton(caption, &parent);
-    option->setObjectName(objectName);
-    option->setGeometry(geometry);
-    option->setFont(display::verdanaFont(8.25));
+    auto* option = placed(new QRadioButton(caption, &parent), objectName, geometry);
     QPalette palette = option->palette();
     palette.setColor(QPalette::WindowText, display::kAqua);
     option->setPalette(palette);
@@ -101,15 +102,12 @@ bool isLeapYear(int year)
 MainWindow::MainWindow(WindowServices& services, QWidget* parent)
     : ReadingWindow(services, QStringLiteral("frmMain"), parent)
 {
-    addBlackClient(*this);
     buildControls();
     buildMenus();
     makeFixedWindow(*this, kClientWidth, kClientHeight);
     Form_Load();
     centreOnScreen(*this);
 }
-
-MainWindow::~MainWindow() = default;
 
 void MainWindow::bringOfferToFront(Offer offer)
 {
@@ -118,19 +116,14 @@ void MainWindow::bringOfferToFront(Offer offer)
 
 void MainWindow::buildControls()
 {
-    QWidget& client = *centralWidget();
+    QWidget& client = *addBlackClient(*this);
     display::UrlOpener& opener = services().platform().urlOpener;
 
     m_ui.Label14 = addSiteLabel(client, QStringLiteral("Label14"), texts::forumAndVisitInvitation(),
                                 twipsRect(-7, 120, 9405, 195), opener);
 
-    m_ui.lblSpreadDesc = new QLabel(&client);
-    m_ui.lblSpreadDesc->setObjectName(QStringLiteral("lblSpreadDesc"));
-    m_ui.lblSpreadDesc->setGeometry(twipsRect(60, 600, 4245, 3015));
-    m_ui.lblSpreadDesc->setFont(display::verdanaFont(8.25, true));
-    m_ui.lblSpreadDesc->setTextFormat(Qt::PlainText);
-    m_ui.lblSpreadDesc->setWordWrap(true);
-    m_ui.lblSpreadDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_ui.lblSpreadDesc = addWrappedLabel(client, QStringLiteral("lblSpreadDesc"), twipsRect(60, 600, 4245, 3015),
+                                         display::verdanaFont(8.25, true));
     display::fillBackground(*m_ui.lblSpreadDesc, display::kBlack);
     display::setTextColour(*m_ui.lblSpreadDesc, display::kPaleYellow);
 
@@ -175,14 +168,11 @@ void MainWindow::buildControls()
     m_ui.cmdCalculate->setFont(display::verdanaFont(8.25, true));
     m_ui.cmdCalculate->setStyleSheet(buttonFaceStyle(display::kPaleCyan));
 
-    m_ui.fraFullBrand = new QFrame(&client);
-    m_ui.fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    m_ui.fraFullBrand->setGeometry(twipsRect(0, 3840, 9345, 855));
-    display::fillBackground(*m_ui.fraFullBrand, display::kBlack);
-    const OfferLabels offers =
-        addOfferLabels(*m_ui.fraFullBrand, twipsRect(143, 120, 9105, 615), OfferLook::BrandStrip, opener);
-    m_ui.lblFullBrand = offers.lblFullBrand;
-    m_ui.lblCobrand = offers.lblCobrand;
+    const OfferStrip strip =
+        addOfferStrip(client, twipsRect(0, 3840, 9345, 855), twipsRect(143, 120, 9105, 615), opener);
+    m_ui.fraFullBrand = strip.fraFullBrand;
+    m_ui.lblFullBrand = strip.offers.lblFullBrand;
+    m_ui.lblCobrand = strip.offers.lblCobrand;
 
     setTabOrder(m_ui.txtName, m_ui.cboMonth);
     setTabOrder(m_ui.cboMonth, m_ui.cboDate);
@@ -202,9 +192,9 @@ void MainWindow::buildControls()
 void MainWindow::buildMenus()
 {
     QMenu* file = addFileMenu();
-    m_ui.mnuCalculate = addMenuEntry(*file, texts::kDealTheCards, "mnuCalculate");
+    m_ui.mnuCalculate =
+        addMenuEntry(*file, texts::kDealTheCards, "mnuCalculate", this, &MainWindow::cmdCalculate_Click);
     m_ui.mnuExit = finishMenus(*file);
-    connect(m_ui.mnuCalculate, &QAction::triggered, this, &MainWindow::cmdCalculate_Click);
 }
 
 void MainWindow::Form_Load()

@@ -54,7 +54,6 @@ public:
     };
 
     explicit MainWindow(WindowServices& services, QWidget* parent = nullptr);
-    ~MainWindow() override;
 
     const Ui& ui() const { return m_ui; }
     enum class Offer { CoBrand, FullBrand };

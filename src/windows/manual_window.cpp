@@ -40,15 +40,12 @@ QRect cardBackPlace(int index)
 ManualWindow::ManualWindow(WindowServices& services, engine::SpreadIndex spread, QWidget* parent)
     : ReadingWindow(services, QStringLiteral("frmManual"), parent), m_spread(spread)
 {
-    addBlackClient(*this);
     buildControls();
     buildMenus();
     makeFixedWindow(*this, kClientWidth, kClientHeight);
     Form_Load();
     centreOnScreen(*this);
 }
-
-ManualWindow::~ManualWindow() = default;
 
 int ManualWindow::picksNeeded() const
 {
@@ -57,7 +54,7 @@ int ManualWindow::picksNeeded() const
 
 void ManualWindow::buildControls()
 {
-    QWidget& client = *centralWidget();
+    QWidget& client = *addBlackClient(*this);
     display::UrlOpener& opener = services().platform().urlOpener;
 
     m_ui.Label14 =
@@ -93,23 +90,15 @@ void ManualWindow::buildControls()
         m_ui.picManual[static_cast<std::size_t>(index)] = card;
     }
 
-    m_ui.lblPositionMeaning = new QLabel(&client);
-    m_ui.lblPositionMeaning->setObjectName(QStringLiteral("lblPositionMeaning"));
-    m_ui.lblPositionMeaning->setGeometry(twipsRect(0, 4170, 9495, 600));
-    m_ui.lblPositionMeaning->setFont(display::verdanaFont(9, true));
-    m_ui.lblPositionMeaning->setTextFormat(Qt::PlainText);
-    m_ui.lblPositionMeaning->setWordWrap(true);
-    m_ui.lblPositionMeaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_ui.lblPositionMeaning = addWrappedLabel(client, QStringLiteral("lblPositionMeaning"),
+                                              twipsRect(0, 4170, 9495, 600), display::verdanaFont(9, true));
     useSystemWindowColours(*m_ui.lblPositionMeaning);
 
-    m_ui.fraFullBrand = new QFrame(&client);
-    m_ui.fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    m_ui.fraFullBrand->setGeometry(twipsRect(0, 4800, 9495, 855));
-    display::fillBackground(*m_ui.fraFullBrand, display::kBlack);
-    const OfferLabels offers =
-        addOfferLabels(*m_ui.fraFullBrand, twipsRect(120, 165, 9225, 615), OfferLook::BrandStrip, opener);
-    m_ui.lblFullBrand = offers.lblFullBrand;
-    m_ui.lblCobrand = offers.lblCobrand;
+    const OfferStrip strip =
+        addOfferStrip(client, twipsRect(0, 4800, 9495, 855), twipsRect(120, 165, 9225, 615), opener);
+    m_ui.fraFullBrand = strip.fraFullBrand;
+    m_ui.lblFullBrand = strip.offers.lblFullBrand;
+    m_ui.lblCobrand = strip.offers.lblCobrand;
 
     // The cards in reading order, then the links.
     QWidget* previous = m_ui.picManual.front();
@@ -127,9 +116,8 @@ void ManualWindow::buildControls()
 void ManualWindow::buildMenus()
 {
     QMenu* file = addFileMenu();
-    m_ui.mnuBack = addMenuEntry(*file, texts::kBack, "mnuBack");
+    m_ui.mnuBack = addMenuEntry(*file, texts::kBack, "mnuBack", this, &ManualWindow::backRequested);
     m_ui.mnuExit = finishMenus(*file);
-    connect(m_ui.mnuBack, &QAction::triggered, this, &ManualWindow::backRequested);
 }
 
 void ManualWindow::Form_Load()

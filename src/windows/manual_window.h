@@ -41,7 +41,6 @@ public:
     };
 
     ManualWindow(WindowServices& services, engine::SpreadIndex spread, QWidget* parent = nullptr);
-    ~ManualWindow() override;
 
     const Ui& ui() const { return m_ui; }
     int pickCount() const { return m_pickCount; }

@@ -163,16 +163,12 @@ void ReportWindow::buildControls()
 void ReportWindow::buildMenus()
 {
     QMenu* file = addFileMenu();
-    m_ui.mnuSave = addMenuEntry(*file, texts::kSave, "mnuSave");
-    m_ui.mnuPrint = addMenuEntry(*file, texts::kPrint, "mnuPrint");
-    m_ui.mnuExportPdf = addMenuEntry(*file, texts::kExportPdf, "mnuExportPdf");
+    m_ui.mnuSave = addMenuEntry(*file, texts::kSave, "mnuSave", this, &ReportWindow::cmdSave_Click);
+    m_ui.mnuPrint = addMenuEntry(*file, texts::kPrint, "mnuPrint", this, &ReportWindow::mnuPrint_Click);
+    m_ui.mnuExportPdf = addMenuEntry(*file, texts::kExportPdf, "mnuExportPdf", this, &ReportWindow::mnuExportPdf_Click);
     file->addSeparator();
-    m_ui.mnuBack = addMenuEntry(*file, texts::kBack, "mnuBack");
+    m_ui.mnuBack = addMenuEntry(*file, texts::kBack, "mnuBack", this, &ReportWindow::backRequested);
     m_ui.mnuExit = finishMenus(*file);
-    connect(m_ui.mnuSave, &QAction::triggered, this, &ReportWindow::cmdSave_Click);
-    connect(m_ui.mnuPrint, &QAction::triggered, this, &ReportWindow::mnuPrint_Click);
-    connect(m_ui.mnuExportPdf, &QAction::triggered, this, &ReportWindow::mnuExportPdf_Click);
-    connect(m_ui.mnuBack, &QAction::triggered, this, &ReportWindow::backRequested);
 }
 
 void ReportWindow::writeReading(engine::ReadingEngine& engine, engine::SpreadIndex spread)

@@ -9,6 +9,7 @@
 #include "windows/window_texts.h"
 
 #include <QEvent>
+#include <QFrame>
 
 namespace windows {
 
@@ -89,6 +90,16 @@ OfferLabels addOfferLabels(QWidget& parent, const QRect& geometry, OfferLook loo
                      [&opener] { display::openSitePage(opener, display::PageKey::CoBrand); });
     new FrontOfferOnly(labels, labels.lblFullBrand);
     return labels;
+}
+
+OfferStrip addOfferStrip(QWidget& parent, const QRect& stripGeometry, const QRect& offerGeometry,
+                         display::UrlOpener& opener)
+{
+    auto* strip = new QFrame(&parent);
+    strip->setObjectName(QStringLiteral("fraFullBrand"));
+    strip->setGeometry(stripGeometry);
+    display::fillBackground(*strip, display::kBlack);
+    return {strip, addOfferLabels(*strip, offerGeometry, OfferLook::BrandStrip, opener)};
 }
 
 display::ClickableLabel* addSiteLabel(QWidget& parent, const QString& objectName, const QString& text,

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+class QFrame;
 class QWidget;
 
 namespace display {
@@ -27,6 +28,14 @@ enum class OfferLook {
 
 // Both offers at the same place; the full-brand offer starts in front and covers the other.
 OfferLabels addOfferLabels(QWidget& parent, const QRect& geometry, OfferLook look, display::UrlOpener& opener);
+
+// The black strip along the lower edge of the main and picking windows, with both offers in it.
+struct OfferStrip {
+    QFrame* fraFullBrand = nullptr;
+    OfferLabels offers;
+};
+OfferStrip addOfferStrip(QWidget& parent, const QRect& stripGeometry, const QRect& offerGeometry,
+                         display::UrlOpener& opener);
 
 // A white underlined label that opens the home page.
 display::ClickableLabel* addSiteLabel(QWidget& parent, const QString& objectName, const QString& text,

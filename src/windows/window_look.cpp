@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
@@ -32,6 +33,18 @@ QAction* addMenuEntry(QMenu& menu, const QString& caption, const char* objectNam
     QAction* entry = menu.addAction(caption);
     entry->setObjectName(QLatin1String(objectName));
     return entry;
+}
+
+QLabel* addWrappedLabel(QWidget& parent, const QString& objectName, const QRect& geometry, const QFont& font)
+{
+    auto* label = new QLabel(&parent);
+    label->setObjectName(objectName);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 void makeFixedWindow(QMainWindow& window, int clientWidthTwips, int clientHeightTwips)

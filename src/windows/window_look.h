@@ -4,10 +4,13 @@
 
 #include "display/look.h"
 
+#include <QAction>
 #include <QColor>
+#include <QObject>
 #include <QString>
 
-class QAction;
+class QFont;
+class QLabel;
 class QMainWindow;
 class QMenu;
 class QSize;
@@ -20,6 +23,16 @@ namespace windows {
 QWidget* addBlackClient(QMainWindow& window);
 // An entry of a window's own "&File" menu, named so that it can be found and triggered by name.
 QAction* addMenuEntry(QMenu& menu, const QString& caption, const char* objectName);
+// The same, triggering the receiver's slot.
+template <typename Receiver, typename Slot>
+QAction* addMenuEntry(QMenu& menu, const QString& caption, const char* objectName, Receiver* receiver, Slot slot)
+{
+    QAction* entry = addMenuEntry(menu, caption, objectName);
+    QObject::connect(entry, &QAction::triggered, receiver, slot);
+    return entry;
+}
+// Plain text, wrapped, from the top left corner.
+QLabel* addWrappedLabel(QWidget& parent, const QString& objectName, const QRect& geometry, const QFont& font);
 
 // A window with a close box but no minimise or maximise button, fixed to the given client size below its menus.
 void makeFixedWindow(QMainWindow& window, int clientWidthTwips, int clientHeightTwips);
