@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/face_lists.h"
+
 #include "display/look.h"
 
 #include <QFile>

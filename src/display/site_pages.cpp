@@ -1,37 +1,29 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/site_pages.h"
-#include "display/look.h"
 
+#include "display/look.h"
 #include "display/platform.h"
 #include "site_settings.h"
 
+#include <array>
+#include <string_view>
+
 namespace display {
 namespace {
+
+// In PageKey order.
+constexpr std::array<std::string_view, 8> kPageKeys = {
+    "home-page",     "help-web-page", "download-web-page", "donate",
+    "fully-branded", "co-brand",      "zeltosoftwares",    "zelto-refer-a-friend",
+};
 
 } // namespace
 
 QString pageKeyText(PageKey key)
 {
-    switch (key) {
-    case PageKey::HomePage:
-        return QStringLiteral("home-page");
-    case PageKey::HelpWebPage:
-        return QStringLiteral("help-web-page");
-    case PageKey::DownloadWebPage:
-        return QStringLiteral("download-web-page");
-    case PageKey::Donate:
-        return QStringLiteral("donate");
-    case PageKey::FullyBranded:
-        return QStringLiteral("fully-branded");
-    case PageKey::CoBrand:
-        return QStringLiteral("co-brand");
-    case PageKey::ZeltoSoftwares:
-        return QStringLiteral("zeltosoftwares");
-    case PageKey::ZeltoReferAFriend:
-        return QStringLiteral("zelto-refer-a-friend");
-    }
-    return {};
+    const auto index = static_cast<std::size_t>(key);
+    return index < kPageKeys.size() ? fromView(kPageKeys[index]) : QString();
 }
 
 QUrl pageAddress(PageKey key)
