@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace richtext {
 
@@ -40,6 +41,27 @@ constexpr std::array<std::string_view, 39> kSkippedDestinations = {
 constexpr std::array<std::string_view, 18> kUnderlineOn = {
     "ul",    "uld",      "uldash",    "uldashd",    "uldashdd",  "uldb",       "ulhwave", "ulldash", "ulth",
     "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw",     "ulwave",  "ulhair"};
+
+// Control words that stand for one character.
+constexpr std::array<std::pair<std::string_view, char32_t>, 8> kSymbolWords = {{
+    {"tab", U'\t'},
+    {"emdash", U'\u2014'},
+    {"endash", U'\u2013'},
+    {"lquote", U'\u2018'},
+    {"rquote", U'\u2019'},
+    {"ldblquote", U'\u201C'},
+    {"rdblquote", U'\u201D'},
+    {"bullet", U'\u2022'},
+}};
+
+std::optional<char32_t> symbolOf(std::string_view word)
+{
+    for (const auto& [name, symbol] : kSymbolWords) {
+        if (name == word)
+            return symbol;
+    }
+    return std::nullopt;
+}
 
 template <std::size_t N> bool contains(const std::array<std::string_view, N>& words, std::string_view word)
 {
@@ -307,22 +329,8 @@ private:
             m_state.unicodeSkip = static_cast<int>(std::clamp(parameter.value_or(1), 0L, long{kMaxUnicodeSkip}));
         } else if (name == "u" && parameter) {
             unicode(*parameter);
-        } else if (name == "tab") {
-            emitText(U'\t');
-        } else if (name == "emdash") {
-            emitText(U'\u2014');
-        } else if (name == "endash") {
-            emitText(U'\u2013');
-        } else if (name == "lquote") {
-            emitText(U'\u2018');
-        } else if (name == "rquote") {
-            emitText(U'\u2019');
-        } else if (name == "ldblquote") {
-            emitText(U'\u201C');
-        } else if (name == "rdblquote") {
-            emitText(U'\u201D');
-        } else if (name == "bullet") {
-            emitText(U'\u2022');
+        } else if (const auto symbol = symbolOf(name)) {
+            emitText(*symbol);
         }
     }
 

@@ -177,21 +177,13 @@ void ManualWindow::keyPressEvent(QKeyEvent* event)
         ReadingWindow::keyPressEvent(event);
         return;
     }
+    const int key = event->key();
     int to = -1;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        to = nextCardInTray(from, -1);
-        break;
-    case Qt::Key_Right:
-        to = nextCardInTray(from, 1);
-        break;
-    case Qt::Key_Up:
-        to = nearestCardInRow(from, -1);
-        break;
-    case Qt::Key_Down:
-        to = nearestCardInRow(from, 1);
-        break;
-    default:
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        to = nextCardInTray(from, key == Qt::Key_Left ? -1 : 1);
+    } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        to = nearestCardInRow(from, key == Qt::Key_Up ? -1 : 1);
+    } else {
         ReadingWindow::keyPressEvent(event);
         return;
     }
