@@ -412,3 +412,28 @@ TEST(RtfReader, TakesTheFallbackPictureOfAFloatingShapeOnce)
     EXPECT_EQ(read.value->plainText(), "\xEF\xBF\xBC"
                                        "after");
 }
+
+namespace {
+
+struct SymbolCase {
+    const char* word;
+    const char* text; // UTF-8
+};
+
+class RtfReaderSymbol : public testing::TestWithParam<SymbolCase> {};
+
+TEST_P(RtfReaderSymbol, ReadsAsItsCharacter)
+{
+    const auto read = readRtf(std::string("{\\rtf1 a\\") + GetParam().word + " b}");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read.value->plainText(), std::string("a") + GetParam().text + "b");
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, RtfReaderSymbol,
+                         testing::Values(SymbolCase{"tab", "\t"}, SymbolCase{"emdash", "\u2014"},
+                                         SymbolCase{"endash", "\u2013"}, SymbolCase{"lquote", "\u2018"},
+                                         SymbolCase{"rquote", "\u2019"}, SymbolCase{"ldblquote", "\u201C"},
+                                         SymbolCase{"rdblquote", "\u201D"}, SymbolCase{"bullet", "\u2022"}),
+                         [](const auto& test) { return std::string(test.param.word); });
+
+} // namespace
