@@ -84,6 +84,20 @@ std::optional<engine::SpreadIndex> parseSpread(std::string_view text)
     return std::nullopt;
 }
 
+// Reads an option's value through parse into target. Returns what is wrong (the missing text, or the value
+// quoted between the two halves of the refusal), empty when the value is fine.
+template <typename T, typename Parse>
+std::string readValue(std::optional<std::string_view> text, std::optional<T>& target, Parse parse,
+                      std::string_view missing, std::string_view refusedBefore, std::string_view refusedAfter)
+{
+    if (!text)
+        return std::string(missing);
+    target = parse(*text);
+    if (!target)
+        return std::string(refusedBefore) + cli::quoteForMessage(*text) + std::string(refusedAfter);
+    return {};
+}
+
 ParseResult parseArguments(const std::vector<std::string_view>& arguments)
 {
     ParseResult result;
@@ -101,25 +115,18 @@ ParseResult parseArguments(const std::vector<std::string_view>& arguments)
                 return arguments[++i];
             return std::nullopt;
         };
+        std::string refusal; // what is wrong with this argument's value
 
         if (argument == "--help" || argument == "-h") {
             result.options.help = true;
         } else if (argument == "--list-spreads") {
             result.options.listSpreads = true;
         } else if (argument == "--spread") {
-            const auto text = value();
-            if (!text)
-                return {{}, "--spread needs a spread number or name"};
-            result.options.spread = parseSpread(*text);
-            if (!result.options.spread)
-                return {{}, "unknown spread " + cli::quoteForMessage(*text) + " (see --list-spreads)"};
+            refusal = readValue(value(), result.options.spread, parseSpread, "--spread needs a spread number or name",
+                                "unknown spread ", " (see --list-spreads)");
         } else if (argument == "--seed") {
-            const auto text = value();
-            if (!text)
-                return {{}, "--seed needs an unsigned integer"};
-            result.options.seed = parseNumber(*text);
-            if (!result.options.seed)
-                return {{}, "bad seed " + cli::quoteForMessage(*text) + ": expected a number in plain decimal digits"};
+            refusal = readValue(value(), result.options.seed, parseNumber, "--seed needs an unsigned integer",
+                                "bad seed ", ": expected a number in plain decimal digits");
         } else if (argument == "--output" || argument == "-o") {
             const auto text = value();
             if (!text || text->empty())
@@ -136,6 +143,8 @@ ParseResult parseArguments(const std::vector<std::string_view>& arguments)
         } else {
             return {{}, "unknown argument " + cli::quoteForMessage(argument) + " (see --help)"};
         }
+        if (!refusal.empty())
+            return {{}, refusal};
     }
     if (!result.options.help && !result.options.listSpreads && !result.options.spread)
         return {{}, "--spread is required (see --help)"};

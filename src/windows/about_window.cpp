@@ -76,8 +76,6 @@ AboutWindow::AboutWindow(display::UrlOpener& opener, QWidget* parent) : QDialog(
 
 void AboutWindow::buildControls()
 {
-    using display::twipsRect;
-
     m_ui.picIcon = new QLabel(this);
     m_ui.picIcon->setObjectName(QStringLiteral("picIcon"));
     m_ui.picIcon->setGeometry(twipsRect(120, 45, 480, 480));

@@ -25,8 +25,6 @@
 
 namespace windows {
 
-using display::twipsRect;
-
 namespace {
 
 constexpr int kClientWidth = 9390;

@@ -19,8 +19,6 @@
 
 namespace windows {
 
-using display::twipsRect;
-
 namespace {
 
 constexpr int kClientWidth = 9510;

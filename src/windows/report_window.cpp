@@ -38,9 +38,6 @@
 
 namespace windows {
 
-using display::twips;
-using display::twipsRect;
-
 namespace {
 
 constexpr int kTopBarHeight = 645;

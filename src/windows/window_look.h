@@ -19,6 +19,10 @@ class QWidget;
 // Look shared by the reading windows.
 namespace windows {
 
+// Every window places its controls in twips, as they were first laid out.
+using display::twips;
+using display::twipsRect;
+
 // A black central widget named after the window with "Client" added.
 QWidget* addBlackClient(QMainWindow& window);
 // An entry of a window's own "&File" menu, named so that it can be found and triggered by name.

@@ -88,6 +88,17 @@ void setDate(const MainWindow::Ui& ui, int month, int day, int year)
     ui.cboYear->setCurrentIndex(year - 1900);
 }
 
+// A request complete but for its date, which does not exist: refused with an information box, focus unmoved.
+RefusalCase impossibleDate(const char* name, int month, int day, int year, const QString& message)
+{
+    return {name,
+            [=](const MainWindow::Ui& ui) {
+                validRequest(ui);
+                setDate(ui, month, day, year);
+            },
+            message, MessageIcon::Information, ""};
+}
+
 const RefusalCase kRefusals[] = {
     {"EmptyName", [](const MainWindow::Ui&) {}, QStringLiteral("Please Enter Your Name"), MessageIcon::Error,
      "txtName"},
@@ -109,36 +120,11 @@ const RefusalCase kRefusals[] = {
          ui.cboSpread->setCurrentIndex(0);
      },
      QStringLiteral("Please Select Analyze Mode"), MessageIcon::Error, ""},
-    {"February30InLeapYear",
-     [](const MainWindow::Ui& ui) {
-         validRequest(ui);
-         setDate(ui, 2, 30, 2000);
-     },
-     QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information, ""},
-    {"February29InCommonYear",
-     [](const MainWindow::Ui& ui) {
-         validRequest(ui);
-         setDate(ui, 2, 29, 1901);
-     },
-     QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information, ""},
-    {"February29In1900IsNoLeapDay",
-     [](const MainWindow::Ui& ui) {
-         validRequest(ui);
-         setDate(ui, 2, 29, 1900);
-     },
-     QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information, ""},
-    {"April31",
-     [](const MainWindow::Ui& ui) {
-         validRequest(ui);
-         setDate(ui, 4, 31, 1980);
-     },
-     QStringLiteral("Please Enter Correct Date Or Month !"), MessageIcon::Information, ""},
-    {"November31",
-     [](const MainWindow::Ui& ui) {
-         validRequest(ui);
-         setDate(ui, 11, 31, 1980);
-     },
-     QStringLiteral("Please Enter Correct Date Or Month !"), MessageIcon::Information, ""},
+    impossibleDate("February30InLeapYear", 2, 30, 2000, QStringLiteral("Please Enter Correct Date Or Month!")),
+    impossibleDate("February29InCommonYear", 2, 29, 1901, QStringLiteral("Please Enter Correct Date Or Month!")),
+    impossibleDate("February29In1900IsNoLeapDay", 2, 29, 1900, QStringLiteral("Please Enter Correct Date Or Month!")),
+    impossibleDate("April31", 4, 31, 1980, QStringLiteral("Please Enter Correct Date Or Month !")),
+    impossibleDate("November31", 11, 31, 1980, QStringLiteral("Please Enter Correct Date Or Month !")),
 };
 
 class MainWindowRefusalTest : public MainWindowTest, public ::testing::WithParamInterface<RefusalCase> {};
