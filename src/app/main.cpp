@@ -10,6 +10,7 @@
 #include "shell/shell_texts.h"
 #include "shell/single_instance.h"
 #include "site_settings.h"
+#include "windows/qt_platform.h"
 
 #include <QApplication>
 
@@ -96,12 +97,12 @@ int main(int argc, char** argv)
     // The program ends through the exit window, never because its last window closed.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    display::QtMessageBoxes messageBoxes;
-    display::QtFileChooser fileChooser;
+    windows::QtMessageBoxes messageBoxes;
+    windows::QtFileChooser fileChooser;
     display::DesktopUrlOpener urlOpener;
-    display::InputBlockingWait wait;
-    display::QtPrintDialog printDialog;
-    display::Platform platform{messageBoxes, fileChooser, urlOpener, wait, printDialog};
+    windows::InputBlockingWait wait;
+    windows::QtPrintDialog printDialog;
+    windows::Platform platform{messageBoxes, fileChooser, urlOpener, wait, printDialog};
     const std::unique_ptr<engine::RandomSource> random = engine::makeClockSeededRandomSource();
     std::unique_ptr<shell::SettingsStore> settings;
     if (keepsSettings)

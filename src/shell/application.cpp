@@ -33,7 +33,7 @@ Application::~Application() = default;
 bool Application::startApplication(SingleInstanceLock& lock)
 {
     if (!lock.tryAcquire()) {
-        m_services.platform.messageBoxes.inform(nullptr, texts::kAlreadyRunning, display::MessageIcon::Information);
+        m_services.platform.messageBoxes.inform(nullptr, texts::kAlreadyRunning, windows::MessageIcon::Information);
         exitApplication();
         return false;
     }

@@ -27,7 +27,7 @@ class Application final : public QObject, public windows::WindowServices {
 
 public:
     struct Services {
-        display::Platform& platform;
+        windows::Platform& platform;
         engine::RandomSource& random;
         SettingsStore& settings;
         const Clock& clock;
@@ -43,7 +43,7 @@ public:
     // Unloads every window once and reports ended(); runs at most once.
     void exitApplication();
 
-    display::Platform& platform() override { return m_services.platform; }
+    windows::Platform& platform() override { return m_services.platform; }
     void addSharedMenus(QMenuBar* menuBar, QWidget* window) override;
     void showExitWindow() override;
     void hideExitWindow() override;

@@ -5,10 +5,10 @@
 #include "display/accessibility.h"
 #include "display/clickable_label.h"
 #include "display/look.h"
-#include "display/platform.h"
 #include "display/site_pages.h"
 #include "engine/random_source.h"
 #include "shell/shell_texts.h"
+#include "windows/platform.h"
 #include "windows/window_look.h"
 #include "windows/window_texts.h"
 
@@ -86,7 +86,7 @@ QFont captionFont()
 
 } // namespace
 
-ExitWindow::ExitWindow(display::Platform& platform, engine::RandomSource& random, QWidget* parent)
+ExitWindow::ExitWindow(windows::Platform& platform, engine::RandomSource& random, QWidget* parent)
     : QWidget(parent), m_platform(platform)
 {
     display::installAccessibleInterfaces();
@@ -317,7 +317,7 @@ void ExitWindow::lblGoToHome_Click()
 
 void ExitWindow::showError(const QString& message)
 {
-    m_platform.messageBoxes.inform(this, message, display::MessageIcon::Error);
+    m_platform.messageBoxes.inform(this, message, windows::MessageIcon::Error);
 }
 
 void ExitWindow::closeEvent(QCloseEvent* event)

@@ -15,8 +15,10 @@ class QPushButton;
 
 namespace display {
 class ClickableLabel;
-struct Platform;
 } // namespace display
+namespace windows {
+struct Platform;
+} // namespace windows
 namespace engine {
 class RandomSource;
 }
@@ -48,7 +50,7 @@ public:
         display::ClickableLabel* lblGoToHome = nullptr;
     };
 
-    ExitWindow(display::Platform& platform, engine::RandomSource& random, QWidget* parent = nullptr);
+    ExitWindow(windows::Platform& platform, engine::RandomSource& random, QWidget* parent = nullptr);
 
     const Ui& ui() const { return m_ui; }
     // The entries as taken at the last press of "Refer A Friend &Now".
@@ -74,7 +76,7 @@ private:
     void showError(const QString& message);
     QWidget* promptBox(const ReferralField& field) const;
 
-    display::Platform& m_platform;
+    windows::Platform& m_platform;
     Ui m_ui;
     ReferralEntry m_referral;
 };

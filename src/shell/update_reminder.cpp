@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/update_reminder.h"
 
-#include "display/platform.h"
 #include "display/site_pages.h"
 #include "shell/clock.h"
 #include "shell/settings_store.h"
 #include "shell/shell_texts.h"
+#include "windows/platform.h"
 
 #include <QLocale>
 
@@ -61,7 +61,7 @@ void remindOfUpdate(const ReminderServices& services)
     if (std::abs(today.daysTo(*last)) <= kReminderIntervalDays)
         return;
     const bool wantsUpdate =
-        services.messageBoxes.askYesNo(nullptr, texts::updateQuestion(), display::MessageIcon::Information);
+        services.messageBoxes.askYesNo(nullptr, texts::updateQuestion(), windows::MessageIcon::Information);
     storeToday(services, today);
     if (wantsUpdate)
         display::openSitePage(services.urlOpener, display::PageKey::DownloadWebPage);

@@ -8,9 +8,11 @@
 #include <optional>
 
 namespace display {
-class MessageBoxes;
 class UrlOpener;
 } // namespace display
+namespace windows {
+class MessageBoxes;
+} // namespace windows
 
 namespace shell {
 
@@ -24,7 +26,7 @@ constexpr int kReminderIntervalDays = 14;
 struct ReminderServices {
     SettingsStore& settings;
     const Clock& clock;
-    display::MessageBoxes& messageBoxes;
+    windows::MessageBoxes& messageBoxes;
     display::UrlOpener& urlOpener;
 };
 

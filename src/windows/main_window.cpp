@@ -232,8 +232,7 @@ void MainWindow::cboSpread_Click(int index)
 
 void MainWindow::refuse(const QString& message, bool isError, QWidget* focusTarget)
 {
-    services().platform().messageBoxes.inform(
-        this, message, isError ? display::MessageIcon::Error : display::MessageIcon::Information);
+    services().platform().messageBoxes.inform(this, message, isError ? MessageIcon::Error : MessageIcon::Information);
     if (focusTarget)
         focusTarget->setFocus(Qt::OtherFocusReason);
 }

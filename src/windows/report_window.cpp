@@ -245,8 +245,7 @@ void ReportWindow::saveAs(const QString& path, std::optional<QString> (ReportWin
     if (path.isEmpty())
         return;
     if (const std::optional<QString> failure = (this->*write)(path))
-        services().platform().messageBoxes.inform(this, texts::saveFailedMessage(path, *failure),
-                                                  display::MessageIcon::Error);
+        services().platform().messageBoxes.inform(this, texts::saveFailedMessage(path, *failure), MessageIcon::Error);
 }
 
 void ReportWindow::cmdSave_Click()
@@ -268,12 +267,12 @@ void ReportWindow::mnuPrint_Click()
     // "Gypsy / Romany Spread") would name a folder that does not exist.
     printer.setDocName(display::readingDocumentTitle(reading.spreadTitle).replace(QLatin1Char('/'), QLatin1Char('-')));
     printer.setCreator(display::readingCreator());
-    display::Platform& platform = services().platform();
+    Platform& platform = services().platform();
     if (!platform.printDialog.choosePrinter(this, printer))
         return;
     printer.setResolution(display::kPaperResolution);
     if (!display::paintReading(printer, reading))
-        platform.messageBoxes.inform(this, texts::kPrintFailed, display::MessageIcon::Error);
+        platform.messageBoxes.inform(this, texts::kPrintFailed, MessageIcon::Error);
 }
 
 void ReportWindow::MDIForm_Resize()

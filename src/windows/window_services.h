@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "display/platform.h"
+#include "windows/platform.h"
 
 class QMenuBar;
 class QWidget;
@@ -14,7 +14,7 @@ class WindowServices {
 public:
     virtual ~WindowServices() = default;
 
-    virtual display::Platform& platform() = 0;
+    virtual Platform& platform() = 0;
     // Appends "&Help", "&Donate" and "Make Money &Online" after the window's own "&File" menu.
     virtual void addSharedMenus(QMenuBar* menuBar, QWidget* window) = 0;
     // Close handling of the main, manual and report windows shows the exit window;

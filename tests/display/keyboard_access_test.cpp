@@ -5,7 +5,7 @@
 #include "display/drop_down_list.h"
 #include "display/report_view.h"
 #include "richtext/document.h"
-#include "support/fake_platform.h"
+#include "support/fake_url_opener.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

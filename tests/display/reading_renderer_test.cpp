@@ -7,7 +7,7 @@
 #include "engine/small_faces.h"
 #include "richtext/document.h"
 #include "site_settings.h"
-#include "support/fake_platform.h"
+#include "support/fake_url_opener.h"
 #include "support/pdf_probe.h"
 #include "support/scripted_random_source.h"
 

@@ -4,7 +4,7 @@
 #include "engine/small_faces.h"
 #include "richtext/document.h"
 #include "support/case_names.h"
-#include "support/fake_platform.h"
+#include "support/fake_url_opener.h"
 
 #include <QApplication>
 #include <QClipboard>

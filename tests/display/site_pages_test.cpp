@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/site_pages.h"
 #include "support/case_names.h"
-#include "support/fake_platform.h"
+#include "support/fake_url_opener.h"
 
 #include <gtest/gtest.h>
 

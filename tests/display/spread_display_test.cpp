@@ -8,7 +8,7 @@
 #include "display/spread_layouts.h"
 #include "engine/spread_catalogue.h"
 #include "support/case_names.h"
-#include "support/fake_platform.h"
+#include "support/fake_url_opener.h"
 
 #include <QLabel>
 #include <QTest>

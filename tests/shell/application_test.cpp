@@ -90,7 +90,7 @@ TEST_F(ApplicationTest, Start_WhileAnotherCopyRuns_SaysSoAndEndsWithoutAWindow)
     EXPECT_FALSE(start());
     ASSERT_EQ(m_platform.messageBoxes.shown.size(), 1u);
     EXPECT_EQ(m_platform.messageBoxes.shown[0].text, QStringLiteral("Application is already running"));
-    EXPECT_EQ(m_platform.messageBoxes.shown[0].icon, display::MessageIcon::Information);
+    EXPECT_EQ(m_platform.messageBoxes.shown[0].icon, windows::MessageIcon::Information);
     EXPECT_EQ(flow().mainWindow(), nullptr);
     EXPECT_EQ(m_ended.count(), 1);
     EXPECT_TRUE(other.isHeld());

@@ -168,7 +168,7 @@ TEST_P(ExitWindowEmailBox, TypedSpace_IsRefusedWithAMessage)
     EXPECT_EQ(box->text(), QStringLiteral("ann@"));
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("Email Address Cannot Contain Space"));
-    EXPECT_EQ(messages()[0].icon, display::MessageIcon::Error);
+    EXPECT_EQ(messages()[0].icon, windows::MessageIcon::Error);
 }
 
 TEST_P(ExitWindowEmailBox, PastedText_IsNotExamined)
@@ -197,7 +197,7 @@ TEST_F(ExitWindowTest, UntouchedFormSubmitted_AsksForAProperAddressAndOpensNothi
     QTest::mouseClick(ui().cmdSubmit, Qt::LeftButton);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("Please Enter Proper Email Address"));
-    EXPECT_EQ(messages()[0].icon, display::MessageIcon::Error);
+    EXPECT_EQ(messages()[0].icon, windows::MessageIcon::Error);
     EXPECT_TRUE(opened().empty());
 }
 

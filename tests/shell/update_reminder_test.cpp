@@ -64,7 +64,7 @@ TEST_P(UpdateReminderBoundary, AsksOnlyWhenMoreThanFourteenDaysAway)
         EXPECT_EQ(
             messages.shown[0].text,
             QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
-        EXPECT_EQ(messages.shown[0].icon, display::MessageIcon::Information);
+        EXPECT_EQ(messages.shown[0].icon, windows::MessageIcon::Information);
     }
 }
 

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "display/platform.h"
+#include "support/fake_url_opener.h"
+#include "windows/platform.h"
 
 #include <QPrinter>
 #include <QStringList>
-#include <QUrl>
 #include <QWidget>
 
 #include <deque>
@@ -16,13 +16,13 @@ namespace testing_support {
 
 struct ShownMessage {
     QString text;
-    display::MessageIcon icon;
+    windows::MessageIcon icon;
 };
 
-class FakeMessageBoxes final : public display::MessageBoxes {
+class FakeMessageBoxes final : public windows::MessageBoxes {
 public:
-    void inform(QWidget*, const QString& text, display::MessageIcon icon) override { shown.push_back({text, icon}); }
-    bool askYesNo(QWidget*, const QString& text, display::MessageIcon icon) override
+    void inform(QWidget*, const QString& text, windows::MessageIcon icon) override { shown.push_back({text, icon}); }
+    bool askYesNo(QWidget*, const QString& text, windows::MessageIcon icon) override
     {
         shown.push_back({text, icon});
         return answerYes;
@@ -31,7 +31,7 @@ public:
     bool answerYes = false;
 };
 
-class FakeFileChooser final : public display::FileChooser {
+class FakeFileChooser final : public windows::FileChooser {
 public:
     QString chooseSaveFile(QWidget*) override
     {
@@ -50,7 +50,7 @@ public:
 };
 
 // Prints to a PDF file instead of showing the dialog.
-class FakePrintDialog final : public display::PrintDialog {
+class FakePrintDialog final : public windows::PrintDialog {
 public:
     bool choosePrinter(QWidget*, QPrinter& printer) override
     {
@@ -67,13 +67,7 @@ public:
     QString documentName;
 };
 
-class FakeUrlOpener final : public display::UrlOpener {
-public:
-    void openUrl(const QUrl& address) override { opened.push_back(address); }
-    std::vector<QUrl> opened;
-};
-
-class FakeWait final : public display::Wait {
+class FakeWait final : public windows::Wait {
 public:
     void wait(int milliseconds) override { waits.push_back(milliseconds); }
     std::vector<int> waits;
@@ -85,7 +79,7 @@ struct FakePlatform {
     FakeUrlOpener urlOpener;
     FakeWait wait;
     FakePrintDialog printDialog;
-    display::Platform platform{messageBoxes, fileChooser, urlOpener, wait, printDialog};
+    windows::Platform platform{messageBoxes, fileChooser, urlOpener, wait, printDialog};
 };
 
 } // namespace testing_support

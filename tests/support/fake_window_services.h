@@ -16,7 +16,7 @@ namespace testing_support {
 // Counts the exit window's comings and goings and records which windows asked for the shared menus.
 class FakeWindowServices final : public windows::WindowServices {
 public:
-    display::Platform& platform() override { return platformOverride ? *platformOverride : fake.platform; }
+    windows::Platform& platform() override { return platformOverride ? *platformOverride : fake.platform; }
     void addSharedMenus(QMenuBar* menuBar, QWidget* window) override { sharedMenuCalls.push_back({menuBar, window}); }
     void showExitWindow() override
     {
@@ -35,7 +35,7 @@ public:
     };
 
     FakePlatform fake;
-    display::Platform* platformOverride = nullptr; // a test's own mix of platform services
+    windows::Platform* platformOverride = nullptr; // a test's own mix of platform services
     std::vector<SharedMenuCall> sharedMenuCalls;
     int showExitWindowCalls = 0;
     int hideExitWindowCalls = 0;

@@ -15,8 +15,8 @@
 namespace windows_testing {
 namespace {
 
-using display::MessageIcon;
 using windows::MainWindow;
+using windows::MessageIcon;
 
 class MainWindowTest : public WindowTest {
 protected:

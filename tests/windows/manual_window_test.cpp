@@ -24,7 +24,7 @@ QString meaningOf(int spread, int position)
 }
 
 // Records what the person could see when the pause began.
-class SnoopingWait final : public display::Wait {
+class SnoopingWait final : public windows::Wait {
 public:
     void wait(int milliseconds) override
     {
@@ -56,7 +56,7 @@ protected:
     SnoopingWait wait;
 
 private:
-    display::Platform m_snoopingPlatform{services.fake.messageBoxes, services.fake.fileChooser, services.fake.urlOpener,
+    windows::Platform m_snoopingPlatform{services.fake.messageBoxes, services.fake.fileChooser, services.fake.urlOpener,
                                          wait, services.fake.printDialog};
 };
 

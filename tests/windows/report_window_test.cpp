@@ -121,7 +121,7 @@ TEST_F(ReportWindowTest, SaveIntoMissingFolder_ShowsErrorNamingTheFile)
     QTest::mouseClick(window->ui().cmdSave, Qt::LeftButton);
 
     ASSERT_EQ(services.fake.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(services.fake.messageBoxes.shown[0].icon, display::MessageIcon::Error);
+    EXPECT_EQ(services.fake.messageBoxes.shown[0].icon, windows::MessageIcon::Error);
     EXPECT_TRUE(services.fake.messageBoxes.shown[0].text.contains(services.fake.fileChooser.path));
     EXPECT_FALSE(QFile::exists(services.fake.fileChooser.path));
     EXPECT_EQ(window->document().toRtf(), before);
@@ -207,7 +207,7 @@ TEST_P(FailedWriteTest, ShowsTheReasonAndKeepsExistingFileIntact)
     trigger(window, QLatin1String(GetParam().action));
 
     ASSERT_EQ(services.fake.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(services.fake.messageBoxes.shown[0].icon, display::MessageIcon::Error);
+    EXPECT_EQ(services.fake.messageBoxes.shown[0].icon, windows::MessageIcon::Error);
     EXPECT_TRUE(services.fake.messageBoxes.shown[0].text.contains(existing));
     EXPECT_EQ(readFile(existing), QByteArray("earlier reading"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/qt_platform.h"
 #include "support/case_names.h"
+#include "windows/qt_platform.h"
 
 #include <QAccessible>
 #include <QFileDialog>
@@ -18,20 +18,20 @@ namespace {
 TEST(MessageBoxTest, ErrorsAndNoticesCarryTheTitleTheirIconAndPlainText)
 {
     const auto error =
-        display::makeMessageBox(nullptr, QStringLiteral("<b>name</b>"), display::MessageIcon::Error, QMessageBox::Ok);
+        windows::makeMessageBox(nullptr, QStringLiteral("<b>name</b>"), windows::MessageIcon::Error, QMessageBox::Ok);
     EXPECT_EQ(error->windowTitle(), QStringLiteral("Zelto Cartomancy"));
     EXPECT_EQ(error->icon(), QMessageBox::Critical);
     EXPECT_EQ(error->textFormat(), Qt::PlainText);
 
-    const auto notice = display::makeMessageBox(nullptr, QStringLiteral("Update?"), display::MessageIcon::Information,
+    const auto notice = windows::makeMessageBox(nullptr, QStringLiteral("Update?"), windows::MessageIcon::Information,
                                                 QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(notice->icon(), QMessageBox::Information);
 }
 
 TEST(MessageBoxTest, IsAnnouncedAsAnAlertThatReadsItsText)
 {
-    const auto box = display::makeMessageBox(nullptr, QStringLiteral("Please Enter Your Name"),
-                                             display::MessageIcon::Error, QMessageBox::Ok);
+    const auto box = windows::makeMessageBox(nullptr, QStringLiteral("Please Enter Your Name"),
+                                             windows::MessageIcon::Error, QMessageBox::Ok);
     box->show();
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box.get());
     ASSERT_NE(face, nullptr);
@@ -50,7 +50,7 @@ class MessageBoxWidthTest : public testing::TestWithParam<const char*> {};
 TEST_P(MessageBoxWidthTest, LeavesRoomForTheWholeTitleBesideTheTitleBarButtons)
 {
     const auto box =
-        display::makeMessageBox(nullptr, QString::fromLatin1(GetParam()), display::MessageIcon::Error, QMessageBox::Ok);
+        windows::makeMessageBox(nullptr, QString::fromLatin1(GetParam()), windows::MessageIcon::Error, QMessageBox::Ok);
     box->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
     QFont titleFont = box->font();
@@ -79,7 +79,7 @@ protected:
     }
 
     QTemporaryDir folder;
-    std::unique_ptr<QFileDialog> dialog = display::makeReportSaveDialog(nullptr);
+    std::unique_ptr<QFileDialog> dialog = windows::makeReportSaveDialog(nullptr);
 };
 
 TEST_F(SaveDialogTest, NameWithoutExtensionIsSavedAsDocAndOtherNamesAsTyped)
@@ -91,7 +91,7 @@ TEST_F(SaveDialogTest, NameWithoutExtensionIsSavedAsDocAndOtherNamesAsTyped)
 
 TEST_F(SaveDialogTest, PdfDialogAddsPdfAndAsksBeforeReplacing)
 {
-    dialog = display::makePdfSaveDialog(nullptr);
+    dialog = windows::makePdfSaveDialog(nullptr);
     dialog->setDirectory(folder.path());
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Zelto Cartomancy"));
     EXPECT_EQ(dialog->nameFilters(), QStringList(QStringLiteral("PDF document (*.pdf)")));
@@ -113,7 +113,7 @@ TEST(InputBlockingWaitTest, ClicksAndKeysDuringThePauseHaveNoEffectThenOrLater)
         pokedDuringPause = true;
     });
 
-    display::InputBlockingWait().wait(50);
+    windows::InputBlockingWait().wait(50);
     QCoreApplication::processEvents();
 
     EXPECT_TRUE(pokedDuringPause);
@@ -137,7 +137,7 @@ TEST(InputBlockingWaitTest, WidgetsKeepPaintingDuringThePause)
     const int before = widget.paints;
     QTimer::singleShot(0, &widget, [&] { widget.update(); });
 
-    display::InputBlockingWait().wait(50);
+    windows::InputBlockingWait().wait(50);
 
     EXPECT_GT(widget.paints, before);
 }
