@@ -5,6 +5,7 @@
 #include "display/drop_down_list.h"
 #include "display/report_view.h"
 #include "richtext/document.h"
+#include "support/case_names.h"
 #include "support/fake_url_opener.h"
 
 #include <QAbstractItemView>
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, ClickableLabelKey,
                                          KeyCase{"Enter", Qt::Key_Enter, Qt::KeypadModifier, 1},
                                          KeyCase{"Letter", Qt::Key_A, {}, 0},
                                          KeyCase{"ControlReturn", Qt::Key_Return, Qt::ControlModifier, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testing_support::namedCases);
 
 TEST_F(ClickableLabelTest, HeldOrDisabled_DoesNotClick)
 {

@@ -290,7 +290,7 @@ INSTANTIATE_TEST_SUITE_P(
                               Qt::LeftButton, ""},
                     PressCase{"RightButton", "http://www.zelto.example", "zelto", Qt::RightButton, ""},
                     PressCase{"MiddleButton", "http://www.zelto.example", "zelto", Qt::MiddleButton, ""}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing_support::namedCases);
 
 TEST_F(ReportViewTest, SelectingAndCopying_LeavesWhatThePersonCopiedElsewhere)
 {

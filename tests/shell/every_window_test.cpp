@@ -4,6 +4,7 @@
 #include "display/report_view.h"
 #include "engine/reading.h"
 #include "shell/exit_window.h"
+#include "support/case_names.h"
 #include "support/fake_platform.h"
 #include "support/fake_window_services.h"
 #include "support/scripted_random_source.h"
@@ -198,6 +199,6 @@ INSTANTIATE_TEST_SUITE_P(
                                [](Windows& w) -> std::unique_ptr<QWidget> {
                                    return std::make_unique<shell::ExitWindow>(w.services.fake.platform, w.random);
                                }}),
-    [](const testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });
+    testing_support::namedCases);
 
 } // namespace

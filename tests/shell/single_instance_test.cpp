@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/single_instance.h"
+#include "support/case_names.h"
 
 #include <QDir>
 #include <QFile>
@@ -152,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LeftoverLock{"DeadHolder", QByteArray("2147483646\nzelto-cartomancy\n") +
                                                    QSysInfo::machineHostName().toUtf8() + '\n'},
                     LeftoverLock{"Unreadable", QByteArray("1\n"), QFile::Permissions()}),
-    [](const testing::TestParamInfo<LeftoverLock>& info) { return std::string(info.param.name); });
+    testing_support::namedCases);
 
 // Where the lock goes, given the runtime folder, the passwd home and the temporary folder.
 class LockPlace : public testing::Test {

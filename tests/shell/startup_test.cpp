@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/home_folder.h"
+#include "support/case_names.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -44,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UnopenableDisplay{"WaylandSocketWithoutServer",
                                       {QStringLiteral("WAYLAND_DISPLAY=no-such-wayland-socket")}},
                     UnopenableDisplay{"UnknownPlatform", {QStringLiteral("QT_QPA_PLATFORM=no-such-platform")}}),
-    [](const testing::TestParamInfo<UnopenableDisplay>& info) { return std::string(info.param.name); });
+    testing_support::namedCases);
 
 TEST(EnsureHomeFolder, FallsBackToThePasswdEntryOnlyWhenHomeIsMissing)
 {

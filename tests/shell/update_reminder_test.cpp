@@ -160,6 +160,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadReminderDateStrictly,
                                          StoredText{"IsoWithNewline", "2026-01-01\n", std::nullopt},
                                          StoredText{"ShortDateWithTrailingLetters", "1/2/26xxx", std::nullopt},
                                          StoredText{"ImpossibleDay", "2026-02-30", std::nullopt}),
-                         [](const testing::TestParamInfo<StoredText>& info) { return std::string(info.param.name); });
+                         testing_support::namedCases);
 
 } // namespace

@@ -33,4 +33,7 @@ inline auto numberedCases(std::string prefix)
     };
 }
 
+// For table cases that carry their own name in a field called name.
+inline constexpr auto namedCases = [](const auto& info) { return std::string(info.param.name); };
+
 } // namespace testing_support

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/clickable_label.h"
 #include "engine/spread_catalogue.h"
+#include "support/case_names.h"
 #include "support/window_test.h"
 #include "windows/main_window.h"
 #include "windows/window_texts.h"
@@ -151,8 +152,7 @@ TEST_P(MainWindowRefusalTest, ValidateInputs_ShowsMessageIconAndFocus)
     EXPECT_TRUE(window->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Refusals, MainWindowRefusalTest, ::testing::ValuesIn(kRefusals),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Refusals, MainWindowRefusalTest, ::testing::ValuesIn(kRefusals), testing_support::namedCases);
 
 TEST_F(MainWindowTest, ValidateInputs_ReportsOnlyTheFirstProblem)
 {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/face_lists.h"
 #include "display/look.h"
+#include "support/case_names.h"
 #include "windows/window_look.h"
 
 #include <QApplication>
@@ -58,7 +59,7 @@ TEST_P(LabelPaletteTest, PaletteDrawsTheSameAsTheStyleSheet)
 INSTANTIATE_TEST_SUITE_P(Captions, LabelPaletteTest,
                          ::testing::Values(LabelLook{"Aqua", display::kAqua, false, false},
                                            LabelLook{"PaleYellowBoldWrapped", display::kPaleYellow, true, true}),
-                         [](const ::testing::TestParamInfo<LabelLook>& info) { return std::string(info.param.name); });
+                         testing_support::namedCases);
 
 TEST(ApplicationIcon, WindowsShareTheProgramIconOnceItIsSet)
 {
