@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/bmp_reader.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -139,6 +140,6 @@ INSTANTIATE_TEST_SUITE_P(
                     BadBmpCase{"OldCoreHeader", [](Bytes& d) { putU32(d, 14, 12); }},
                     BadBmpCase{"HeaderSizePastTheEnd", [](Bytes& d) { putU32(d, 14, 0xFFFFFFFFu); }},
                     BadBmpCase{"TwoPlanes", [](Bytes& d) { putU16(d, 26, 2); }}),
-    [](const testing::TestParamInfo<BadBmpCase>& test) { return std::string(test.param.name); });
+    testing_support::namedCases);
 
 } // namespace

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/dealing.h"
 
+#include "support/case_names.h"
 #include "support/scripted_random_source.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Position 4 meets all three dealt cards: 1 + 3 draws.
                     DealCase{
                         "OneDrawPerDuplicateMet", {20, 21, 22, 22, 20, 21, 8}, 4, {20, 21, 22, 8}, {0, 1, 2, 3}, 7}),
-    [](const testing::TestParamInfo<DealCase>& test) { return std::string(test.param.name); });
+    testing_support::namedCases);
 
 TEST(DealHand, StuckGeneratorStillEndsWithDistinctCards)
 {
