@@ -54,13 +54,11 @@ TEST(EnsureHomeFolder, FallsBackToThePasswdEntryOnlyWhenHomeIsMissing)
     const QString passwdHome = shell::passwdHomeFolder();
     ASSERT_FALSE(passwdHome.isEmpty());
 
-    qunsetenv("HOME");
-    EXPECT_TRUE(shell::ensureHomeFolder());
-    EXPECT_EQ(qEnvironmentVariable("HOME").toStdString(), passwdHome.toStdString()) << "unset";
-
-    qputenv("HOME", QByteArray());
-    EXPECT_TRUE(shell::ensureHomeFolder());
-    EXPECT_EQ(qEnvironmentVariable("HOME").toStdString(), passwdHome.toStdString()) << "empty";
+    for (const bool unset : {true, false}) {
+        unset ? qunsetenv("HOME") : qputenv("HOME", QByteArray());
+        EXPECT_TRUE(shell::ensureHomeFolder());
+        EXPECT_EQ(qEnvironmentVariable("HOME").toStdString(), passwdHome.toStdString()) << (unset ? "unset" : "empty");
+    }
 
     qputenv("HOME", "/somewhere/else");
     EXPECT_TRUE(shell::ensureHomeFolder());

@@ -216,7 +216,7 @@ TEST_P(FailedWriteTest, ShowsTheReasonAndKeepsExistingFileIntact)
 INSTANTIATE_TEST_SUITE_P(SaveAndExport, FailedWriteTest,
                          ::testing::Values(FailedWriteCase{"Rtf", "mnuSave", ".rtf"},
                                            FailedWriteCase{"Pdf", "mnuExportPdf", ".pdf"}),
-                         [](const ::testing::TestParamInfo<FailedWriteCase>& test) { return test.param.name; });
+                         testing_support::namedCases);
 
 TEST_F(ReportWindowTest, WriteFailure_NamesTheSystemsReason)
 {
