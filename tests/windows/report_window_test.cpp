@@ -103,14 +103,6 @@ TEST_F(ReportWindowTest, Save_WritesReportAsRtfWithPictures)
     EXPECT_TRUE(services.fake.messageBoxes.shown.empty());
 }
 
-TEST_F(ReportWindowTest, SaveCancelled_WritesNothingAndSaysNothing)
-{
-    ReportWindow* window = makeWindowWithReading(0);
-    QTest::mouseClick(window->ui().cmdSave, Qt::LeftButton);
-    EXPECT_EQ(services.fake.fileChooser.calls, 1);
-    EXPECT_TRUE(services.fake.messageBoxes.shown.empty());
-}
-
 TEST_F(ReportWindowTest, SaveIntoMissingFolder_ShowsErrorNamingTheFile)
 {
     ASSERT_TRUE(folder.isValid());
@@ -169,11 +161,13 @@ TEST_F(ReportWindowTest, PrintAndExport_WriteTheSpreadPageAndTheReport)
     }
 }
 
-TEST_F(ReportWindowTest, PrintOrExportCancelled_WritesNothingAndSaysNothing)
+TEST_F(ReportWindowTest, SavePrintOrExportCancelled_WritesNothingAndSaysNothing)
 {
     ReportWindow* window = makeWindowWithReading(17);
+    QTest::mouseClick(window->ui().cmdSave, Qt::LeftButton);
     trigger(window, QStringLiteral("mnuExportPdf"));
     trigger(window, QStringLiteral("mnuPrint"));
+    EXPECT_EQ(services.fake.fileChooser.calls, 1);
     EXPECT_EQ(services.fake.fileChooser.pdfCalls, 1);
     EXPECT_EQ(services.fake.printDialog.calls, 1);
     // Offered as the name of a file to print to, it must name no folder.
