@@ -89,6 +89,13 @@ TEST_F(SingleInstance, ThisProcess_IsRefusedWhileAnotherHoldsTheLock)
     ASSERT_EQ(first.answer(), QStringLiteral("held"));
     shell::SingleInstanceLock lock(lockPath());
     EXPECT_FALSE(lock.tryAcquire());
+
+    // Nor does a garbled file free a lock whose holder lives.
+    QFile file(lockPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("\xff garbage");
+    file.close();
+    EXPECT_FALSE(shell::SingleInstanceLock(lockPath()).tryAcquire());
 }
 
 TEST_F(SingleInstance, LockLeftByACrashedCopy_DoesNotBlockTheNextStart)
@@ -110,18 +117,6 @@ TEST_F(SingleInstance, CopyThatEndedNormally_LeavesTheLockFree)
     }
     OtherProcess next(lockPath());
     EXPECT_EQ(next.answer(), QStringLiteral("held"));
-}
-
-TEST_F(SingleInstance, LiveHolderWithAGarbledFile_StillKeepsTheLock)
-{
-    OtherProcess first(lockPath());
-    ASSERT_EQ(first.answer(), QStringLiteral("held"));
-    QFile file(lockPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("\xff garbage");
-    file.close();
-    shell::SingleInstanceLock lock(lockPath());
-    EXPECT_FALSE(lock.tryAcquire());
 }
 
 // Lock files whose holder cannot be identified, or is gone, as a crash or power loss leaves them.
@@ -166,6 +161,10 @@ protected:
         ::chmod(QFile::encodeName(path("runtime")).constData(), 0700);
     }
     QString path(const char* name) const { return m_folder.filePath(QString::fromLatin1(name)); }
+    QString ownTemporary() const
+    {
+        return path("tmp") + QStringLiteral("/zelto-cartomancy-") + QString::number(::geteuid());
+    }
     static bool isPrivate(const QString& folder)
     {
         struct stat status {};
@@ -177,7 +176,6 @@ protected:
 
 TEST_F(LockPlace, IsAFolderNoOtherUserCanPlantAFileIn)
 {
-    const QString ownTemporary = path("tmp") + QStringLiteral("/zelto-cartomancy-") + QString::number(::geteuid());
     struct Case {
         const char* name;
         QString runtime;
@@ -190,8 +188,8 @@ TEST_F(LockPlace, IsAFolderNoOtherUserCanPlantAFileIn)
         {"shared runtime folder", path("runtime"), 0777, path("home"),
          path("home") + QStringLiteral("/.cache/zelto-cartomancy")},
         {"no runtime folder", QString(), 0700, path("home"), path("home") + QStringLiteral("/.cache/zelto-cartomancy")},
-        {"no runtime folder, no home", QString(), 0700, QString(), ownTemporary},
-        {"no runtime folder, home missing", QString(), 0700, path("home") + QStringLiteral("/missing"), ownTemporary},
+        {"no runtime folder, no home", QString(), 0700, QString(), ownTemporary()},
+        {"no runtime folder, home missing", QString(), 0700, path("home") + QStringLiteral("/missing"), ownTemporary()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -205,7 +203,7 @@ TEST_F(LockPlace, IsAFolderNoOtherUserCanPlantAFileIn)
 
 TEST_F(LockPlace, PlantedTemporaryFolder_IsNotUsed)
 {
-    const QString planted = path("tmp") + QStringLiteral("/zelto-cartomancy-") + QString::number(::geteuid());
+    const QString planted = ownTemporary();
     ASSERT_TRUE(QDir().mkdir(planted));
     ::chmod(QFile::encodeName(planted).constData(), 0777);
     EXPECT_EQ(shell::SingleInstanceLock::lockFilePathIn(QString(), QString(), path("tmp")), QString());
