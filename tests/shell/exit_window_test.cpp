@@ -5,6 +5,7 @@
 #include "shell/exit_window.h"
 #include "shell/shell_texts.h"
 #include "site_settings.h"
+#include "support/case_names.h"
 #include "support/fake_platform.h"
 #include "support/scripted_random_source.h"
 
@@ -127,6 +128,7 @@ TEST_F(ExitWindowTest, MessageBox_EmptiesOnFocusAndGetsItsPromptBackWhenLeftEmpt
 }
 
 struct FocusCase {
+    const char* name;
     const char* text;
     Qt::FocusReason reason;
 };
@@ -142,14 +144,10 @@ TEST_P(ExitWindowFriendNameFocus, PromptIsEmptiedHoweverTheBoxGetsFocus)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ExitWindowFriendNameFocus,
-                         testing::Values(FocusCase{"Friend's Name", Qt::TabFocusReason},
-                                         FocusCase{"  Friend's Name ", Qt::MouseFocusReason},
-                                         FocusCase{"Friend's Name", Qt::ActiveWindowFocusReason}),
-                         [](const auto& info) {
-                             return std::string(info.param.reason == Qt::TabFocusReason     ? "Tab"
-                                                : info.param.reason == Qt::MouseFocusReason ? "Mouse"
-                                                                                            : "ActiveWindow");
-                         });
+                         testing::Values(FocusCase{"Tab", "Friend's Name", Qt::TabFocusReason},
+                                         FocusCase{"Mouse", "  Friend's Name ", Qt::MouseFocusReason},
+                                         FocusCase{"ActiveWindow", "Friend's Name", Qt::ActiveWindowFocusReason}),
+                         testing_support::namedCases);
 
 TEST_F(ExitWindowTest, EmptyBoxLeftForAMessageBox_StaysEmpty)
 {

@@ -6,6 +6,7 @@
 #include "windows/about_window.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -84,10 +85,8 @@ TEST_P(AboutWindowClosing, WhileOpenAndModal_ClosesIt)
 INSTANTIATE_TEST_SUITE_P(KeysAndOk, AboutWindowClosing,
                          testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_unknown),
                          [](const auto& info) {
-                             return std::string(info.param == Qt::Key_Return   ? "Return"
-                                                : info.param == Qt::Key_Enter  ? "Enter"
-                                                : info.param == Qt::Key_Escape ? "Escape"
-                                                                               : "OkButton");
+                             return info.param == Qt::Key_unknown ? std::string("OkButton")
+                                                                  : QKeySequence(info.param).toString().toStdString();
                          });
 
 } // namespace
