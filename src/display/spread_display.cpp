@@ -60,54 +60,60 @@ void addLine(QWidget& pane, const LineSegment& line, int pixels)
     mark->setObjectName(QStringLiteral("Line"));
     fillBackground(*mark, kOrange);
     mark->setAttribute(Qt::WA_TransparentForMouseEvents);
-    const int left = twips(std::min(line.x1, line.x2));
-    const int top = twips(std::min(line.y1, line.y2));
-    const int width = std::max(twips(std::abs(line.x2 - line.x1)), pixels);
-    const int height = std::max(twips(std::abs(line.y2 - line.y1)), pixels);
+    const int left = twips(std::min(line.from.x, line.to.x));
+    const int top = twips(std::min(line.from.y, line.to.y));
+    const int width = std::max(twips(std::abs(line.to.x - line.from.x)), pixels);
+    const int height = std::max(twips(std::abs(line.to.y - line.from.y)), pixels);
     mark->setGeometry(left, top, width, height);
+}
+
+QRect boxRect(const BoxTwips& box)
+{
+    return twipsRect(box.left, box.top, box.width, box.height);
 }
 
 void addNumerologyGrid(QWidget& pane)
 {
-    for (const LineSegment& line : numerologyGridLines())
+    const NumerologyGrid& grid = numerologyGrid();
+    for (const LineSegment& line : grid.lines)
         addLine(pane, line, 2);
 
     const QColor windowText = QApplication::palette().color(QPalette::WindowText);
     int index = 0;
-    for (const BoxedText& box : numerologyNumberBoxes()) {
-        QLabel* number = addLabel(pane, QStringLiteral("lblNo_%1").arg(index++), fromView(box.text),
+    for (const BoxedText& entry : grid.numbers) {
+        QLabel* number = addLabel(pane, QStringLiteral("lblNo_%1").arg(index++), fromView(entry.text),
                                   verdanaFont(9, true), windowText);
         number->setAlignment(Qt::AlignCenter);
         fillBackground(*number, kOrange);
-        number->setGeometry(twipsRect(box.left, box.top, box.width, box.height));
+        number->setGeometry(boxRect(entry.box));
     }
 
     index = 0;
-    for (const BoxedText& word : numerologyColumnWords()) {
+    for (const BoxedText& word : grid.columnWords) {
         QLabel* label = addLabel(pane, QStringLiteral("lblNumerologyGrid_%1").arg(index++), fromView(word.text),
                                  verdanaFont(8.25, true), kOrange);
         label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(twipsRect(word.left, word.top, word.width, word.height));
+        label->setGeometry(boxRect(word.box));
     }
-    for (const BoxedText& word : numerologyRowWords()) {
+    for (const BoxedText& word : grid.rowWords) {
         auto* label = new StackedLettersLabel(fromView(word.text), kOrange, &pane);
         label->setObjectName(QStringLiteral("lblNumerologyGrid_%1").arg(index++));
         label->setFont(verdanaFont(8.25, true));
-        label->setGeometry(twipsRect(word.left, word.top, word.width, word.height));
+        label->setGeometry(boxRect(word.box));
     }
 }
 
 void addZodiacWheel(QWidget& pane)
 {
-    const Ellipse oval = zodiacOval();
+    const ZodiacWheel& wheel = zodiacWheel();
     auto* outline = new OvalOutline(kOrange, &pane);
     outline->setObjectName(QStringLiteral("Shape"));
-    outline->setGeometry(twipsRect(oval.left, oval.top, oval.width, oval.height));
-    addLine(pane, zodiacLine(), 1);
+    outline->setGeometry(boxRect(wheel.oval));
+    addLine(pane, wheel.line, 1);
 
     constexpr int kFallbackSide = 24;
     int index = 0;
-    for (const PointTwips& centre : zodiacSignCentres()) {
+    for (const PointTwips& centre : wheel.signCentres) {
         auto* sign = new QLabel(&pane);
         sign->setObjectName(QStringLiteral("picZodiacSymbols_%1").arg(index));
         const QPixmap picture = zodiacSign(index++, pane.devicePixelRatioF());

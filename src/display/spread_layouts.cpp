@@ -45,62 +45,67 @@ constexpr SlotPlace kRomany[] = {{1365, 1110}, {2565, 1110}, {3765, 1110}, {4965
 
 constexpr PaneColour kBlack{0, 0, 0};
 constexpr PaneColour kCelticCrossBackground{20, 27, 33};
-constexpr int kCaptionTop = 7500;
+constexpr int kHeight = kStandardPaneHeight;
+constexpr int kCaptionTop = kStandardCaptionTop;
 
 constexpr std::array<LayoutPlan, engine::kSpreadCount> kLayouts = {{
-    {"picSpreadDisp_0", "picCards", 9000, kCaptionTop, kBlack, Decoration::None, kSingleCard},
-    {"picAnswerSpread", "picAnswer", 9000, kCaptionTop, kBlack, Decoration::None, kAnswer},
-    {"picSpreadDisp_1", "pic3Card", 9000, kCaptionTop, kBlack, Decoration::None, kThreeCard},
-    {"picSpreadDisp_2", "pic5Card", 9000, kCaptionTop, kBlack, Decoration::None, kFiveCard},
-    {"picSpreadDisp_3", "pic6Card", 9000, kCaptionTop, kBlack, Decoration::None, kSixCard},
-    {"picSpreadDisp_4", "pic7Card", 9000, kCaptionTop, kBlack, Decoration::None, kSevenCard},
-    {"picSpreadDisp_5", "pic9Card", 9000, kCaptionTop, kBlack, Decoration::None, kNineCard},
-    {"pic15CardSpread", "pic15Card", 9000, kCaptionTop, kBlack, Decoration::None, kFifteenCard},
-    {"picRelationshipSpread", "picRelationship", 10500, 10005, kBlack, Decoration::Relationship, kRelationship},
-    {"picChakraSpread", "picChakra", 12500, 12000, kBlack, Decoration::None, kChakra},
-    {"picSpreadDisp_6", "picCelticCross", 9000, kCaptionTop, kCelticCrossBackground, Decoration::None, kCelticCross},
-    {"picSpreadDisp_7", "picQabalistic", 9000, kCaptionTop, kBlack, Decoration::None, kQabalistic},
-    {"picHorseshoeSpread", "picHorseshoe", 9000, kCaptionTop, kBlack, Decoration::None, kHorseshoe},
-    {"picPyramidSpread", "picPyramid", 9000, kCaptionTop, kBlack, Decoration::None, kPyramid},
-    {"picSpreadDisp_8", "picNumerologyGrid", 9000, kCaptionTop, kBlack, Decoration::NumerologyGrid, kNumerologyGrid},
-    {"picZodiacSign", "picZodiac", 9000, kCaptionTop, kBlack, Decoration::Zodiac, kZodiac},
-    {"picDestinySquare", "picDestiny", 9000, kCaptionTop, kBlack, Decoration::None, kDestiny},
-    {"picRomanySpread", "picRomany", 9000, kCaptionTop, kBlack, Decoration::Romany, kRomany},
+    {"picSpreadDisp_0", "picCards", kSingleCard},
+    {"picAnswerSpread", "picAnswer", kAnswer},
+    {"picSpreadDisp_1", "pic3Card", kThreeCard},
+    {"picSpreadDisp_2", "pic5Card", kFiveCard},
+    {"picSpreadDisp_3", "pic6Card", kSixCard},
+    {"picSpreadDisp_4", "pic7Card", kSevenCard},
+    {"picSpreadDisp_5", "pic9Card", kNineCard},
+    {"pic15CardSpread", "pic15Card", kFifteenCard},
+    {"picRelationshipSpread", "picRelationship", kRelationship, 10500, 10005, kBlack, Decoration::Relationship},
+    {"picChakraSpread", "picChakra", kChakra, 12500, 12000},
+    {"picSpreadDisp_6", "picCelticCross", kCelticCross, kHeight, kCaptionTop, kCelticCrossBackground},
+    {"picSpreadDisp_7", "picQabalistic", kQabalistic},
+    {"picHorseshoeSpread", "picHorseshoe", kHorseshoe},
+    {"picPyramidSpread", "picPyramid", kPyramid},
+    {"picSpreadDisp_8", "picNumerologyGrid", kNumerologyGrid, kHeight, kCaptionTop, kBlack, Decoration::NumerologyGrid},
+    {"picZodiacSign", "picZodiac", kZodiac, kHeight, kCaptionTop, kBlack, Decoration::Zodiac},
+    {"picDestinySquare", "picDestiny", kDestiny},
+    {"picRomanySpread", "picRomany", kRomany, kHeight, kCaptionTop, kBlack, Decoration::Romany},
 }};
 
 constexpr PlacedText kRelationshipHeadings[] = {{"YOU", 3885, 720}, {"PARTNER", 6045, 720}};
 constexpr PlacedText kRomanyHeadings[] = {{"PAST", 5130, 720}, {"PRESENT", 4860, 2880}, {"FUTURE", 4950, 5040}};
 
-// The grid's inner lines; the slots sit in the nine cells.
-constexpr LineSegment kGridLines[] = {
-    {2490, 2880, 8490, 2880}, {2490, 4800, 8490, 4800}, {4530, 840, 4530, 6960}, {6450, 840, 6450, 6960}};
+constexpr LineSegment kGridLines[] = {{{2490, 2880}, {8490, 2880}},
+                                      {{2490, 4800}, {8490, 4800}},
+                                      {{4530, 840}, {4530, 6960}},
+                                      {{6450, 840}, {6450, 6960}}};
 
 // Centred over each slot, just below the grid line above it.
 constexpr BoxedText kNumberBoxes[] = {
-    {"3", 3405, 990, 195, 255},  {"6", 5325, 990, 195, 255},  {"9", 7245, 990, 195, 255},
-    {"2", 3405, 2910, 195, 255}, {"5", 5325, 2910, 195, 255}, {"8", 7245, 2910, 195, 255},
-    {"1", 3405, 4830, 195, 255}, {"4", 5325, 4830, 195, 255}, {"7", 7245, 4830, 195, 255},
+    {"3", {3405, 990, 195, 255}},  {"6", {5325, 990, 195, 255}},  {"9", {7245, 990, 195, 255}},
+    {"2", {3405, 2910, 195, 255}}, {"5", {5325, 2910, 195, 255}}, {"8", {7245, 2910, 195, 255}},
+    {"1", {3405, 4830, 195, 255}}, {"4", {5325, 4830, 195, 255}}, {"7", {7245, 4830, 195, 255}},
 };
 
 constexpr BoxedText kColumnWords[] = {
-    {"Thought", 2602, 615, 1800, 210},
-    {"Organization", 4522, 615, 1800, 210},
-    {"Influence", 6442, 615, 1800, 210},
-    {"Individualistic", 2602, 7020, 1800, 210},
-    {"Material Activity", 4522, 7020, 1800, 210},
-    {"Power - strength", 6442, 7020, 1800, 210},
+    {"Thought", {2602, 615, 1800, 210}},
+    {"Organization", {4522, 615, 1800, 210}},
+    {"Influence", {6442, 615, 1800, 210}},
+    {"Individualistic", {2602, 7020, 1800, 210}},
+    {"Material Activity", {4522, 7020, 1800, 210}},
+    {"Power - strength", {6442, 7020, 1800, 210}},
 };
 
 constexpr BoxedText kRowWords[] = {
-    {"H E A D", 2160, 870, 300, 1980},        {"H E A R T", 2160, 2910, 300, 1860},
-    {"D E E D S", 2160, 4830, 300, 2100},     {"I n t e l l e c t", 8520, 870, 300, 1980},
-    {"L i a s i o n", 8520, 2910, 300, 1860}, {"F u n d a m e n t a l", 8520, 4830, 300, 2100},
+    {"H E A D", {2160, 870, 300, 1980}},        {"H E A R T", {2160, 2910, 300, 1860}},
+    {"D E E D S", {2160, 4830, 300, 2100}},     {"I n t e l l e c t", {8520, 870, 300, 1980}},
+    {"L i a s i o n", {8520, 2910, 300, 1860}}, {"F u n d a m e n t a l", {8520, 4830, 300, 2100}},
 };
 
 // A ring between the oval and the twelve slots, each sign on the ray towards its house.
 constexpr PointTwips kSignCentres[] = {{3542, 3720}, {3952, 4409}, {4628, 4726}, {5482, 4840},
                                        {6336, 4726}, {7012, 4409}, {7422, 3720}, {7012, 3031},
                                        {6336, 2714}, {5482, 2600}, {4628, 2714}, {3952, 3031}};
+
+constexpr NumerologyGrid kNumerologyGridDecoration{kGridLines, kNumberBoxes, kColumnWords, kRowWords};
+constexpr ZodiacWheel kZodiacWheel{{4410, 2880, 2175, 1575}, {{1890, 3600}, {9090, 3600}}, kSignCentres};
 
 } // namespace
 
@@ -115,37 +120,20 @@ std::span<const PlacedText> relationshipHeadings()
 {
     return kRelationshipHeadings;
 }
+
 std::span<const PlacedText> romanyHeadings()
 {
     return kRomanyHeadings;
 }
-std::span<const LineSegment> numerologyGridLines()
+
+const NumerologyGrid& numerologyGrid()
 {
-    return kGridLines;
+    return kNumerologyGridDecoration;
 }
-std::span<const BoxedText> numerologyNumberBoxes()
+
+const ZodiacWheel& zodiacWheel()
 {
-    return kNumberBoxes;
-}
-std::span<const BoxedText> numerologyColumnWords()
-{
-    return kColumnWords;
-}
-std::span<const BoxedText> numerologyRowWords()
-{
-    return kRowWords;
-}
-Ellipse zodiacOval()
-{
-    return {4410, 2880, 2175, 1575};
-}
-LineSegment zodiacLine()
-{
-    return {1890, 3600, 9090, 3600};
-}
-std::span<const PointTwips> zodiacSignCentres()
-{
-    return kSignCentres;
+    return kZodiacWheel;
 }
 
 } // namespace display

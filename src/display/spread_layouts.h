@@ -25,14 +25,18 @@ struct PaneColour {
 
 enum class Decoration { None, Relationship, Romany, NumerologyGrid, Zodiac };
 
+inline constexpr int kStandardPaneHeight = 9000;
+inline constexpr int kStandardCaptionTop = 7500;
+
+// Most spreads fit the standard pane, on black.
 struct LayoutPlan {
-    std::string_view container; // object name of the layout pane
-    std::string_view slotArray; // slot i is named "<slotArray>_<i>"
-    int height = 0;
-    int captionBottomTop = 0;
-    PaneColour background;
-    Decoration decoration = Decoration::None;
+    std::string_view container;        // object name of the layout pane
+    std::string_view slotArray;        // slot i is named "<slotArray>_<i>"
     std::span<const SlotPlace> places; // slot i shows position i + 1
+    int height = kStandardPaneHeight;
+    int captionBottomTop = kStandardCaptionTop;
+    PaneColour background{}; // black
+    Decoration decoration = Decoration::None;
 };
 
 inline constexpr int kDisplayWidth = 10995;
@@ -52,27 +56,18 @@ struct PlacedText {
     int top = 0;
 };
 
+// A rectangle given by its top-left corner and size.
+struct BoxTwips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
 // A label in a box of its own, text centred in it.
 struct BoxedText {
     std::string_view text;
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-struct LineSegment {
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = 0;
-    int y2 = 0;
-};
-
-struct Ellipse {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+    BoxTwips box;
 };
 
 struct PointTwips {
@@ -80,18 +75,28 @@ struct PointTwips {
     int y = 0;
 };
 
+struct LineSegment {
+    PointTwips from;
+    PointTwips to;
+};
+
 std::span<const PlacedText> relationshipHeadings();
 std::span<const PlacedText> romanyHeadings();
 
-std::span<const LineSegment> numerologyGridLines();
-std::span<const BoxedText> numerologyNumberBoxes();
-std::span<const BoxedText> numerologyColumnWords();
-// Written one letter under the other down the sides of the grid.
-std::span<const BoxedText> numerologyRowWords();
+struct NumerologyGrid {
+    std::span<const LineSegment> lines; // the inner lines; the slots sit in the nine cells
+    std::span<const BoxedText> numbers;
+    std::span<const BoxedText> columnWords;
+    std::span<const BoxedText> rowWords; // written one letter under the other down the sides
+};
+const NumerologyGrid& numerologyGrid();
 
-Ellipse zodiacOval();
-LineSegment zodiacLine();
-// Centre of sign picture i (Aries 0 to Pisces 11), each inside the slot of house i + 1.
-std::span<const PointTwips> zodiacSignCentres();
+struct ZodiacWheel {
+    BoxTwips oval;
+    LineSegment line;
+    // Centre of sign picture i (Aries 0 to Pisces 11), each inside the slot of house i + 1.
+    std::span<const PointTwips> signCentres;
+};
+const ZodiacWheel& zodiacWheel();
 
 } // namespace display
