@@ -24,6 +24,10 @@ inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
+inline QRect twipsRect(const QRect& designed)
+{
+    return twipsRect(designed.x(), designed.y(), designed.width(), designed.height());
+}
 
 // Verdana where the system has it, else the metrically close DejaVu Sans rather than whatever Qt picks.
 inline QFont verdanaFont(qreal pointSize, bool bold = false)

@@ -40,22 +40,21 @@ namespace windows {
 
 namespace {
 
+// The design in twips: black bars above and below, the spread display on the left and the report on the right.
 constexpr int kTopBarHeight = 645;
 constexpr int kBottomBarHeight = 525;
 constexpr int kRightPanelWidth = 4250;
-constexpr int kReportWidth = 4230;
-constexpr int kReportHeight = 9255;
-constexpr int kButtonTop = 70;
-constexpr int kButtonWidth = 990;
-constexpr int kButtonHeight = 360;
-constexpr int kRightMargin = 300;
+constexpr QSize kReportSize(4230, 9255);
+// A button in its bar; Back (or Exit) and Save are kept at these distances from the window's right edge.
+constexpr QRect kButton(0, 70, 990, 360);
+constexpr int kBackRightMargin = 300;
 constexpr int kSaveRightMargin = 400;
 
 QPushButton* addBarButton(QWidget& bar, const QString& objectName, const QString& caption)
 {
     auto* button = new QPushButton(caption, &bar);
     button->setObjectName(objectName);
-    button->setGeometry(twipsRect(0, kButtonTop, kButtonWidth, kButtonHeight));
+    button->setGeometry(twipsRect(kButton));
     button->setFont(display::verdanaFont(8.25, true));
     button->setStyleSheet(buttonFaceStyle(display::kOrange));
     return button;
@@ -82,7 +81,7 @@ ReportWindow::ReportWindow(WindowServices& services, QWidget* parent)
     const int restoredWidth =
         twips(display::kDisplayWidth) + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + twips(kRightPanelWidth);
     const int restoredHeight =
-        menuBar()->sizeHint().height() + twips(kTopBarHeight) + twips(kReportHeight) + twips(kBottomBarHeight);
+        menuBar()->sizeHint().height() + twips(kTopBarHeight) + twips(kReportSize.height()) + twips(kBottomBarHeight);
     centreOnScreen(*this, QSize(restoredWidth, restoredHeight));
     MDIForm_Resize();
 }
@@ -121,7 +120,7 @@ void ReportWindow::buildControls()
     m_ui.picRight->setFixedWidth(twips(kRightPanelWidth));
     useSystemWindowColours(*m_ui.picRight);
     m_ui.RTB = new display::ReportView(opener, m_ui.picRight);
-    m_ui.RTB->setGeometry(twipsRect(0, 0, kReportWidth, kReportHeight));
+    m_ui.RTB->setGeometry(twipsRect(QRect(QPoint(), kReportSize)));
     m_ui.picRight->installEventFilter(this);
 
     middle->addWidget(m_ui.clientArea, 1);
@@ -279,9 +278,9 @@ void ReportWindow::MDIForm_Resize()
 {
     // The rule is stated in twips against the window's outer width.
     const int outerWidth = frameGeometry().width() * 15;
-    const int backLeft = twips(outerWidth - kButtonWidth - kRightMargin);
-    const int saveLeft = twips(outerWidth - kButtonWidth - kButtonWidth - kSaveRightMargin);
-    const int top = twips(kButtonTop);
+    const int backLeft = twips(outerWidth - kButton.width() - kBackRightMargin);
+    const int saveLeft = twips(outerWidth - kButton.width() - kButton.width() - kSaveRightMargin);
+    const int top = twips(kButton.top());
     m_ui.cmdBack->move(backLeft, top);
     m_ui.cmdExit->move(backLeft, top);
     m_ui.cmdSave->move(saveLeft, top);
@@ -291,7 +290,7 @@ void ReportWindow::fitReportView()
 {
     // The design size where the panel has room for it; on a shorter screen the view is as high as the panel, so its
     // end and its scroll bar stay in reach.
-    const QRect design = twipsRect(0, 0, kReportWidth, kReportHeight);
+    const QRect design = twipsRect(QRect(QPoint(), kReportSize));
     m_ui.RTB->setGeometry(0, 0, design.width(), std::min(design.height(), m_ui.picRight->height()));
 }
 
