@@ -8,92 +8,76 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
-shell::ReferralEntry completeEntry()
+using Entry = shell::ReferralEntry;
+
+Entry completeEntry()
 {
     return {QStringLiteral("Ann"), QStringLiteral("ann@mail.example"), QStringLiteral("Try this"),
             QStringLiteral("Bob"), QStringLiteral("bob@mail.example")};
 }
 
-shell::ReferralEntry untouchedForm()
-{
-    return {QStringLiteral("Your Name"), QStringLiteral("Your Email Address"), QStringLiteral("Your Message"),
-            QStringLiteral("Friend's Name"), QStringLiteral("Friend's Email Address")};
-}
+// One box of the complete entry given another text.
+struct Change {
+    QString Entry::*box;
+    const char* text;
+};
 
 struct ValidationCase {
     const char* description;
-    shell::ReferralEntry entry;
-    std::optional<QString> problem;
+    std::vector<Change> changes;
+    const char* problem; // nullptr when the entry may be sent
 };
 
 class ReferralValidation : public testing::TestWithParam<ValidationCase> {};
 
 TEST_P(ReferralValidation, ReportsTheFirstProblemInOrder)
 {
-    EXPECT_EQ(shell::referralProblem(GetParam().entry), GetParam().problem) << GetParam().description;
+    Entry entry = completeEntry();
+    for (const Change& change : GetParam().changes)
+        entry.*change.box = QString::fromLatin1(change.text);
+    const std::optional<QString> expected =
+        GetParam().problem ? std::optional(QString::fromLatin1(GetParam().problem)) : std::nullopt;
+    EXPECT_EQ(shell::referralProblem(entry), expected);
 }
 
-ValidationCase with(const char* description, void (*change)(shell::ReferralEntry&), const char* problem,
-                    shell::ReferralEntry base = completeEntry())
+const ValidationCase kValidationCases[] = {
+    {"complete", {}, nullptr},
+    {"both e-mails empty",
+     {{&Entry::referrerEmail, ""}, {&Entry::friendEmail, ""}},
+     "Please Enter Distinct Email Addresses"},
+    {"equal e-mails beat empty names",
+     {{&Entry::friendEmail, "ann@mail.example"}, {&Entry::referrerName, ""}},
+     "Please Enter Distinct Email Addresses"},
+    {"e-mails differing in case only", {{&Entry::friendEmail, "ANN@mail.example"}}, nullptr},
+    {"referrer without @", {{&Entry::referrerEmail, "ann.mail.example"}}, "Please Enter Proper Email Address"},
+    {"friend without full stop", {{&Entry::friendEmail, "bob@mail"}}, "Please Enter Proper Email Address"},
+    {"address problem before a missing name",
+     {{&Entry::friendEmail, "bob@mail"}, {&Entry::referrerName, "Your Name"}},
+     "Please Enter Proper Email Address"},
+    {"name still the prompt", {{&Entry::referrerName, "Your Name"}}, "Please Enter Your Name"},
+    {"message empty and friend's name missing",
+     {{&Entry::message, ""}, {&Entry::friendName, ""}},
+     "Please Enter Your Message"},
+    {"friend's name still the prompt", {{&Entry::friendName, "Friend's Name"}}, "Please Enter Your Friend's Name"},
+    {"friend's e-mail still the prompt",
+     {{&Entry::friendEmail, "Friend's Email Address"}},
+     "Please Enter Proper Email Address"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Entries, ReferralValidation, testing::ValuesIn(kValidationCases),
+                         [](const auto& info) { return testing_support::caseName(info.param.description); });
+
+TEST(ReferralForm, UntouchedFormAsksForAProperEmailAddressFirst)
 {
-    change(base);
-    return {description, base, problem ? std::optional<QString>(QString::fromLatin1(problem)) : std::nullopt};
+    const Entry untouched = {QStringLiteral("Your Name"), QStringLiteral("Your Email Address"),
+                             QStringLiteral("Your Message"), QStringLiteral("Friend's Name"),
+                             QStringLiteral("Friend's Email Address")};
+    EXPECT_EQ(shell::referralProblem(untouched), QStringLiteral("Please Enter Proper Email Address"));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Entries, ReferralValidation,
-    testing::Values(
-        with(
-            "complete", [](shell::ReferralEntry&) {}, nullptr),
-        with(
-            "untouched form", [](shell::ReferralEntry&) {}, "Please Enter Proper Email Address", untouchedForm()),
-        with(
-            "both e-mails empty", [](shell::ReferralEntry& e) { e.referrerEmail = e.friendEmail = QString(); },
-            "Please Enter Distinct Email Addresses"),
-        with(
-            "equal e-mails beat empty names",
-            [](shell::ReferralEntry& e) {
-                e.friendEmail = e.referrerEmail;
-                e.referrerName.clear();
-            },
-            "Please Enter Distinct Email Addresses"),
-        with(
-            "e-mails differing in case only",
-            [](shell::ReferralEntry& e) { e.friendEmail = QStringLiteral("ANN@mail.example"); }, nullptr),
-        with(
-            "referrer without @", [](shell::ReferralEntry& e) { e.referrerEmail = QStringLiteral("ann.mail.example"); },
-            "Please Enter Proper Email Address"),
-        with(
-            "friend without full stop", [](shell::ReferralEntry& e) { e.friendEmail = QStringLiteral("bob@mail"); },
-            "Please Enter Proper Email Address"),
-        with(
-            "address problem before a missing name",
-            [](shell::ReferralEntry& e) {
-                e.friendEmail = QStringLiteral("bob@mail");
-                e.referrerName = QStringLiteral("Your Name");
-            },
-            "Please Enter Proper Email Address"),
-        with(
-            "name still the prompt", [](shell::ReferralEntry& e) { e.referrerName = QStringLiteral("Your Name"); },
-            "Please Enter Your Name"),
-        with(
-            "message empty and friend's name missing",
-            [](shell::ReferralEntry& e) {
-                e.message.clear();
-                e.friendName.clear();
-            },
-            "Please Enter Your Message"),
-        with(
-            "friend's name still the prompt",
-            [](shell::ReferralEntry& e) { e.friendName = QStringLiteral("Friend's Name"); },
-            "Please Enter Your Friend's Name"),
-        with(
-            "friend's e-mail still the prompt",
-            [](shell::ReferralEntry& e) { e.friendEmail = QStringLiteral("Friend's Email Address"); },
-            "Please Enter Proper Email Address")),
-    [](const auto& info) { return testing_support::caseName(info.param.description); });
 
 TEST(ReferralAddress, KeepsTheKeysInOrderAfterTheReferralPage)
 {
