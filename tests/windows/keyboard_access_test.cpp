@@ -63,6 +63,13 @@ struct NameCase {
     QAccessible::Role role;
 };
 
+const NameCase kMainWindowInputs[] = {
+    {"txtName", "Name", QAccessible::EditableText},        {"cboMonth", "Month of birth", QAccessible::ComboBox},
+    {"cboDate", "Day of birth", QAccessible::ComboBox},    {"cboYear", "Year of birth", QAccessible::ComboBox},
+    {"cboSpread", "Select Spread", QAccessible::ComboBox}, {"optAuto", "Automatic", QAccessible::RadioButton},
+    {"optManual", "Manual", QAccessible::RadioButton},     {"cmdCalculate", "Deal The Cards", QAccessible::Button},
+};
+
 class MainWindowNames : public WindowTest, public testing::WithParamInterface<NameCase> {};
 
 TEST_P(MainWindowNames, EveryInputIsAnnouncedByWhatItAsksFor)
@@ -75,15 +82,7 @@ TEST_P(MainWindowNames, EveryInputIsAnnouncedByWhatItAsksFor)
     EXPECT_EQ(face->role(), GetParam().role);
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, MainWindowNames,
-                         testing::Values(NameCase{"txtName", "Name", QAccessible::EditableText},
-                                         NameCase{"cboMonth", "Month of birth", QAccessible::ComboBox},
-                                         NameCase{"cboDate", "Day of birth", QAccessible::ComboBox},
-                                         NameCase{"cboYear", "Year of birth", QAccessible::ComboBox},
-                                         NameCase{"cboSpread", "Select Spread", QAccessible::ComboBox},
-                                         NameCase{"optAuto", "Automatic", QAccessible::RadioButton},
-                                         NameCase{"optManual", "Manual", QAccessible::RadioButton},
-                                         NameCase{"cmdCalculate", "Deal The Cards", QAccessible::Button}),
+INSTANTIATE_TEST_SUITE_P(Inputs, MainWindowNames, testing::ValuesIn(kMainWindowInputs),
                          [](const auto& info) { return std::string(info.param.objectName); });
 
 // --- Tab order ---
