@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "gypsy_reading.h"
+
 #include "engine/combination_rules.h"
 #include "engine/dealing.h"
 #include "engine/random_source.h"
@@ -10,8 +12,8 @@
 
 namespace {
 
+using bench::kGypsySpread;
 constexpr int kGypsyPositions = 21;
-constexpr engine::SpreadIndex kGypsySpread = 17;
 
 // What every reading pays before any text is written: 21 reseeded draws and the 25 rules.
 void BM_DealAndEvaluateGypsySpread(benchmark::State& state)
