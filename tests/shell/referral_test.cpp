@@ -71,26 +71,16 @@ const ValidationCase kValidationCases[] = {
 INSTANTIATE_TEST_SUITE_P(Entries, ReferralValidation, testing::ValuesIn(kValidationCases),
                          [](const auto& info) { return testing_support::caseName(info.param.description); });
 
-TEST(ReferralForm, UntouchedFormAsksForAProperEmailAddressFirst)
-{
-    const Entry untouched = {QStringLiteral("Your Name"), QStringLiteral("Your Email Address"),
-                             QStringLiteral("Your Message"), QStringLiteral("Friend's Name"),
-                             QStringLiteral("Friend's Email Address")};
-    EXPECT_EQ(shell::referralProblem(untouched), QStringLiteral("Please Enter Proper Email Address"));
-}
-
 TEST(ReferralAddress, KeepsTheKeysInOrderAfterTheReferralPage)
 {
     const QUrl address = shell::referralAddress(completeEntry());
     const QString page = display::pageAddress(display::PageKey::ZeltoReferAFriend).toString(QUrl::FullyEncoded);
     EXPECT_TRUE(address.toString(QUrl::FullyEncoded).startsWith(page + QStringLiteral("&taf1=Ann&taf2=")));
     const auto items = QUrlQuery(address).queryItems(QUrl::FullyDecoded);
-    ASSERT_EQ(items.size(), 7);
-    const QStringList keys = {QStringLiteral("page"), QStringLiteral("taf1"), QStringLiteral("taf2"),
-                              QStringLiteral("taf3"), QStringLiteral("taf4"), QStringLiteral("taf5"),
-                              QStringLiteral("taf6")};
-    for (int i = 0; i < items.size(); ++i)
-        EXPECT_EQ(items[i].first, keys[i]);
+    QStringList keys;
+    for (const auto& item : items)
+        keys << item.first;
+    ASSERT_EQ(keys.join(QLatin1Char(' ')), QStringLiteral("page taf1 taf2 taf3 taf4 taf5 taf6"));
     EXPECT_EQ(items[0].second, QStringLiteral("zelto-refer-a-friend"));
     EXPECT_EQ(items[6].second, display::siteAddress() + QStringLiteral("/zelto-free-cartomancy/"));
 }
