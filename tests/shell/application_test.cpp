@@ -16,7 +16,6 @@
 #include "windows/report_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -24,8 +23,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -47,6 +44,7 @@ protected:
     QString lockPath() const { return m_folder.filePath(QStringLiteral("instance.lock")); }
     bool start() { return m_application.startApplication(m_lock); }
     windows::WindowFlow& flow() { return m_application.flow(); }
+    bool mainWindowShown() { return flow().mainWindow() && flow().mainWindow()->isVisible(); }
     bool exitWindowShown() const { return m_application.exitWindow() && m_application.exitWindow()->isVisible(); }
 
     QTemporaryDir m_folder;
@@ -62,8 +60,7 @@ protected:
 TEST_F(ApplicationTest, Start_ShowsTheMainWindowWithoutAnyMessageOnAFirstStart)
 {
     ASSERT_TRUE(start());
-    ASSERT_NE(flow().mainWindow(), nullptr);
-    EXPECT_TRUE(flow().mainWindow()->isVisible());
+    EXPECT_TRUE(mainWindowShown());
     EXPECT_TRUE(m_platform.messageBoxes.shown.empty());
     EXPECT_EQ(m_settings.values.value(shell::kLastReminderKey), QStringLiteral("2026-03-10"));
     EXPECT_GE(m_random.reseedCount, 1);
@@ -101,8 +98,12 @@ TEST_F(ApplicationTest, Start_AnsweringYesToTheReminder_OpensTheDownloadPageAndS
     ASSERT_TRUE(start());
     ASSERT_EQ(m_platform.urlOpener.opened.size(), 1u);
     EXPECT_EQ(m_platform.urlOpener.opened[0], display::pageAddress(display::PageKey::DownloadWebPage));
-    ASSERT_NE(flow().mainWindow(), nullptr);
-    EXPECT_TRUE(flow().mainWindow()->isVisible());
+    EXPECT_TRUE(mainWindowShown());
+}
+
+QWidget* reachMain(windows::WindowFlow& flow)
+{
+    return flow.mainWindow();
 }
 
 QWidget* reachManual(windows::WindowFlow& flow)
@@ -162,31 +163,21 @@ INSTANTIATE_TEST_SUITE_P(Draws, ApplicationOffer,
                                          OfferCase{0.99f, 6, false}),
                          [](const auto& info) { return "Offer" + std::to_string(info.param.number); });
 
-// How a person leaves the program from one of its three windows.
+// How a person leaves the program from one of its three windows: the close box, or the named menu entry or button.
 struct ClosingWay {
     const char* description;
-    std::function<QWidget*(windows::WindowFlow&)> reach;
-    std::function<void(QWidget*)> close;
+    QWidget* (*reach)(windows::WindowFlow&);
+    const char* control;
 };
 
-QWidget* reachMain(windows::WindowFlow& flow)
+void closeBy(QWidget* window, const char* control)
 {
-    return flow.mainWindow();
-}
-
-void closeBox(QWidget* window)
-{
-    window->close();
-}
-
-void exitMenu(QWidget* window)
-{
-    window->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
-}
-
-void exitButton(QWidget* window)
-{
-    window->findChild<QPushButton*>(QStringLiteral("cmdExit"))->click();
+    if (!control)
+        window->close();
+    else if (auto* action = window->findChild<QAction*>(QLatin1String(control)))
+        action->trigger();
+    else
+        window->findChild<QPushButton*>(QLatin1String(control))->click();
 }
 
 class ApplicationClosing : public ApplicationTest, public testing::WithParamInterface<ClosingWay> {};
@@ -198,7 +189,7 @@ TEST_P(ApplicationClosing, ClosingAWindow_ShowsTheExitWindowAndClosingThatEndsTh
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(exitWindowShown()) << "a transition hides the exit window at once";
     window->show();
-    GetParam().close(window);
+    closeBy(window, GetParam().control);
     flushDeletes();
     EXPECT_TRUE(exitWindowShown());
     EXPECT_EQ(m_ended.count(), 0) << "the program waits for the exit window";
@@ -212,21 +203,15 @@ TEST_P(ApplicationClosing, ClosingAWindow_ShowsTheExitWindowAndClosingThatEndsTh
     EXPECT_EQ(flow().reportWindow(), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, ApplicationClosing,
-                         testing::Values(ClosingWay{"main close box", reachMain, closeBox},
-                                         ClosingWay{"main exit menu", reachMain, exitMenu},
-                                         ClosingWay{"manual close box", reachManual, closeBox},
-                                         ClosingWay{"manual exit menu", reachManual, exitMenu},
-                                         ClosingWay{"report close box", reachReport, closeBox},
-                                         ClosingWay{"report exit menu", reachReport, exitMenu},
-                                         ClosingWay{"report exit button", reachReport, exitButton}),
-                         [](const testing::TestParamInfo<ClosingWay>& test) {
-                             std::string name = test.param.description;
-                             for (char& character : name)
-                                 if (character == ' ')
-                                     character = '_';
-                             return name;
-                         });
+const ClosingWay kClosingWays[] = {
+    {"main close box", reachMain, nullptr},         {"main exit menu", reachMain, "mnuExit"},
+    {"manual close box", reachManual, nullptr},     {"manual exit menu", reachManual, "mnuExit"},
+    {"report close box", reachReport, nullptr},     {"report exit menu", reachReport, "mnuExit"},
+    {"report exit button", reachReport, "cmdExit"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ways, ApplicationClosing, testing::ValuesIn(kClosingWays),
+                         [](const auto& info) { return testing_support::caseName(info.param.description); });
 
 TEST_F(ApplicationTest, ExitWindowShownTwice_KeepsItsMessage)
 {
