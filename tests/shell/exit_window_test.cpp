@@ -116,43 +116,37 @@ TEST(SupportMessages, AreFourDistinctAppealsOfTheRightLengthNamingTheForum)
     EXPECT_EQ(distinct.size(), 4u);
 }
 
-TEST_F(ExitWindowTest, MessageBox_EmptiesOnFocusAndGetsItsPromptBackWhenLeftEmpty)
-{
-    focus(ui().txtMessage, QEvent::FocusIn);
-    EXPECT_EQ(ui().txtMessage->toPlainText(), QString());
-    ui().txtMessage->setPlainText(QStringLiteral("   "));
-    focus(ui().txtMessage, QEvent::FocusOut);
-    EXPECT_EQ(ui().txtMessage->toPlainText(), QStringLiteral("Your Message"));
-}
-
-struct FocusCase {
+// A box's text before a focus event reaches it, and after.
+struct PromptCase {
     const char* name;
-    const char* text;
+    const char* box;
+    QEvent::Type event;
     Qt::FocusReason reason;
+    const char* before;
+    const char* after;
 };
 
-class ExitWindowFriendNameFocus : public ExitWindowTest, public testing::WithParamInterface<FocusCase> {};
+class ExitWindowPrompt : public ExitWindowTest, public testing::WithParamInterface<PromptCase> {};
+
+TEST_P(ExitWindowPrompt, GoesHoweverTheBoxGetsFocusAndReturnsToABoxLeftBlankWithinTheWindow)
+{
+    auto* box = m_window.findChild<QWidget*>(QLatin1String(GetParam().box));
+    const char* text = qobject_cast<QPlainTextEdit*>(box) ? "plainText" : "text";
+    box->setProperty(text, QString::fromUtf8(GetParam().before));
+    focus(box, GetParam().event, GetParam().reason);
+    EXPECT_EQ(box->property(text).toString(), QString::fromUtf8(GetParam().after));
+}
 
 // The window comes up without activation, so the first click into a box arrives as the window's activation.
-TEST_P(ExitWindowFriendNameFocus, PromptIsEmptiedHoweverTheBoxGetsFocus)
-{
-    ui().txtFriendName->setText(QLatin1String(GetParam().text));
-    focus(ui().txtFriendName, QEvent::FocusIn, GetParam().reason);
-    EXPECT_EQ(ui().txtFriendName->text(), QString());
-}
+const PromptCase kPromptCases[] = {
+    {"FocusByTab", "txtFriendName", QEvent::FocusIn, Qt::TabFocusReason, "Friend's Name", ""},
+    {"FocusByMouse", "txtFriendName", QEvent::FocusIn, Qt::MouseFocusReason, "  Friend's Name ", ""},
+    {"FocusByActivation", "txtFriendName", QEvent::FocusIn, Qt::ActiveWindowFocusReason, "Friend's Name", ""},
+    {"MessageLeftBlank", "txtMessage", QEvent::FocusOut, Qt::TabFocusReason, "   ", "Your Message"},
+    {"EmailLeftForAMessageBox", "txtEmail", QEvent::FocusOut, Qt::ActiveWindowFocusReason, "", ""},
+};
 
-INSTANTIATE_TEST_SUITE_P(Ways, ExitWindowFriendNameFocus,
-                         testing::Values(FocusCase{"Tab", "Friend's Name", Qt::TabFocusReason},
-                                         FocusCase{"Mouse", "  Friend's Name ", Qt::MouseFocusReason},
-                                         FocusCase{"ActiveWindow", "Friend's Name", Qt::ActiveWindowFocusReason}),
-                         testing_support::namedCases);
-
-TEST_F(ExitWindowTest, EmptyBoxLeftForAMessageBox_StaysEmpty)
-{
-    focus(ui().txtEmail, QEvent::FocusIn);
-    focus(ui().txtEmail, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    EXPECT_EQ(ui().txtEmail->text(), QString());
-}
+INSTANTIATE_TEST_SUITE_P(Ways, ExitWindowPrompt, testing::ValuesIn(kPromptCases), testing_support::namedCases);
 
 struct SpaceCase {
     const char* name;
