@@ -60,18 +60,12 @@ std::vector<std::string_view> requiredNames(int rule)
 
 class EveryRule : public testing::TestWithParam<int> {};
 
-TEST_P(EveryRule, NamesOnlyCardsOfTheDeck)
-{
-    const auto names = requiredNames(GetParam());
-    EXPECT_GE(names.size(), 2U);
-    for (const std::string_view name : names)
-        EXPECT_TRUE(engine::findCardByName(name).has_value()) << name;
-}
-
+// handOf also checks that every card a rule names is in the deck.
 TEST_P(EveryRule, FiresWhenItsCardsLieAnywhereInTheHand)
 {
     const int rule = GetParam();
     auto names = requiredNames(rule);
+    ASSERT_GE(names.size(), 2U);
     std::reverse(names.begin(), names.end());
     names.insert(names.begin() + 1, "Queen of Spades");
     names.push_back("Two of Diamonds");
