@@ -29,12 +29,18 @@ const TextRun& textAt(const Document& document, std::size_t paragraph, std::size
     return std::get<TextRun>(document.paragraphs().at(paragraph).runs.at(run));
 }
 
+Document documentWith(std::string_view text)
+{
+    Document document;
+    document.insertText(text);
+    return document;
+}
+
 } // namespace
 
 TEST(Document, InsertText_SplitsParagraphsAtEveryLineBreak)
 {
-    Document document;
-    document.insertText("one\r\ntwo\r\n\r\nthree");
+    Document document = documentWith("one\r\ntwo\r\n\r\nthree");
 
     ASSERT_EQ(document.paragraphs().size(), 4u);
     EXPECT_EQ(textAt(document, 0, 0).text, "one");
@@ -66,8 +72,7 @@ TEST(Document, InsertText_TakesTheInsertionFormatAndMergesEqualRuns)
 
 TEST(Document, SetAlignment_AppliesToTheCaretParagraphAndCarriesIntoNewOnes)
 {
-    Document document;
-    document.insertText("left line\r\n");
+    Document document = documentWith("left line\r\n");
     document.setAlignment(Alignment::Centre);
     document.insertText("Visit \r\nNow \r\n");
     document.setAlignment(Alignment::Left);
@@ -98,8 +103,7 @@ TEST(Document, ReplaceText_ForgetsThePreviousContentAndFormat)
 
 TEST(Document, ReplaceSelection_AcrossParagraphsJoinsThemAndLeavesCaretAfterNewText)
 {
-    Document document;
-    document.insertText("abc\r\ndef\r\nghi");
+    Document document = documentWith("abc\r\ndef\r\nghi");
     document.setSelection(2, 8); // "c\r\ndef\r\n"
     EXPECT_EQ(document.selectedText(), "c\r\ndef\r\n");
 
@@ -112,8 +116,7 @@ TEST(Document, ReplaceSelection_AcrossParagraphsJoinsThemAndLeavesCaretAfterNewT
 
 TEST(Document, Positions_CountCodePointsNotBytes)
 {
-    Document document;
-    document.insertText("Ünïcode ♥ text");
+    Document document = documentWith("Ünïcode ♥ text");
 
     EXPECT_EQ(document.length(), 14u);
     EXPECT_EQ(document.find("♥"), 8u);
@@ -123,16 +126,14 @@ TEST(Document, Positions_CountCodePointsNotBytes)
 
 TEST(Document, InsertText_ReplacesMalformedUtf8)
 {
-    Document document;
-    document.insertText(std::string_view("a\xFF\xC0z", 4));
+    Document document = documentWith(std::string_view("a\xFF\xC0z", 4));
 
     EXPECT_EQ(document.plainText(), "a\xEF\xBF\xBD\xEF\xBF\xBDz");
 }
 
 TEST(Document, Find_CountsAPictureAsOneCharacter)
 {
-    Document document;
-    document.insertText("ab");
+    Document document = documentWith("ab");
     ASSERT_TRUE(document.insertPicture(solidBitmap(2, 2, 10)));
     document.insertText("cd\r\nneedle");
 
@@ -144,8 +145,7 @@ TEST(Document, Find_CountsAPictureAsOneCharacter)
 
 TEST(Document, InsertPicture_PutsPictureBeforeSelectedTextAndCaretAfterIt)
 {
-    Document document;
-    document.insertText("Hello world!");
+    Document document = documentWith("Hello world!");
     document.setSelection(6, 5); // "world"
 
     ASSERT_TRUE(document.insertPicture(solidBitmap(3, 2, 200)));
@@ -157,8 +157,7 @@ TEST(Document, InsertPicture_PutsPictureBeforeSelectedTextAndCaretAfterIt)
 
 TEST(Document, InsertPicture_TwiceInARowPutsThemSideBySideInOrder)
 {
-    Document document;
-    document.insertText("x");
+    Document document = documentWith("x");
     ASSERT_TRUE(document.insertPicture(solidBitmap(2, 2, 1)));
     ASSERT_TRUE(document.insertPicture(solidBitmap(2, 2, 2)));
     document.insertText("y");
@@ -173,8 +172,7 @@ TEST(Document, InsertPicture_TwiceInARowPutsThemSideBySideInOrder)
 TEST(Document, InsertPicture_LeavesCharacters157And129ElsewhereIntact)
 {
     const std::string existing = "keep \xC2\x9D and \xC2\x81 here\r\n";
-    Document document;
-    document.insertText(existing);
+    Document document = documentWith(existing);
     ASSERT_TRUE(document.insertPicture(solidBitmap(2, 2, 5)));
 
     EXPECT_EQ(document.plainText(), existing + std::string(kPicture));
@@ -185,8 +183,7 @@ TEST(Document, InsertPicture_LeavesCharacters157And129ElsewhereIntact)
 
 TEST(Document, InsertPicture_OfAnEmptyBitmapFailsAndChangesNothing)
 {
-    Document document;
-    document.insertText("text");
+    Document document = documentWith("text");
 
     EXPECT_FALSE(document.insertPicture(Bitmap{}));
     EXPECT_FALSE(document.insertPicture(Bitmap{2, 2, {1, 2, 3}}));
@@ -196,8 +193,7 @@ TEST(Document, InsertPicture_OfAnEmptyBitmapFailsAndChangesNothing)
 
 TEST(Document, SetSelection_ClampsPastTheEnd)
 {
-    Document document;
-    document.insertText("abc");
+    Document document = documentWith("abc");
     document.setSelection(10, 4);
 
     EXPECT_EQ(document.selectionStart(), 3u);
@@ -208,8 +204,7 @@ TEST(Document, SetSelection_ClampsPastTheEnd)
 
 TEST(Document, SetSelection_NeverSplitsALineBreak)
 {
-    Document document;
-    document.insertText("ab\r\ncd");
+    Document document = documentWith("ab\r\ncd");
     document.setSelection(3, 2); // from between CR and LF
 
     EXPECT_EQ(document.selectionStart(), 2u);

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 using richtext::Bitmap;
 using richtext::byteToHex;
 using richtext::pictureToRtf;
@@ -67,16 +65,27 @@ TEST(PictureToRtf, CardSizedBitmapHasHimetricAndGoalSizesInTheHeader)
     EXPECT_EQ(splitGroup(*group).header, "{\\pict\\wmetafile8\\picw1058\\pich1323\\picwgoal600\\pichgoal750 ");
 }
 
-TEST(PictureToRtf, HexIsLowercaseInLinesOf39BytesEachAfterCrLf)
+struct HexCase {
+    const char* name;
+    int width;
+    int height;
+    std::size_t lines;
+    std::size_t lastLineDigits;
+};
+
+class PictureToRtfHex : public testing::TestWithParam<HexCase> {};
+
+TEST_P(PictureToRtfHex, IsTheMetafileInLowercaseLinesOf39BytesEndingWithCrLfAndBrace)
 {
-    const Bitmap bitmap = patternedBitmap(40, 50);
+    const Bitmap bitmap = patternedBitmap(GetParam().width, GetParam().height);
     const auto group = pictureToRtf(bitmap);
     const auto metafile = richtext::buildMetafile(bitmap);
     ASSERT_TRUE(group && metafile);
 
     const HexLayout layout = splitGroup(*group);
     EXPECT_EQ(layout.tail, "\r\n}");
-    ASSERT_EQ(layout.lines.size(), (metafile->size() + 38) / 39);
+    ASSERT_EQ(layout.lines.size(), GetParam().lines);
+    EXPECT_EQ(layout.lines.back().size(), GetParam().lastLineDigits);
     std::string joined;
     for (std::size_t i = 0; i + 1 < layout.lines.size(); ++i)
         EXPECT_EQ(layout.lines[i].size(), 78u) << "line " << i;
@@ -88,25 +97,14 @@ TEST(PictureToRtf, HexIsLowercaseInLinesOf39BytesEachAfterCrLf)
     EXPECT_EQ(joined, expected);
 }
 
-// 1 x 25 makes a metafile of exactly six lines; 1 x 35 one of seven lines and a byte.
-class PictureToRtfLastLine : public testing::TestWithParam<std::tuple<int, std::size_t, std::size_t>> {};
+// A card face makes 6134 bytes; 1 x 25 exactly six lines; 1 x 35 seven lines and a byte.
+const HexCase kHexCases[] = {
+    {"CardSized", 40, 50, 158, 22},
+    {"LastLineFull", 1, 25, 6, 78},
+    {"LastLineOneByte", 1, 35, 8, 2},
+};
 
-TEST_P(PictureToRtfLastLine, EndsWithTheRemainingBytesThenCrLfAndBrace)
-{
-    const auto [height, lineCount, lastLineDigits] = GetParam();
-    const auto group = pictureToRtf(patternedBitmap(1, height));
-    ASSERT_TRUE(group);
-
-    const HexLayout layout = splitGroup(*group);
-    ASSERT_EQ(layout.lines.size(), lineCount);
-    EXPECT_EQ(layout.lines.back().size(), lastLineDigits);
-    EXPECT_EQ(layout.tail, "\r\n}");
-}
-
-INSTANTIATE_TEST_SUITE_P(LineLengths, PictureToRtfLastLine,
-                         testing::Values(std::make_tuple(25, std::size_t{6}, std::size_t{78}),
-                                         std::make_tuple(35, std::size_t{8}, std::size_t{2})),
-                         [](const auto& info) { return "Width" + std::to_string(std::get<0>(info.param)); });
+INSTANTIATE_TEST_SUITE_P(Sizes, PictureToRtfHex, testing::ValuesIn(kHexCases), testing_support::namedCases);
 
 TEST(PictureToRtf, GoalSizesAreRoundedWhenTwipsPerPixelHasAFraction)
 {

@@ -63,43 +63,39 @@ TEST(RtfWriter, WritesAStandardHeaderWithFontAndColourTables)
     EXPECT_TRUE(rtf.ends_with("}\r\n"));
 }
 
-TEST(RtfWriter, EscapesSpecialCharactersAndEverythingOutsideAscii)
-{
-    Document document;
-    document.insertText("a\\b{c}d é € 🂡");
-    const std::string rtf = document.toRtf();
-
-    EXPECT_NE(rtf.find("a\\\\b\\{c\\}d \\u233\\'e9 \\u8364\\'80 \\u-10180\\'3f\\u-9055\\'3f"), std::string::npos)
-        << rtf;
-    for (const char c : rtf)
-        EXPECT_LT(static_cast<unsigned char>(c), 0x80);
-}
-
 struct FallbackCase {
     const char* name;
     std::string text;
     std::string escape;
 };
 
-class RtfFallbackByte : public testing::TestWithParam<FallbackCase> {};
+class RtfEscapes : public testing::TestWithParam<FallbackCase> {};
 
 // Readers that know no Unicode escapes show the byte after each one: Windows-1252 where it has the character.
-// (é, € and a character beyond sixteen bits are checked with the escapes above.)
-TEST_P(RtfFallbackByte, FollowsEachUnicodeEscape)
+TEST_P(RtfEscapes, WriteOnlyAsciiWithAFallbackByteAfterEachUnicodeEscape)
 {
     Document document;
     document.insertText("<" + GetParam().text + ">");
-    EXPECT_NE(document.toRtf().find("<" + GetParam().escape + ">"), std::string::npos) << document.toRtf();
+    const std::string rtf = document.toRtf();
+    EXPECT_NE(rtf.find("<" + GetParam().escape + ">"), std::string::npos) << rtf;
+    for (const char c : rtf)
+        EXPECT_LT(static_cast<unsigned char>(c), 0x80);
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, RtfFallbackByte,
-                         testing::Values(FallbackCase{"LastLatin1", "ÿ", "\\u255\\'ff"},
-                                         FallbackCase{"NoBreakSpace", "\u00A0", "\\u160\\'a0"},
-                                         FallbackCase{"CurlyQuote", "’", "\\u8217\\'92"},
-                                         FallbackCase{"CapitalYDiaeresis", "Ÿ", "\\u376\\'9f"},
-                                         FallbackCase{"C1Control", "\u0081", "\\u129\\'3f"},
-                                         FallbackCase{"OutsideWindows1252", "♥", "\\u9829\\'3f"}),
-                         testing_support::namedCases);
+const FallbackCase kEscapes[] = {
+    {"BackslashAndBraces", "a\\b{c}d", "a\\\\b\\{c\\}d"},
+    {"EAcute", "é", "\\u233\\'e9"},
+    {"Euro", "€", "\\u8364\\'80"},
+    {"BeyondSixteenBits", "🂡", "\\u-10180\\'3f\\u-9055\\'3f"},
+    {"LastLatin1", "ÿ", "\\u255\\'ff"},
+    {"NoBreakSpace", "\u00A0", "\\u160\\'a0"},
+    {"CurlyQuote", "’", "\\u8217\\'92"},
+    {"CapitalYDiaeresis", "Ÿ", "\\u376\\'9f"},
+    {"C1Control", "\u0081", "\\u129\\'3f"},
+    {"OutsideWindows1252", "♥", "\\u9829\\'3f"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Characters, RtfEscapes, testing::ValuesIn(kEscapes), testing_support::namedCases);
 
 // A heading or a line of pictures left alone at the foot of a page reads as a fault.
 TEST(RtfWriter, KeepsHeadingsAndPictureLinesWithWhatFollows)
@@ -206,18 +202,6 @@ TEST(RtfRoundTrip, ReadingWhatWasWrittenGivesAnEqualDocumentAndTheSameBytes)
     EXPECT_EQ(reread.value->toRtf(), rtf);
 }
 
-TEST(RtfRoundTrip, PicturesComeBackWithTheirBitmaps)
-{
-    Document document;
-    ASSERT_TRUE(document.insertPicture(patternedBitmap(40, 50, 7)));
-    const auto reread = readRtf(document.toRtf());
-    ASSERT_TRUE(reread);
-
-    const auto& runs = reread.value->paragraphs().at(0).runs;
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(std::get<PictureRun>(runs[0]).picture->bitmap, patternedBitmap(40, 50, 7));
-}
-
 TEST(RtfRoundTrip, KeepsEmptyParagraphsAndTheAlignmentOfTheLastOne)
 {
     Document document;
@@ -227,7 +211,6 @@ TEST(RtfRoundTrip, KeepsEmptyParagraphsAndTheAlignmentOfTheLastOne)
     ASSERT_TRUE(reread);
 
     EXPECT_EQ(*reread.value, document);
-    EXPECT_EQ(reread.value->paragraphs().back().alignment, Alignment::Centre);
 }
 
 // Imitates how LibreOffice writes a saved report: style sheet, info, paragraph resets, its own
