@@ -45,12 +45,13 @@ struct FaceListCase {
 
 class BuiltInFaceList : public testing::TestWithParam<FaceListCase> {
 protected:
-    QString path(int number) const
+    QString path(int number, bool twice = false) const
     {
-        return QStringLiteral(":/cards/%1/%2.%3")
+        return QStringLiteral(":/cards/%1/%2%3.%4")
             .arg(QLatin1StringView(GetParam().folder))
             .arg(number)
-            .arg(QLatin1StringView(GetParam().extension));
+            .arg(twice ? QStringLiteral("@2x") : QString())
+            .arg(QLatin1StringView(twice ? GetParam().twiceExtension : GetParam().extension));
     }
 };
 
@@ -94,15 +95,11 @@ QImage onWhite(const QImage& image)
 // number would show another card on scaled screens only.
 TEST_P(BuiltInFaceList, TwiceRenderingShowsTheSameCardAtTwiceThePixels)
 {
-    const QString twiceExtension = QString::fromLatin1(GetParam().twiceExtension);
     std::vector<QImage> plain;
     for (int number = 1; number <= kFaceCount; ++number)
         plain.push_back(onWhite(load(path(number))));
     for (int number = 1; number <= kFaceCount; ++number) {
-        const QString twicePath = QStringLiteral(":/cards/%1/%2@2x.%3")
-                                      .arg(QLatin1StringView(GetParam().folder))
-                                      .arg(number)
-                                      .arg(twiceExtension);
+        const QString twicePath = path(number, true);
         const QImage twice = load(twicePath);
         ASSERT_EQ(twice.size(), GetParam().size * 2) << twicePath.toStdString();
         const QImage reduced = onWhite(twice).scaled(GetParam().size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -221,10 +218,6 @@ TEST(BuiltInIcon, EverySizeIsASquareOfThatSize)
         EXPECT_EQ(icon.size(), QSize(size, size)) << size;
     }
 }
-
-} // namespace
-
-namespace {
 
 TEST(ApplicationIcon, OffersEveryBuiltInSizeAndDrawsEachAtThatSize)
 {

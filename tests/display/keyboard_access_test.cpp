@@ -184,13 +184,16 @@ protected:
         place(view);
     }
 
-    void showLines(int count, std::vector<std::string> extra = {})
+    // Numbered lines, between the first and last paragraphs given.
+    void showLines(int count, std::string first = {}, std::string last = {})
     {
         std::vector<richtext::Paragraph> paragraphs;
-        for (std::string& text : extra)
-            paragraphs.push_back(paragraph(std::move(text)));
+        if (!first.empty())
+            paragraphs.push_back(paragraph(std::move(first)));
         for (int line = 0; line < count; ++line)
             paragraphs.push_back(paragraph("Line " + std::to_string(line)));
+        if (!last.empty())
+            paragraphs.push_back(paragraph(std::move(last)));
         view->showDocument(richtext::Document::fromParagraphs(std::move(paragraphs)));
     }
 
@@ -227,11 +230,7 @@ TEST_F(ReportKeyboardTest, Keys_ScrollTheReportWithoutSelectingAnything)
 TEST_F(ReportKeyboardTest, Tab_StepsThroughTheLinksAndReturnOpensTheMarkedOne)
 {
     QApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
-    std::vector<richtext::Paragraph> paragraphs;
-    for (int line = 0; line < 150; ++line)
-        paragraphs.push_back(paragraph(line == 0 ? "Visit www.first.example today" : "Line " + std::to_string(line)));
-    paragraphs.push_back(paragraph("and http://second.example/page too"));
-    view->showDocument(richtext::Document::fromParagraphs(std::move(paragraphs)));
+    showLines(149, "Visit www.first.example today", "and http://second.example/page too");
     view->setFocus(Qt::TabFocusReason);
     QTest::keyClick(view, Qt::Key_Return);
     EXPECT_TRUE(opener.opened.empty()) << "nothing marked yet";
@@ -270,7 +269,7 @@ TEST_F(ReportKeyboardTest, Tab_StepsThroughTheLinksAndReturnOpensTheMarkedOne)
 
 TEST_F(ReportKeyboardTest, AccessibleText_ReadsTheReportLineByLine)
 {
-    showLines(3, {"The Ten of Spades"});
+    showLines(3, "The Ten of Spades");
     QAccessibleInterface* face = accessibleOf(view);
     EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Report"));
     QAccessibleTextInterface* text = face->textInterface();

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/case_names.h"
 #include "windows/qt_platform.h"
 
 #include <QAccessible>
@@ -51,39 +52,34 @@ TEST(MessageBoxTest, ShortMessages_LeaveRoomForTheWholeTitleBesideTheTitleBarBut
     }
 }
 
-class SaveDialogTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        dialog->setDirectory(folder.path());
-    }
-
-    QString chosenFor(const QString& typed)
-    {
-        dialog->selectFile(typed);
-        return dialog->selectedFiles().value(0);
-    }
-
-    QTemporaryDir folder;
-    std::unique_ptr<QFileDialog> dialog = windows::makeReportSaveDialog(nullptr);
+struct SaveCase {
+    const char* name;
+    std::unique_ptr<QFileDialog> (*make)(QWidget*);
+    const char* typed;
+    const char* chosen;
 };
 
-TEST_F(SaveDialogTest, NameWithoutExtensionIsSavedAsDocAndOtherNamesAsTyped)
-{
-    EXPECT_EQ(chosenFor(QStringLiteral("my reading")), folder.filePath(QStringLiteral("my reading.doc")));
-    EXPECT_EQ(chosenFor(QStringLiteral("my reading.rtf")), folder.filePath(QStringLiteral("my reading.rtf")));
-    EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
-}
+const SaveCase kSaves[] = {
+    {"ReportWithoutExtension", windows::makeReportSaveDialog, "my reading", "my reading.doc"},
+    {"ReportAsRtf", windows::makeReportSaveDialog, "my reading.rtf", "my reading.rtf"},
+    {"PdfWithoutExtension", windows::makePdfSaveDialog, "my reading", "my reading.pdf"},
+};
 
-TEST_F(SaveDialogTest, PdfDialogAddsPdfAndAsksBeforeReplacing)
+class SaveDialogTest : public testing::TestWithParam<SaveCase> {};
+
+TEST_P(SaveDialogTest, NameWithoutExtensionGetsTheDialogsOwnAndReplacingAsksFirst)
 {
-    dialog = windows::makePdfSaveDialog(nullptr);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::unique_ptr<QFileDialog> dialog = GetParam().make(nullptr);
     dialog->setDirectory(folder.path());
-    EXPECT_EQ(chosenFor(QStringLiteral("my reading")), folder.filePath(QStringLiteral("my reading.pdf")));
+    dialog->selectFile(QString::fromLatin1(GetParam().typed));
+    EXPECT_EQ(dialog->selectedFiles().value(0), folder.filePath(QString::fromLatin1(GetParam().chosen)));
     EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
 }
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, SaveDialogTest, testing::ValuesIn(kSaves), testing_support::namedCases);
 
 TEST(InputBlockingWaitTest, ClicksAndKeysDuringThePauseHaveNoEffectThenOrLater)
 {

@@ -43,6 +43,8 @@ QByteArray readFile(const QString& path)
 
 class ReportWindowTest : public WindowTest {
 protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
     ReportWindow* makeWindowWithReading(int spread)
     {
         auto* window = new ReportWindow(services);
@@ -90,7 +92,6 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ReportWindowResizeTest,
 
 TEST_F(ReportWindowTest, Save_WritesReportAsRtfWithPictures)
 {
-    ASSERT_TRUE(folder.isValid());
     ReportWindow* window = makeWindowWithReading(2);
     services.fake.fileChooser.path = folder.filePath(QStringLiteral("reading.doc"));
 
@@ -105,7 +106,6 @@ TEST_F(ReportWindowTest, Save_WritesReportAsRtfWithPictures)
 
 TEST_F(ReportWindowTest, SaveIntoMissingFolder_ShowsErrorNamingTheFile)
 {
-    ASSERT_TRUE(folder.isValid());
     ReportWindow* window = makeWindowWithReading(0);
     const std::string before = window->document().toRtf();
     services.fake.fileChooser.path = folder.filePath(QStringLiteral("missing/reading.rtf"));
@@ -135,7 +135,6 @@ TEST_F(ReportWindowTest, FileMenu_OffersPrintAndPdfAfterSaveWithoutShortcuts)
 // Print through the dialog and Export as PDF draw the same pages.
 TEST_F(ReportWindowTest, PrintAndExport_WriteTheSpreadPageAndTheReport)
 {
-    ASSERT_TRUE(folder.isValid());
     ReportWindow* window = makeWindowWithReading(10);
     services.fake.fileChooser.pdfPath = folder.filePath(QStringLiteral("reading.pdf"));
     services.fake.printDialog.outputPath = folder.filePath(QStringLiteral("printed.pdf"));
@@ -186,7 +185,6 @@ class FailedWriteTest : public ReportWindowTest, public ::testing::WithParamInte
 
 TEST_P(FailedWriteTest, ShowsTheReasonAndKeepsExistingFileIntact)
 {
-    ASSERT_TRUE(folder.isValid());
     // The longest name the folder allows leaves no room for the name of the file written beside it first.
     const QString existing = folder.filePath(QString(251, QLatin1Char('r')) + QLatin1String(GetParam().suffix));
     {
@@ -214,7 +212,6 @@ INSTANTIATE_TEST_SUITE_P(SaveAndExport, FailedWriteTest,
 
 TEST_F(ReportWindowTest, WriteFailure_NamesTheSystemsReason)
 {
-    ASSERT_TRUE(folder.isValid());
     ReportWindow* window = makeWindowWithReading(10);
     services.fake.fileChooser.path = folder.filePath(QStringLiteral("reading.rtf"));
     // A file size limit fails the write the way a full disk does, without needing one.
@@ -237,7 +234,6 @@ TEST_F(ReportWindowTest, WriteFailure_NamesTheSystemsReason)
 
 TEST_F(ReportWindowTest, SaveToFifo_WritesThroughItWithoutReplacingIt)
 {
-    ASSERT_TRUE(folder.isValid());
     ReportWindow* window = makeWindowWithReading(3);
     const QString fifo = folder.filePath(QStringLiteral("pipe"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -264,7 +260,6 @@ TEST_F(ReportWindowTest, LinkPress_OpensSiteAddressExactlyOnce)
     QTextCursor link = view->document()->find(display::shownAddress(display::siteAddress()));
     ASSERT_FALSE(link.isNull());
     link.setPosition(link.selectionStart() + 3);
-    view->ensureCursorVisible();
     view->setTextCursor(link);
     view->ensureCursorVisible();
     const QPoint where = view->cursorRect(link).center();
