@@ -67,21 +67,6 @@ TEST_F(MainWindowTest, ChoosingSpread_ShowsItsDescription)
     EXPECT_FALSE(shown.contains(QLatin1Char('\r')));
 }
 
-struct RefusalCase {
-    const char* name;
-    std::function<void(const MainWindow::Ui&)> fillIn;
-    QString message;
-    MessageIcon icon;
-    const char* focusedControl; // empty: the focus stays where it was
-};
-
-void validRequest(const MainWindow::Ui& ui)
-{
-    ui.txtName->setText(QStringLiteral("Ada"));
-    ui.cboSpread->setCurrentIndex(2);
-    ui.optAuto->setChecked(true);
-}
-
 void setDate(const MainWindow::Ui& ui, int month, int day, int year)
 {
     ui.cboMonth->setCurrentIndex(month - 1);
@@ -89,70 +74,73 @@ void setDate(const MainWindow::Ui& ui, int month, int day, int year)
     ui.cboYear->setCurrentIndex(year - 1900);
 }
 
-// A request complete but for its date, which does not exist: refused with an information box, focus unmoved.
-RefusalCase impossibleDate(const char* name, int month, int day, int year, const QString& message)
-{
-    return {name,
-            [=](const MainWindow::Ui& ui) {
-                validRequest(ui);
-                setDate(ui, month, day, year);
-            },
-            message, MessageIcon::Information, ""};
-}
-
-const RefusalCase kRefusals[] = {
-    {"EmptyName", [](const MainWindow::Ui&) {}, QStringLiteral("Please Enter Your Name"), MessageIcon::Error,
-     "txtName"},
-    {"NameOfSpaces",
-     [](const MainWindow::Ui& ui) {
-         validRequest(ui);
-         ui.txtName->setText(QStringLiteral("    "));
-     },
-     QStringLiteral("Please Enter Your Name"), MessageIcon::Error, "txtName"},
-    {"NoSpread",
-     [](const MainWindow::Ui& ui) {
-         ui.txtName->setText(QStringLiteral("Ada"));
-         ui.optManual->setChecked(true);
-     },
-     QStringLiteral("Please Select Spread"), MessageIcon::Error, "cboSpread"},
-    {"NoMode",
-     [](const MainWindow::Ui& ui) {
-         ui.txtName->setText(QStringLiteral("Ada"));
-         ui.cboSpread->setCurrentIndex(0);
-     },
-     QStringLiteral("Please Select Analyze Mode"), MessageIcon::Error, ""},
-    impossibleDate("February30InLeapYear", 2, 30, 2000, QStringLiteral("Please Enter Correct Date Or Month!")),
-    impossibleDate("February29InCommonYear", 2, 29, 1901, QStringLiteral("Please Enter Correct Date Or Month!")),
-    impossibleDate("February29In1900IsNoLeapDay", 2, 29, 1900, QStringLiteral("Please Enter Correct Date Or Month!")),
-    impossibleDate("April31", 4, 31, 1980, QStringLiteral("Please Enter Correct Date Or Month !")),
-    impossibleDate("November31", 11, 31, 1980, QStringLiteral("Please Enter Correct Date Or Month !")),
+struct RequestCase {
+    const char* name;
+    const char* typedName;
+    int spread;       // -1: none chosen
+    const char* mode; // the option checked; empty: neither
+    int month, day, year;
+    const char* message; // empty: accepted
+    MessageIcon icon;
+    const char* focusedControl; // empty: the focus stays on the button
 };
 
-class MainWindowRefusalTest : public MainWindowTest, public ::testing::WithParamInterface<RefusalCase> {};
+constexpr MessageIcon kError = MessageIcon::Error;
+constexpr MessageIcon kInfo = MessageIcon::Information;
 
-TEST_P(MainWindowRefusalTest, ValidateInputs_ShowsMessageIconAndFocus)
+// A date that does not exist is only information: the box says so and the focus stays put. Real dates pass.
+const RequestCase kRequests[] = {
+    {"EmptyName", "", -1, "", 1, 1, 1900, "Please Enter Your Name", kError, "txtName"},
+    {"NameOfSpaces", "    ", 2, "optAuto", 1, 1, 1900, "Please Enter Your Name", kError, "txtName"},
+    {"NoSpread", "Ada", -1, "optManual", 1, 1, 1900, "Please Select Spread", kError, "cboSpread"},
+    {"NoMode", "Ada", 0, "", 1, 1, 1900, "Please Select Analyze Mode", kError, ""},
+    {"February30InLeapYear", "Ada", 2, "optAuto", 2, 30, 2000, "Please Enter Correct Date Or Month!", kInfo, ""},
+    {"February29InCommonYear", "Ada", 2, "optAuto", 2, 29, 1901, "Please Enter Correct Date Or Month!", kInfo, ""},
+    {"February29In1900IsNoLeapDay", "Ada", 2, "optAuto", 2, 29, 1900, "Please Enter Correct Date Or Month!", kInfo, ""},
+    {"April31", "Ada", 2, "optAuto", 4, 31, 1980, "Please Enter Correct Date Or Month !", kInfo, ""},
+    {"November31", "Ada", 2, "optAuto", 11, 31, 1980, "Please Enter Correct Date Or Month !", kInfo, ""},
+    {"Year2000Month2Day29", "Ada", 2, "optAuto", 2, 29, 2000, "", {}, ""},
+    {"Year1904Month2Day29", "Ada", 2, "optAuto", 2, 29, 1904, "", {}, ""},
+    {"Year1900Month2Day28", "Ada", 2, "optAuto", 2, 28, 1900, "", {}, ""},
+    {"Year1975Month4Day30", "Ada", 2, "optAuto", 4, 30, 1975, "", {}, ""},
+    {"Year2050Month1Day31", "Ada", 2, "optAuto", 1, 31, 2050, "", {}, ""},
+    {"Year1900Month12Day31", "Ada", 2, "optAuto", 12, 31, 1900, "", {}, ""},
+};
+
+class MainWindowRequestTest : public MainWindowTest, public ::testing::WithParamInterface<RequestCase> {};
+
+TEST_P(MainWindowRequestTest, Deal_RefusesWithMessageIconAndFocusOrAcceptsRealDatesSilently)
 {
+    const RequestCase& request = GetParam();
     MainWindow* window = makeWindow();
     const MainWindow::Ui& ui = window->ui();
-    GetParam().fillIn(ui);
+    ui.txtName->setText(QString::fromLatin1(request.typedName));
+    ui.cboSpread->setCurrentIndex(request.spread);
+    if (*request.mode)
+        find<QRadioButton>(window, QString::fromLatin1(request.mode))->setChecked(true);
+    setDate(ui, request.month, request.day, request.year);
     ui.cmdCalculate->setFocus();
     QSignalSpy automatic(window, &MainWindow::automaticDealRequested);
     QSignalSpy manual(window, &MainWindow::manualDealRequested);
 
     QTest::mouseClick(ui.cmdCalculate, Qt::LeftButton);
 
+    if (!*request.message) {
+        EXPECT_TRUE(services.fake.messageBoxes.shown.empty());
+        EXPECT_EQ(automatic.count(), 1);
+        return;
+    }
     ASSERT_EQ(services.fake.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(services.fake.messageBoxes.shown[0].text, GetParam().message);
-    EXPECT_EQ(services.fake.messageBoxes.shown[0].icon, GetParam().icon);
-    const QString expectedFocus =
-        *GetParam().focusedControl ? QString::fromLatin1(GetParam().focusedControl) : QStringLiteral("cmdCalculate");
+    EXPECT_EQ(services.fake.messageBoxes.shown[0].text, QString::fromLatin1(request.message));
+    EXPECT_EQ(services.fake.messageBoxes.shown[0].icon, request.icon);
+    const char* focus = *request.focusedControl ? request.focusedControl : "cmdCalculate";
     ASSERT_NE(window->focusWidget(), nullptr);
-    EXPECT_EQ(window->focusWidget()->objectName(), expectedFocus);
+    EXPECT_EQ(window->focusWidget()->objectName(), QString::fromLatin1(focus));
     EXPECT_EQ(automatic.count() + manual.count(), 0);
     EXPECT_TRUE(window->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Refusals, MainWindowRefusalTest, ::testing::ValuesIn(kRefusals), testing_support::namedCases);
+INSTANTIATE_TEST_SUITE_P(Requests, MainWindowRequestTest, ::testing::ValuesIn(kRequests), testing_support::namedCases);
 
 TEST_F(MainWindowTest, ValidateInputs_ReportsOnlyTheFirstProblem)
 {
@@ -172,31 +160,6 @@ TEST_F(MainWindowTest, ValidateInputs_ReportsOnlyTheFirstProblem)
                                     QStringLiteral("Please Select Analyze Mode"),
                                     QStringLiteral("Please Enter Correct Date Or Month !")}));
 }
-
-struct DateCase {
-    int month;
-    int day;
-    int year;
-};
-
-class MainWindowAcceptedDateTest : public MainWindowTest, public ::testing::WithParamInterface<DateCase> {};
-
-TEST_P(MainWindowAcceptedDateTest, ValidateInputs_AcceptsRealDates)
-{
-    MainWindow* window = makeWindow();
-    validRequest(window->ui());
-    setDate(window->ui(), GetParam().month, GetParam().day, GetParam().year);
-    EXPECT_TRUE(window->validateInputs());
-    EXPECT_TRUE(services.fake.messageBoxes.shown.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(RealDates, MainWindowAcceptedDateTest,
-                         ::testing::Values(DateCase{2, 29, 2000}, DateCase{2, 29, 1904}, DateCase{2, 28, 1900},
-                                           DateCase{4, 30, 1975}, DateCase{1, 31, 2050}, DateCase{12, 31, 1900}),
-                         [](const auto& info) {
-                             return "Year" + std::to_string(info.param.year) + "Month" +
-                                    std::to_string(info.param.month) + "Day" + std::to_string(info.param.day);
-                         });
 
 TEST_F(MainWindowTest, DealingAutomatic_RequestsChosenSpreadOnce)
 {
