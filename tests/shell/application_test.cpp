@@ -57,7 +57,7 @@ protected:
     QSignalSpy m_ended{&m_application, &shell::Application::ended};
 };
 
-TEST_F(ApplicationTest, Start_ShowsTheMainWindowWithoutAnyMessageOnAFirstStart)
+TEST_F(ApplicationTest, FirstStart_ShowsTheMainWindowQuietlyThenWritesTheDateAndLoadsTheReportOnceItIsDrawn)
 {
     ASSERT_TRUE(start());
     EXPECT_TRUE(mainWindowShown());
@@ -66,11 +66,6 @@ TEST_F(ApplicationTest, Start_ShowsTheMainWindowWithoutAnyMessageOnAFirstStart)
     EXPECT_GE(m_random.reseedCount, 1);
     EXPECT_FALSE(exitWindowShown());
     EXPECT_EQ(m_ended.count(), 0);
-}
-
-TEST_F(ApplicationTest, Start_PutsTheReminderDateOnDiskAndLoadsTheReportWindowOnlyOnceTheMainWindowIsDrawn)
-{
-    ASSERT_TRUE(start());
     EXPECT_EQ(m_settings.flushes, 0);
     EXPECT_EQ(flow().reportWindow(), nullptr);
 
