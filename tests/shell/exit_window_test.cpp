@@ -139,7 +139,6 @@ TEST_P(ExitWindowPrompt, GoesHoweverTheBoxGetsFocusAndReturnsToABoxLeftBlankWith
 
 // The window comes up without activation, so the first click into a box arrives as the window's activation.
 const PromptCase kPromptCases[] = {
-    {"FocusByTab", "txtFriendName", QEvent::FocusIn, Qt::TabFocusReason, "Friend's Name", ""},
     {"FocusByMouse", "txtFriendName", QEvent::FocusIn, Qt::MouseFocusReason, "  Friend's Name ", ""},
     {"FocusByActivation", "txtFriendName", QEvent::FocusIn, Qt::ActiveWindowFocusReason, "Friend's Name", ""},
     {"MessageLeftBlank", "txtMessage", QEvent::FocusOut, Qt::TabFocusReason, "   ", "Your Message"},
