@@ -46,13 +46,17 @@ TEST_F(UpdateReminder, FirstStart_StoresTodayInIsoFormAndNextStartWithinTheInter
 struct Boundary {
     int storedDaysFromToday;
     bool asks;
+    bool answerYes = false;
 };
 
 class UpdateReminderBoundary : public UpdateReminder, public testing::WithParamInterface<Boundary> {};
 
-TEST_P(UpdateReminderBoundary, AsksOnlyWhenMoreThanFourteenDaysAwayAndAtMostOnceADay)
+// Only a Yes opens the download page; either answer starts the interval again from today.
+TEST_P(UpdateReminderBoundary, AsksWhenMoreThanFourteenDaysAwayAtMostOnceADayAndOnYesOpensDownloads)
 {
     storeDaysFromToday(GetParam().storedDaysFromToday);
+    const QString stored = storedText();
+    messages.answerYes = GetParam().answerYes;
     startOnce();
     ASSERT_EQ(messages.shown.size(), GetParam().asks ? 1u : 0u);
     if (GetParam().asks) {
@@ -61,35 +65,21 @@ TEST_P(UpdateReminderBoundary, AsksOnlyWhenMoreThanFourteenDaysAwayAndAtMostOnce
             QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
         EXPECT_EQ(messages.shown[0].icon, windows::MessageIcon::Information);
     }
+    EXPECT_EQ(storedText(), GetParam().asks ? QStringLiteral("2026-03-10") : stored);
+    const std::vector<QUrl> download = {display::pageAddress(display::PageKey::DownloadWebPage)};
+    EXPECT_EQ(opener.opened, GetParam().answerYes ? download : std::vector<QUrl>());
     startOnce();
     EXPECT_EQ(messages.shown.size(), GetParam().asks ? 1u : 0u) << "a second start the same day";
 }
 
 INSTANTIATE_TEST_SUITE_P(DaysFromToday, UpdateReminderBoundary,
-                         testing::Values(Boundary{-400, true}, Boundary{-15, true}, Boundary{-14, false},
-                                         Boundary{0, false}, Boundary{14, false}, Boundary{15, true},
+                         testing::Values(Boundary{-400, true, true}, Boundary{-15, true}, Boundary{-14, false},
+                                         Boundary{0, false}, Boundary{14, false}, Boundary{15, true, true},
                                          Boundary{400, true}),
                          [](const auto& info) {
                              return testing_support::numberedCases("Days")(
                                  testing::TestParamInfo<int>(info.param.storedDaysFromToday, info.index));
                          });
-
-class UpdateReminderAnswer : public UpdateReminder, public testing::WithParamInterface<bool> {};
-
-TEST_P(UpdateReminderAnswer, OpensTheDownloadPageOnlyOnYesAndRestartsTheIntervalEitherWay)
-{
-    storeDaysFromToday(-30);
-    messages.answerYes = GetParam();
-    startOnce();
-    ASSERT_EQ(opener.opened.size(), GetParam() ? 1u : 0u);
-    if (GetParam()) {
-        EXPECT_EQ(opener.opened[0], display::pageAddress(display::PageKey::DownloadWebPage));
-    }
-    EXPECT_EQ(storedText(), QStringLiteral("2026-03-10"));
-}
-
-INSTANTIATE_TEST_SUITE_P(YesAndNo, UpdateReminderAnswer, testing::Bool(),
-                         [](const auto& info) { return std::string(info.param ? "Yes" : "No"); });
 
 TEST_F(UpdateReminder, UnreadableStoredValue_CountsAsAFirstStart)
 {
