@@ -208,7 +208,7 @@ const ClosingWay kClosingWays[] = {
 INSTANTIATE_TEST_SUITE_P(Ways, ApplicationClosing, testing::ValuesIn(kClosingWays),
                          [](const auto& info) { return testing_support::caseName(info.param.description); });
 
-TEST_F(ApplicationTest, ExitWindowShownTwice_KeepsItsMessage)
+TEST_F(ApplicationTest, ExitWindow_KeepsItsMessageWhenShownTwiceAndStaysAwayOnceTheProgramHasEnded)
 {
     ASSERT_TRUE(start());
     m_application.showExitWindow();
@@ -219,12 +219,7 @@ TEST_F(ApplicationTest, ExitWindowShownTwice_KeepsItsMessage)
     EXPECT_EQ(m_application.exitWindow(), first);
     EXPECT_EQ(first->ui().Label2->text(), message);
     EXPECT_EQ(m_random.reseedCount, 2) << "one reseed at start-up, one when the exit window loads";
-}
 
-TEST_F(ApplicationTest, ExitApplication_RunsOnceAndNothingBringsTheExitWindowBack)
-{
-    ASSERT_TRUE(start());
-    m_application.showExitWindow();
     m_application.exitApplication();
     m_application.exitApplication();
     m_application.showExitWindow();
