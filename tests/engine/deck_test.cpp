@@ -49,10 +49,8 @@ TEST(Deck, ThreeAndSixOfSpadesShareTheirKeywords)
 TEST(Deck, EveryTextIsOneLineOfPlainAsciiAndKeywordsEndWithAFullStop)
 {
     for (const Card& entry : engine::deck()) {
-        for (std::string_view text : {entry.name, entry.keywords, entry.timePeriod, entry.description}) {
-            EXPECT_FALSE(text.empty()) << entry.name;
+        for (std::string_view text : {entry.name, entry.keywords, entry.timePeriod, entry.description})
             EXPECT_TRUE(isPrintableAscii(text)) << entry.name << ": " << text;
-        }
         EXPECT_TRUE(entry.keywords.ends_with('.')) << entry.name;
         EXPECT_NE(entry.keywords.find(", "), std::string_view::npos) << entry.name;
     }

@@ -63,12 +63,8 @@ TEST_P(ReadingForEverySpread, DealsDistinctCardsOneReseedPerPosition)
     const Hand& hand = engine.hand();
     ASSERT_EQ(static_cast<int>(hand.size()), count);
     EXPECT_EQ(std::set<CardIndex>(hand.begin(), hand.end()).size(), hand.size());
-    for (const CardIndex card : hand) {
-        EXPECT_GE(card, 0);
-        EXPECT_LT(card, engine::kCardCount);
-    }
     EXPECT_EQ(random.reseeds, count);
-    // The first pictures are those of the positions, in hand order.
+    // The first pictures are those of the positions, in hand order; a card outside the deck has none.
     std::vector<int> pictures;
     for (const Step& step : sink.steps) {
         if (step.kind == StepKind::Picture)
