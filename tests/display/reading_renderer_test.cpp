@@ -23,19 +23,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <sstream>
 
 namespace {
 
 using testing_support::withoutLayout;
-
-std::vector<int> firstCardsOfTheDeck()
-{
-    std::vector<int> cards;
-    for (int card = 0; card < engine::kCardCount; ++card)
-        cards.push_back(card);
-    return cards;
-}
 
 // The text of each page without the page number at its foot.
 std::vector<std::string> pagesOf(const std::string& text)
@@ -163,7 +156,6 @@ class ReadingPdfTest : public testing::Test {
 protected:
     void deal(engine::SpreadIndex spread)
     {
-        m_spread = spread;
         m_engine.generateReading(spread, {m_document, engine::builtInSmallFaces(), &m_display});
         m_view.showDocument(m_document);
     }
@@ -185,11 +177,14 @@ protected:
     testing_support::FakeUrlOpener m_opener;
     display::SpreadDisplay m_display{m_opener};
     display::ReportView m_view{m_opener};
-    testing_support::ScriptedRandomSource m_random =
-        testing_support::ScriptedRandomSource::forCards(firstCardsOfTheDeck());
+    // Deals the deck in order.
+    testing_support::ScriptedRandomSource m_random = [] {
+        std::vector<int> cards(engine::kCardCount);
+        std::iota(cards.begin(), cards.end(), 0);
+        return testing_support::ScriptedRandomSource::forCards(cards);
+    }();
     engine::ReadingEngine m_engine{m_random};
     richtext::Document m_document;
-    engine::SpreadIndex m_spread = 0;
     QTemporaryDir m_folder;
     QByteArray m_bytes;
 };

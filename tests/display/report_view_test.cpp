@@ -27,11 +27,6 @@ using richtext::TextRun;
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kRed{255, 0, 0};
 
-richtext::Document documentOf(std::vector<Paragraph> paragraphs)
-{
-    return richtext::Document::fromParagraphs(std::move(paragraphs));
-}
-
 Paragraph plainParagraph(std::string text)
 {
     return Paragraph{Alignment::Left, {TextRun{std::move(text), {kBlack}}}};
@@ -69,7 +64,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     }
 
-    void show(std::vector<Paragraph> paragraphs) { view.showDocument(documentOf(std::move(paragraphs))); }
+    void show(std::vector<Paragraph> paragraphs)
+    {
+        view.showDocument(richtext::Document::fromParagraphs(std::move(paragraphs)));
+    }
 
     // Where the character at `position` of the shown text lies, in viewport coordinates.
     QPoint pointAt(int position)
