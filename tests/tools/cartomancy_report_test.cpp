@@ -270,12 +270,7 @@ TEST_F(CartomancyReportTest, ListSpreads_ShowsEighteenNamesWithCounts)
 {
     const RunResult result = run({"--list-spreads"});
     ASSERT_EQ(result.exitCode, 0);
-    std::istringstream lines(result.out);
-    std::string line;
-    int count = 0;
-    while (std::getline(lines, line))
-        ++count;
-    EXPECT_EQ(count, 18);
+    EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 18);
     EXPECT_NE(result.out.find("0\tSingle Card Lay\t1 card\n"), std::string::npos);
     EXPECT_NE(result.out.find("17\tGypsy / Romany Spread\t21 cards"), std::string::npos);
     EXPECT_EQ(run({"--help"}).exitCode, 0);
