@@ -11,6 +11,7 @@
 #include "pdf_reading.h"
 #endif
 #include "richtext/document.h"
+#include "richtext/value_or_error.h"
 
 #include <cctype>
 #include <cerrno>
@@ -50,11 +51,6 @@ struct Options {
     std::optional<Format> format;
     bool listSpreads = false;
     bool help = false;
-};
-
-struct ParseResult {
-    Options options;
-    std::string error; // empty when the arguments are fine
 };
 
 // Plain decimal digits only: no sign, no leading zero, so "-0", "+3" and "007" (octal to some readers) are
@@ -98,9 +94,9 @@ std::string readValue(std::optional<std::string_view> text, std::optional<T>& ta
     return {};
 }
 
-ParseResult parseArguments(const std::vector<std::string_view>& arguments)
+richtext::ValueOrError<Options> parseArguments(const std::vector<std::string_view>& arguments)
 {
-    ParseResult result;
+    Options options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string_view argument = arguments[i];
         std::optional<std::string_view> inlineValue;
@@ -118,37 +114,37 @@ ParseResult parseArguments(const std::vector<std::string_view>& arguments)
         std::string refusal; // what is wrong with this argument's value
 
         if (argument == "--help" || argument == "-h") {
-            result.options.help = true;
+            options.help = true;
         } else if (argument == "--list-spreads") {
-            result.options.listSpreads = true;
+            options.listSpreads = true;
         } else if (argument == "--spread") {
-            refusal = readValue(value(), result.options.spread, parseSpread, "--spread needs a spread number or name",
+            refusal = readValue(value(), options.spread, parseSpread, "--spread needs a spread number or name",
                                 "unknown spread ", " (see --list-spreads)");
         } else if (argument == "--seed") {
-            refusal = readValue(value(), result.options.seed, parseNumber, "--seed needs an unsigned integer",
-                                "bad seed ", ": expected a number in plain decimal digits");
+            refusal = readValue(value(), options.seed, parseNumber, "--seed needs an unsigned integer", "bad seed ",
+                                ": expected a number in plain decimal digits");
         } else if (argument == "--output" || argument == "-o") {
             const auto text = value();
             if (!text || text->empty())
-                return {{}, "--output needs a file name"};
-            result.options.output = std::string(*text);
+                return {std::nullopt, "--output needs a file name"};
+            options.output = std::string(*text);
         } else if (argument == "--format") {
             const auto text = value();
             if (text == "rtf")
-                result.options.format = Format::Rtf;
+                options.format = Format::Rtf;
             else if (text == "pdf")
-                result.options.format = Format::Pdf;
+                options.format = Format::Pdf;
             else
-                return {{}, "--format needs rtf or pdf"};
+                return {std::nullopt, "--format needs rtf or pdf"};
         } else {
-            return {{}, "unknown argument " + cli::quoteForMessage(argument) + " (see --help)"};
+            return {std::nullopt, "unknown argument " + cli::quoteForMessage(argument) + " (see --help)"};
         }
         if (!refusal.empty())
-            return {{}, refusal};
+            return {std::nullopt, refusal};
     }
-    if (!result.options.help && !result.options.listSpreads && !result.options.spread)
-        return {{}, "--spread is required (see --help)"};
-    return result;
+    if (!options.help && !options.listSpreads && !options.spread)
+        return {std::nullopt, "--spread is required (see --help)"};
+    return {options, {}};
 }
 
 std::string spreadList()
@@ -208,10 +204,10 @@ int fail(const std::string& message)
 int main(int argc, char** argv)
 {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    const ParseResult parsed = parseArguments(arguments);
-    if (!parsed.error.empty())
+    const richtext::ValueOrError<Options> parsed = parseArguments(arguments);
+    if (!parsed)
         return fail(parsed.error);
-    const Options& options = parsed.options;
+    const Options& options = *parsed.value;
     if (options.help || options.listSpreads) {
         if (const auto error = cli::writeStandardOutput(options.help ? kUsage : spreadList()))
             return fail(*error);
@@ -225,10 +221,10 @@ int main(int argc, char** argv)
     std::string bytes;
     if (outputFormat(options) == Format::Pdf) {
 #if ZELTO_WITH_PDF
-        cli::PdfOrError pdf = cli::dealReadingAsPdf(reading, *options.spread, argv[0]);
-        if (!pdf.error.empty())
+        richtext::ValueOrError<std::string> pdf = cli::dealReadingAsPdf(reading, *options.spread, argv[0]);
+        if (!pdf)
             return fail(pdf.error);
-        bytes = std::move(pdf.pdf);
+        bytes = std::move(*pdf.value);
 #elif defined(ZELTO_PDF_PROGRAM)
         return fail(runPdfProgram(argv));
 #else

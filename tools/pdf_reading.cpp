@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pdf_reading.h"
 
+#include "display/look.h"
 #include "display/platform.h"
 #include "display/reading_renderer.h"
 #include "display/report_view.h"
@@ -29,7 +30,8 @@ public:
 
 } // namespace
 
-PdfOrError dealReadingAsPdf(engine::ReadingEngine& reading, engine::SpreadIndex spread, const char* programName)
+richtext::ValueOrError<std::string> dealReadingAsPdf(engine::ReadingEngine& reading, engine::SpreadIndex spread,
+                                                     const char* programName)
 {
     // A PDF needs no screen: a terminal or a build machine without a display is fine.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -52,13 +54,12 @@ PdfOrError dealReadingAsPdf(engine::ReadingEngine& reading, engine::SpreadIndex 
     reportView.showDocument(document);
 
     const engine::Spread* dealt = engine::findSpread(spread);
-    const QString title =
-        dealt ? QString::fromUtf8(dealt->title.data(), static_cast<qsizetype>(dealt->title.size())) : QString();
+    const QString title = dealt ? display::fromView(dealt->title) : QString();
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     if (!display::writeReadingPdf(pdf, {spreadDisplay, *reportView.document(), title},
                                   display::paperSizeFor(QLocale::system())))
-        return {{}, "cannot draw the reading as PDF"};
+        return {std::nullopt, "cannot draw the reading as PDF"};
     return {pdf.data().toStdString(), {}};
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/types.h"
+#include "richtext/value_or_error.h"
 
 #include <string>
 
@@ -12,13 +13,9 @@ class ReadingEngine;
 
 namespace cli {
 
-struct PdfOrError {
-    std::string pdf;
-    std::string error; // set when there is no document
-};
-
 // Deals the reading into the desktop program's spread display and report view, kept off screen, and
 // draws them with its renderer. Runs Qt for the call, on the offscreen platform unless one is named.
-PdfOrError dealReadingAsPdf(engine::ReadingEngine& reading, engine::SpreadIndex spread, const char* programName);
+richtext::ValueOrError<std::string> dealReadingAsPdf(engine::ReadingEngine& reading, engine::SpreadIndex spread,
+                                                     const char* programName);
 
 } // namespace cli

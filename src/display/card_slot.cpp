@@ -51,7 +51,7 @@ void CardSlot::showFace(int pictureNumber)
     QString shown = QStringLiteral("card back");
     if (isFace) {
         const std::string_view name = engine::card(static_cast<engine::CardIndex>(pictureNumber - 1)).name;
-        shown = QString::fromUtf8(name);
+        shown = fromView(name);
     }
     setAccessibleName(QStringLiteral("Position %1: %2").arg(m_position).arg(shown));
     update();

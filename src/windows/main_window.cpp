@@ -209,7 +209,7 @@ void MainWindow::Form_Load()
         m_ui.cboYear->addItem(QString::number(year));
     m_ui.cboSpread->clear();
     for (const engine::Spread& spread : engine::spreadCatalogue())
-        m_ui.cboSpread->addItem(QString::fromUtf8(spread.name));
+        m_ui.cboSpread->addItem(display::fromView(spread.name));
 
     m_ui.cboMonth->setCurrentIndex(0);
     m_ui.cboDate->setCurrentIndex(0);
@@ -225,7 +225,7 @@ void MainWindow::cboSpread_Click(int index)
     const engine::Spread* spread = engine::findSpread(static_cast<engine::SpreadIndex>(index));
     if (!spread)
         return;
-    QString description = QString::fromUtf8(spread->description);
+    QString description = display::fromView(spread->description);
     description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_ui.lblSpreadDesc->setText(description);
 }

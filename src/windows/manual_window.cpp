@@ -196,7 +196,7 @@ void ManualWindow::showPositionMeaning(int position)
     QString meaning;
     if (spread && position >= 0 && static_cast<std::size_t>(position) < spread->positionMeanings.size()) {
         const std::string_view text = spread->positionMeanings[static_cast<std::size_t>(position)];
-        meaning = QString::fromUtf8(text);
+        meaning = display::fromView(text);
     }
     m_ui.lblPositionMeaning->setText(meaning);
 }

@@ -236,7 +236,7 @@ std::optional<QString> ReportWindow::exportPdf(const QString& path) const
 display::PaperReading ReportWindow::paperReading() const
 {
     const engine::Spread* spread = engine::findSpread(m_spread);
-    return {*m_ui.spreadDisplay, *m_ui.RTB->document(), spread ? QString::fromUtf8(spread->title) : QString()};
+    return {*m_ui.spreadDisplay, *m_ui.RTB->document(), spread ? display::fromView(spread->title) : QString()};
 }
 
 void ReportWindow::saveAs(const QString& path, std::optional<QString> (ReportWindow::*write)(const QString&) const)
