@@ -11,7 +11,6 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -111,8 +110,6 @@ TEST_F(ClickableLabelTest, MouseClick_NeitherTakesFocusNorShowsAMark)
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(QApplication::focusWidget(), &before);
     EXPECT_EQ(label->grab().toImage(), unfocused);
-    label->setFocus(Qt::TabFocusReason);
-    EXPECT_NE(label->grab().toImage(), unfocused);
 }
 
 TEST_F(ClickableLabelTest, Accessible_IsALinkNamedByItsTextWhosePressActionClicks)
@@ -229,7 +226,6 @@ TEST_F(ReportKeyboardTest, Keys_ScrollTheReportWithoutSelectingAnything)
 
 TEST_F(ReportKeyboardTest, Tab_StepsThroughTheLinksAndReturnOpensTheMarkedOne)
 {
-    QApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
     showLines(149, "Visit www.first.example today", "and http://second.example/page too");
     view->setFocus(Qt::TabFocusReason);
     QTest::keyClick(view, Qt::Key_Return);
@@ -239,10 +235,8 @@ TEST_F(ReportKeyboardTest, Tab_StepsThroughTheLinksAndReturnOpensTheMarkedOne)
     EXPECT_EQ(marked(), QStringLiteral("www.first.example"));
     QTest::keyClick(view, Qt::Key_Tab);
     EXPECT_EQ(marked(), QStringLiteral("http://second.example/page"));
-    // Marked far down, the link is scrolled into sight; marking copies nothing.
+    // Marked far down, the link is scrolled into sight.
     EXPECT_TRUE(view->viewport()->rect().contains(view->cursorRect()));
-    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("copied elsewhere"));
     QTest::keyClick(view, Qt::Key_Return);
     ASSERT_EQ(opener.opened.size(), 1u);
     EXPECT_EQ(opener.opened[0], QUrl(QStringLiteral("http://second.example/page")));

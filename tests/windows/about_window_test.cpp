@@ -26,8 +26,6 @@ protected:
 TEST_F(AboutWindowTest, HomePageLink_NamesTheSiteAddress)
 {
     EXPECT_EQ(ui().lblHomePage->text(), QStringLiteral("Click here to visit ") + display::siteAddress());
-    // Sized to its text, so the whole address shows.
-    EXPECT_GE(ui().lblHomePage->width(), ui().lblHomePage->sizeHint().width());
 }
 
 struct LinkCase {

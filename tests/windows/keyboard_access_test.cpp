@@ -149,7 +149,6 @@ TEST_F(KeyboardPicking, Opening_FocusesTheFirstCardAndNamesEveryCard)
         QAccessibleInterface* face = accessibleOf(card(window, index));
         EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Face-down card %1").arg(index + 1));
         EXPECT_EQ(face->role(), QAccessible::Button);
-        EXPECT_TRUE(face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     }
     // The cards come first in Tab order, then the links.
     const std::vector<QString> stops = tabStops(53);
@@ -246,9 +245,6 @@ TEST_F(WindowTest, ManualRomanyReading_CanBeHadWithTheKeyboardAlone)
     EXPECT_EQ(report->ui().spreadDisplay->frontLayout(), 17);
     QAccessibleInterface* slot = accessibleOf(report->ui().spreadDisplay->cardSlot(17, 21));
     EXPECT_EQ(slot->text(QAccessible::Name), QStringLiteral("Position 21: Eight of Diamonds"));
-    QAccessibleTextInterface* text = accessibleOf(report->ui().RTB)->textInterface();
-    ASSERT_NE(text, nullptr);
-    EXPECT_TRUE(text->text(0, text->characterCount()).contains(QStringLiteral("Eight of Diamonds")));
 }
 
 } // namespace
