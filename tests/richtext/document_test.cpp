@@ -291,20 +291,3 @@ INSTANTIATE_TEST_SUITE_P(Seeds, DocumentEdits, testing::Values(1u, 2u, 3u, 4u, 5
                          testing_support::numberedCases("Seed"));
 
 } // namespace
-
-TEST(Document, AppendingAfterAnEditEarlierOnLandsAtTheEnd)
-{
-    Document document;
-    for (int line = 0; line < 50; ++line)
-        document.insertText("line\r\n");
-    document.setSelection(3, 0);
-    document.insertText("X\r\nY");
-    document.setSelection(document.length(), 0);
-    document.insertText("end");
-
-    const std::string text = document.plainText();
-    EXPECT_EQ(text.substr(0, 10), "linX\r\nYe\r\n");
-    EXPECT_TRUE(text.ends_with("line\r\nend"));
-    EXPECT_EQ(document.caretPosition(), document.length());
-    EXPECT_EQ(document.find("end"), document.length() - 3);
-}
