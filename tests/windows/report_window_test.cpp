@@ -174,7 +174,8 @@ class FailedWriteTest : public ReportWindowTest, public ::testing::WithParamInte
 
 TEST_P(FailedWriteTest, ShowsTheReasonAndKeepsExistingFileIntact)
 {
-    // The longest name the folder allows leaves no room for the name of the file written beside it first.
+    // The longest name the folder allows leaves no room for the temporary name the new file takes before it
+    // replaces the old one, so the write fails at its last step, once everything is written.
     const QString existing = folder.filePath(QString(251, QLatin1Char('r')) + QLatin1String(GetParam().suffix));
     {
         QFile file(existing);
