@@ -17,12 +17,29 @@ void ReadingEngine::generateReading(SpreadIndex spread, const ReportTarget& targ
 {
     int count = 0;
     runContained([&] { count = cardCountOf(spread); });
+    clearReading();
+    runContained([&] { m_hand = dealHand(count, m_random); });
+    interpret(spread, target);
+}
+
+void ReadingEngine::readHand(SpreadIndex spread, const Hand& hand, const ReportTarget& target)
+{
+    clearReading();
+    m_hand = hand;
+    interpret(spread, target);
+}
+
+void ReadingEngine::clearReading()
+{
     m_hand.clear();
     for (auto& slot : m_slots)
         slot.clear();
     for (auto& cards : m_ruleCards)
         cards.clear();
-    runContained([&] { m_hand = dealHand(count, m_random); });
+}
+
+void ReadingEngine::interpret(SpreadIndex spread, const ReportTarget& target)
+{
     runContained([&] { evaluateCombinationRules(m_hand, m_slots, m_ruleCards); });
     runContained([] { fillReadingTables(); });
     runContained([&] { composeReport(spread, m_hand, m_slots, m_ruleCards, target); });

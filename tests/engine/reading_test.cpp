@@ -73,6 +73,13 @@ TEST_P(ReadingForEverySpread, DealsDistinctCardsOneReseedPerPosition)
     ASSERT_GE(static_cast<int>(pictures.size()), count);
     for (int position = 0; position < count; ++position)
         EXPECT_EQ(pictures[position], hand[position] + 1) << "position " << position + 1;
+
+    // The same hand read again, as a reopened reading or the user's own cards are, gives the same report.
+    ReadingEngine reader(random);
+    RecordingSink reread;
+    reader.readHand(spread, hand, {reread, faces});
+    EXPECT_EQ(reread.steps, sink.steps);
+    EXPECT_EQ(reader.interpretationSlots(), engine.interpretationSlots());
 }
 
 INSTANTIATE_TEST_SUITE_P(Spreads, ReadingForEverySpread, testing::Range(0, engine::kSpreadCount),
