@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // cartomancy-report: deals one reading and writes it as RTF or PDF, without the desktop program's windows.
 
+#include "engine/card_tokens.h"
+#include "engine/deck.h"
 #include "engine/random_source.h"
 #include "engine/reading.h"
 #include "engine/small_faces.h"
@@ -33,13 +35,16 @@ namespace {
 constexpr int kUsageError = 2;
 
 constexpr std::string_view kUsage =
-    "Usage: cartomancy-report --spread N|NAME [--seed S] [--output FILE|-] [--format rtf|pdf]\n"
+    "Usage: cartomancy-report --spread N|NAME [--seed S | --cards LIST] [--output FILE|-] [--format rtf|pdf]\n"
     "       cartomancy-report --list-spreads\n"
     "       cartomancy-report --help\n"
     "\n"
     "Deals one reading of spread N (0 to 17, or its name as listed) and writes it to FILE,\n"
     "or to standard output: as PDF when --format pdf is given or FILE ends in .pdf, else as RTF.\n"
     "The same --seed S gives the same reading. A PDF needs no display.\n"
+    "--cards LIST reads cards laid out by hand instead of dealing: one card per position, in\n"
+    "position order, separated by commas, each card once. A card is its short form (QH, 10S or TS,\n"
+    "AC; JH is the Knight of Hearts, whose face shows J) or its name (\"Queen of Hearts\"), in any case.\n"
     "Numbers are plain decimal digits: no sign, no leading zero.\n";
 
 enum class Format { Rtf, Pdf };
@@ -47,6 +52,7 @@ enum class Format { Rtf, Pdf };
 struct Options {
     std::optional<engine::SpreadIndex> spread;
     std::optional<std::uint64_t> seed;
+    std::optional<std::string> cards; // as given; read once the spread is known
     std::optional<std::string> output;
     std::optional<Format> format;
     bool listSpreads = false;
@@ -123,6 +129,11 @@ richtext::ValueOrError<Options> parseArguments(const std::vector<std::string_vie
         } else if (argument == "--seed") {
             refusal = readValue(value(), options.seed, parseNumber, "--seed needs an unsigned integer", "bad seed ",
                                 ": expected a number in plain decimal digits");
+        } else if (argument == "--cards") {
+            const auto text = value();
+            if (!text)
+                return {std::nullopt, "--cards needs a list of cards such as QH,10S,2C"};
+            options.cards = std::string(*text);
         } else if (argument == "--output" || argument == "-o") {
             const auto text = value();
             if (!text || text->empty())
@@ -144,6 +155,9 @@ richtext::ValueOrError<Options> parseArguments(const std::vector<std::string_vie
     }
     if (!options.help && !options.listSpreads && !options.spread)
         return {std::nullopt, "--spread is required (see --help)"};
+    // Cards laid out by hand are not dealt, so a seed would be silently ignored.
+    if (options.cards && options.seed)
+        return {std::nullopt, "--cards and --seed cannot go together: cards laid out by hand are not dealt"};
     return {options, {}};
 }
 
@@ -193,6 +207,38 @@ std::string runPdfProgram(char** argv)
 }
 #endif
 
+// The hand the list names for the spread, or what is wrong with it, naming the card and its position.
+richtext::ValueOrError<engine::Hand> readOwnCards(const std::string& list, engine::SpreadIndex spread)
+{
+    const engine::Spread& laid = *engine::findSpread(spread);
+    const engine::CardListResult read = engine::parseCardList(list, laid.cardCount);
+    if (!read.problem)
+        return {read.hand, {}};
+    const engine::CardListProblem& problem = *read.problem;
+    const std::string card = "--cards: card " + std::to_string(problem.position);
+    const std::string positions = std::string(laid.name) + " has " + std::to_string(laid.cardCount) +
+                                  (laid.cardCount == 1 ? " position" : " positions");
+    using Kind = engine::CardListProblem::Kind;
+    switch (problem.kind) {
+    case Kind::TooFew:
+        return {std::nullopt,
+                card + " is missing: " + positions + ", the list names " + std::to_string(problem.position - 1)};
+    case Kind::TooMany:
+        return {std::nullopt, card + ", " + cli::quoteForMessage(problem.token) + ", is one too many: " + positions};
+    case Kind::UnknownCard:
+        if (problem.token.empty())
+            return {std::nullopt, card + " is empty"};
+        return {std::nullopt,
+                card + ", " + cli::quoteForMessage(problem.token) +
+                    ", is no card (short forms such as QH, 10S, JH, or names such as \"Queen of Hearts\")"};
+    case Kind::Repeated:
+        return {std::nullopt, card + ", " + cli::quoteForMessage(problem.token) + ", repeats the " +
+                                  std::string(engine::card(problem.card).name) + " of card " +
+                                  std::to_string(problem.firstPosition)};
+    }
+    return {std::nullopt, card + " cannot be read"};
+}
+
 int fail(const std::string& message)
 {
     std::cerr << "cartomancy-report: " << message << '\n';
@@ -214,6 +260,14 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    std::optional<engine::Hand> ownCards;
+    if (options.cards) {
+        richtext::ValueOrError<engine::Hand> hand = readOwnCards(*options.cards, *options.spread);
+        if (!hand)
+            return fail(hand.error);
+        ownCards = std::move(*hand.value);
+    }
+
     const std::unique_ptr<engine::RandomSource> random =
         options.seed ? engine::makeSeededRandomSource(*options.seed) : engine::makeClockSeededRandomSource();
 
@@ -221,7 +275,7 @@ int main(int argc, char** argv)
     std::string bytes;
     if (outputFormat(options) == Format::Pdf) {
 #if ZELTO_WITH_PDF
-        richtext::ValueOrError<std::string> pdf = cli::dealReadingAsPdf(reading, *options.spread, argv[0]);
+        richtext::ValueOrError<std::string> pdf = cli::dealReadingAsPdf(reading, *options.spread, ownCards, argv[0]);
         if (!pdf)
             return fail(pdf.error);
         bytes = std::move(*pdf.value);
@@ -232,7 +286,11 @@ int main(int argc, char** argv)
 #endif
     } else {
         richtext::Document document;
-        reading.generateReading(*options.spread, {document, engine::builtInSmallFaces(), nullptr});
+        const engine::ReportTarget target{document, engine::builtInSmallFaces(), nullptr};
+        if (ownCards)
+            reading.readHand(*options.spread, *ownCards, target);
+        else
+            reading.generateReading(*options.spread, target);
         bytes = document.toRtf();
     }
     if (const auto error = cli::writeOutput(options.output.value_or("-"), bytes))

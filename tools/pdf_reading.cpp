@@ -31,6 +31,7 @@ public:
 } // namespace
 
 richtext::ValueOrError<std::string> dealReadingAsPdf(engine::ReadingEngine& reading, engine::SpreadIndex spread,
+                                                     const std::optional<engine::Hand>& ownCards,
                                                      const char* programName)
 {
     // A PDF needs no screen: a terminal or a build machine without a display is fine.
@@ -50,7 +51,11 @@ richtext::ValueOrError<std::string> dealReadingAsPdf(engine::ReadingEngine& read
     display::SpreadDisplay spreadDisplay(opener);
     display::ReportView reportView(opener);
     richtext::Document document;
-    reading.generateReading(spread, {document, engine::builtInSmallFaces(), &spreadDisplay});
+    const engine::ReportTarget target{document, engine::builtInSmallFaces(), &spreadDisplay};
+    if (ownCards)
+        reading.readHand(spread, *ownCards, target);
+    else
+        reading.generateReading(spread, target);
     reportView.showDocument(document);
 
     const engine::Spread* dealt = engine::findSpread(spread);

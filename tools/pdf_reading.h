@@ -5,6 +5,7 @@
 #include "engine/types.h"
 #include "richtext/value_or_error.h"
 
+#include <optional>
 #include <string>
 
 namespace engine {
@@ -13,9 +14,11 @@ class ReadingEngine;
 
 namespace cli {
 
-// Deals the reading into the desktop program's spread display and report view, kept off screen, and
-// draws them with its renderer. Runs Qt for the call, on the offscreen platform unless one is named.
+// Deals the reading (or reads the own cards, when given) into the desktop program's spread display and report view,
+// kept off screen, and draws them with its renderer. Runs Qt for the call, on the offscreen platform unless one is
+// named.
 richtext::ValueOrError<std::string> dealReadingAsPdf(engine::ReadingEngine& reading, engine::SpreadIndex spread,
+                                                     const std::optional<engine::Hand>& ownCards,
                                                      const char* programName);
 
 } // namespace cli

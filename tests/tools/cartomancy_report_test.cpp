@@ -172,6 +172,55 @@ TEST_F(CartomancyReportTest, BadInput_FailsWithOneLineErrorAndStatusTwo)
     }
 }
 
+struct CardsRefusal {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string message; // what the one line must say
+};
+
+class CardsRefusals : public CartomancyReportTest, public testing::WithParamInterface<CardsRefusal> {};
+
+TEST_P(CardsRefusals, NameTheCardAndItsPosition)
+{
+    const RunResult result = run(GetParam().arguments);
+    EXPECT_TRUE(result.out.empty());
+    expectOneLineError(result);
+    EXPECT_NE(result.err.find(GetParam().message), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OwnCards, CardsRefusals,
+    testing::Values(
+        CardsRefusal{"TooFew", {"--spread", "2", "--cards", "QH,10S"}, "card 3 is missing: 3 Card Spread has 3"},
+        CardsRefusal{"TooMany", {"--spread", "0", "--cards", "QH,10S"}, "card 2, '10S', is one too many"},
+        CardsRefusal{"Unknown", {"--spread", "2", "--cards", "QH,1S,2C"}, "card 2, '1S', is no card"},
+        CardsRefusal{"UnknownQuotedSafely", {"--spread", "0", "--cards", "Q\x1b[2J"}, "card 1, 'Q"},
+        CardsRefusal{"Empty", {"--spread", "2", "--cards", "QH,,2C"}, "card 2 is empty"},
+        CardsRefusal{"TrailingComma", {"--spread", "2", "--cards", "QH,2C,"}, "card 3 is empty"},
+        CardsRefusal{"Repeated",
+                     {"--spread", "2", "--cards", "QH,2C,queen of hearts"},
+                     "card 3, 'queen of hearts', repeats the Queen of Hearts of card 1"},
+        CardsRefusal{"KnightAsJAndByName",
+                     {"--spread", "2", "--cards", "JH,2C,Knight of Hearts"},
+                     "repeats the Knight of Hearts of card 1"},
+        CardsRefusal{"TenBothWays", {"--spread", "2", "--cards", "TS,2C,10s"}, "repeats the Ten of Spades"},
+        CardsRefusal{"WithSeed", {"--spread", "2", "--seed", "3", "--cards", "QH,2C,3D"}, "--cards and --seed"},
+        CardsRefusal{"NoList", {"--spread", "2", "--cards"}, "--cards needs a list"}),
+    testing_support::namedCases);
+
+TEST_F(CartomancyReportTest, Cards_AreReadInPositionOrderInsteadOfDealt)
+{
+    const RunResult first = run({"--spread", "2", "--cards", "qh, 10S ,Knight of Clubs"});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    const std::size_t queen = first.out.find("Queen of Hearts");
+    const std::size_t ten = first.out.find("Ten of Spades");
+    const std::size_t knight = first.out.find("Knight of Clubs");
+    ASSERT_NE(knight, std::string::npos);
+    EXPECT_LT(queen, ten);
+    EXPECT_LT(ten, knight);
+    EXPECT_EQ(run({"--spread", "2", "--cards", "QH,TS,JC"}).out, first.out);
+}
+
 #if ZELTO_WITH_PDF
 struct FormatCase {
     const char* name;
