@@ -145,34 +145,33 @@ SpreadDisplay::SpreadDisplay(UrlOpener& opener, QWidget* parent) : QWidget(paren
 
 SpreadDisplay::~SpreadDisplay() = default;
 
-void SpreadDisplay::buildLayout(engine::SpreadIndex spread)
+QWidget* buildLayoutPane(engine::SpreadIndex spread, QWidget& parent, UrlOpener& opener, const PlaceMaker& makePlace)
 {
-    const LayoutPlan& plan = *layoutPlan(spread);
-    Layout& layout = m_layouts[static_cast<std::size_t>(spread)];
+    const LayoutPlan* planned = layoutPlan(spread);
+    if (!planned)
+        return nullptr;
+    const LayoutPlan& plan = *planned;
 
-    auto* pane = new QWidget(this);
+    auto* pane = new QWidget(&parent);
     pane->setObjectName(fromView(plan.container));
     fillBackground(*pane, QColor(plan.background.red, plan.background.green, plan.background.blue));
     pane->setGeometry(twipsRect(0, kLayoutTop, kLayoutWidth, plan.height));
-    layout.pane = pane;
 
     // Lines and the oval lie under the cards; labels lie over them.
     if (plan.decoration == Decoration::Zodiac)
         addZodiacWheel(*pane);
 
     int position = 1;
+    std::vector<QWidget*> crosswise;
     for (const SlotPlace& place : plan.places) {
-        auto* slot = new CardSlot(position, place.crosswise, pane);
-        slot->setObjectName(QStringLiteral("%1_%2").arg(fromView(plan.slotArray)).arg(position - 1));
-        slot->move(twips(place.left), twips(place.top));
-        layout.cards.push_back(slot);
+        QWidget* card = makePlace(position, place, *pane);
+        if (card && place.crosswise)
+            crosswise.push_back(card);
         ++position;
     }
     // The crosswise card covers the one it lies across.
-    for (CardSlot* slot : layout.cards) {
-        if (slot->isCrosswise())
-            slot->raise();
-    }
+    for (QWidget* card : crosswise)
+        card->raise();
 
     switch (plan.decoration) {
     case Decoration::Relationship:
@@ -203,7 +202,21 @@ void SpreadDisplay::buildLayout(engine::SpreadIndex spread)
     setTextColour(*link, kCaptionPink);
     link->setAlignment(Qt::AlignCenter);
     placeCentred(*link, twipsRect(1792, plan.captionBottomTop, 7410, 270));
-    connect(link, &ClickableLabel::clicked, this, [this] { openSitePage(m_opener, PageKey::HomePage); });
+    QObject::connect(link, &ClickableLabel::clicked, pane, [&opener] { openSitePage(opener, PageKey::HomePage); });
+    return pane;
+}
+
+void SpreadDisplay::buildLayout(engine::SpreadIndex spread)
+{
+    const LayoutPlan& plan = *layoutPlan(spread);
+    Layout& layout = m_layouts[static_cast<std::size_t>(spread)];
+    layout.pane = buildLayoutPane(spread, *this, m_opener, [&](int position, const SlotPlace& place, QWidget& pane) {
+        auto* slot = new CardSlot(position, place.crosswise, &pane);
+        slot->setObjectName(QStringLiteral("%1_%2").arg(fromView(plan.slotArray)).arg(position - 1));
+        slot->move(twips(place.left), twips(place.top));
+        layout.cards.push_back(slot);
+        return slot;
+    });
 }
 
 void SpreadDisplay::showSpreadLayout(engine::SpreadIndex spread, const engine::Hand& hand)

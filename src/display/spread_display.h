@@ -8,12 +8,22 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace display {
 
 class CardSlot;
 class UrlOpener;
+struct SlotPlace;
+
+// Makes the widget that lies in a place of a layout, as a child of the pane, and puts it there.
+using PlaceMaker = std::function<QWidget*(int position, const SlotPlace& place, QWidget& pane)>;
+
+// The layout pane of a spread as the display shows it: background, decorations, title and link, with the widget
+// makePlace gives for each position (the crosswise one above the card it lies across). Placed at the layout's
+// top in parent; nullptr for an index outside 0 to 17.
+QWidget* buildLayoutPane(engine::SpreadIndex spread, QWidget& parent, UrlOpener& opener, const PlaceMaker& makePlace);
 
 // The pane beside the report: one prepared layout per spread, the dealt cards in the front one.
 class SpreadDisplay final : public QWidget, public engine::SpreadLayoutView {

@@ -192,6 +192,7 @@ void MainWindow::buildMenus()
     QMenu* file = addFileMenu();
     m_ui.mnuCalculate =
         addMenuEntry(*file, texts::kDealTheCards, "mnuCalculate", this, &MainWindow::cmdCalculate_Click);
+    m_ui.mnuOwnCards = addMenuEntry(*file, texts::kReadMyOwnCards, "mnuOwnCards", this, &MainWindow::mnuOwnCards_Click);
     m_ui.mnuExit = finishMenus(*file);
 }
 
@@ -239,6 +240,16 @@ void MainWindow::refuse(const QString& message, bool isError, QWidget* focusTarg
 
 bool MainWindow::validateInputs()
 {
+    return checkInputs(true);
+}
+
+bool MainWindow::validateOwnCardsInputs()
+{
+    return checkInputs(false);
+}
+
+bool MainWindow::checkInputs(bool needsAnalyzeMode)
+{
     if (m_ui.txtName->text().trimmed().isEmpty()) {
         refuse(texts::kEnterName, true, m_ui.txtName);
         return false;
@@ -247,7 +258,7 @@ bool MainWindow::validateInputs()
         refuse(texts::kSelectSpread, true, m_ui.cboSpread);
         return false;
     }
-    if (!m_ui.optAuto->isChecked() && !m_ui.optManual->isChecked()) {
+    if (needsAnalyzeMode && !m_ui.optAuto->isChecked() && !m_ui.optManual->isChecked()) {
         refuse(texts::kSelectAnalyzeMode, true, nullptr);
         return false;
     }
@@ -277,6 +288,13 @@ void MainWindow::cmdCalculate_Click()
         emit automaticDealRequested(spread);
     else
         emit manualDealRequested(spread);
+}
+
+void MainWindow::mnuOwnCards_Click()
+{
+    if (!validateOwnCardsInputs())
+        return;
+    emit ownCardsRequested(static_cast<engine::SpreadIndex>(m_ui.cboSpread->currentIndex()));
 }
 
 } // namespace windows

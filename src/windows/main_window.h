@@ -50,6 +50,7 @@ public:
         display::ClickableLabel* lblFullBrand = nullptr;
         display::ClickableLabel* lblCobrand = nullptr;
         QAction* mnuCalculate = nullptr;
+        QAction* mnuOwnCards = nullptr;
         QAction* mnuExit = nullptr;
     };
 
@@ -62,21 +63,26 @@ public:
 
     // True when a reading may be dealt; otherwise it has told the person what is wrong.
     bool validateInputs();
+    // The same checks for a reading of the person's own cards, which needs no analysis mode.
+    bool validateOwnCardsInputs();
 
 signals:
     void automaticDealRequested(engine::SpreadIndex spread);
     void manualDealRequested(engine::SpreadIndex spread);
+    void ownCardsRequested(engine::SpreadIndex spread);
 
 protected:
 private slots:
     void Form_Load();
     void cboSpread_Click(int index);
     void cmdCalculate_Click();
+    void mnuOwnCards_Click();
 
 private:
     void buildControls();
     void buildMenus();
     void refuse(const QString& message, bool isError, QWidget* focusTarget);
+    bool checkInputs(bool needsAnalyzeMode);
 
     Ui m_ui;
 };

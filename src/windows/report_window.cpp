@@ -171,6 +171,18 @@ void ReportWindow::writeReading(engine::ReadingEngine& engine, engine::SpreadInd
 {
     const engine::ReportTarget target{m_document, engine::builtInSmallFaces(), m_ui.spreadDisplay};
     engine.generateReading(spread, target);
+    showReading(spread);
+}
+
+void ReportWindow::writeReading(engine::ReadingEngine& engine, engine::SpreadIndex spread, const engine::Hand& hand)
+{
+    const engine::ReportTarget target{m_document, engine::builtInSmallFaces(), m_ui.spreadDisplay};
+    engine.readHand(spread, hand, target);
+    showReading(spread);
+}
+
+void ReportWindow::showReading(engine::SpreadIndex spread)
+{
     m_spread = spread;
     m_ui.RTB->showDocument(m_document);
     // A new reading is read from its heading down.

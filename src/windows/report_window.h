@@ -62,6 +62,8 @@ public:
 
     // Deals a reading of the spread into this window's report and spread display.
     void writeReading(engine::ReadingEngine& engine, engine::SpreadIndex spread);
+    // Reads a hand laid out elsewhere into them, exactly as a deal of the same cards.
+    void writeReading(engine::ReadingEngine& engine, engine::SpreadIndex spread, const engine::Hand& hand);
     // Writes the report as RTF; the reason when the file could not be written.
     std::optional<QString> saveReport(const QString& path) const;
     // Writes the spread picture and the report as a PDF document; the reason when the file could not be written.
@@ -84,6 +86,7 @@ private:
     void buildControls();
     void buildMenus();
     void fitReportView();
+    void showReading(engine::SpreadIndex spread);
     display::PaperReading paperReading() const;
     // Writes to the chosen path (nothing when the person cancelled) and shows why a write failed.
     void saveAs(const QString& path, std::optional<QString> (ReportWindow::*write)(const QString&) const);

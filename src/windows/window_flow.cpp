@@ -5,6 +5,7 @@
 #include "display/after_first_paint.h"
 #include "windows/main_window.h"
 #include "windows/manual_window.h"
+#include "windows/own_cards_window.h"
 #include "windows/report_window.h"
 #include "windows/window_services.h"
 
@@ -31,6 +32,7 @@ WindowFlow::~WindowFlow()
 {
     delete m_mainWindow.data();
     delete m_manualWindow.data();
+    delete m_ownCardsWindow.data();
     delete m_reportWindow.data();
 }
 
@@ -42,6 +44,11 @@ MainWindow* WindowFlow::mainWindow() const
 ManualWindow* WindowFlow::manualWindow() const
 {
     return m_manualWindow.data();
+}
+
+OwnCardsWindow* WindowFlow::ownCardsWindow() const
+{
+    return m_ownCardsWindow.data();
 }
 
 ReportWindow* WindowFlow::reportWindow() const
@@ -57,6 +64,7 @@ MainWindow* WindowFlow::showMainWindow()
         forgetWhenClosed(this, m_mainWindow, window);
         connect(window, &MainWindow::automaticDealRequested, this, &WindowFlow::dealAutomatically);
         connect(window, &MainWindow::manualDealRequested, this, &WindowFlow::startManualPicking);
+        connect(window, &MainWindow::ownCardsRequested, this, &WindowFlow::startOwnCards);
         // Building the report window is most of what a first deal would wait for: do it, hidden, once this
         // window is on screen and the person is still filling it in.
         display::runAfterFirstPaint(*window, [this] {
@@ -115,6 +123,32 @@ void WindowFlow::finishManualPicking(engine::SpreadIndex spread)
 {
     showReading(spread);
     closeAsTransition(m_manualWindow);
+}
+
+void WindowFlow::startOwnCards(engine::SpreadIndex spread)
+{
+    if (m_ownCardsWindow)
+        closeAsTransition(m_ownCardsWindow);
+    auto* window = new OwnCardsWindow(m_services, spread);
+    m_ownCardsWindow = window;
+    forgetWhenClosed(this, m_ownCardsWindow, window);
+    connect(window, &OwnCardsWindow::readRequested, this, &WindowFlow::readOwnCards);
+    connect(window, &OwnCardsWindow::backRequested, this, [this, window] { goBackFrom(window); });
+    window->show();
+    window->raise();
+    window->activateWindow();
+    loadReportWindow();
+    closeAsTransition(m_mainWindow);
+}
+
+void WindowFlow::readOwnCards(engine::SpreadIndex spread, const engine::Hand& hand, const QString&)
+{
+    ReportWindow* report = loadReportWindow();
+    report->writeReading(m_engine, spread, hand);
+    report->showMaximized();
+    report->raise();
+    report->activateWindow();
+    closeAsTransition(m_ownCardsWindow);
 }
 
 void WindowFlow::goBackFrom(QWidget* window)

@@ -18,6 +18,7 @@ namespace windows {
 
 class MainWindow;
 class ManualWindow;
+class OwnCardsWindow;
 class ReportWindow;
 class WindowServices;
 
@@ -36,6 +37,7 @@ public:
     // The windows that are loaded now; null when closed or never opened.
     MainWindow* mainWindow() const;
     ManualWindow* manualWindow() const;
+    OwnCardsWindow* ownCardsWindow() const;
     ReportWindow* reportWindow() const;
 
 signals:
@@ -46,6 +48,8 @@ private:
     void dealAutomatically(engine::SpreadIndex spread);
     void startManualPicking(engine::SpreadIndex spread);
     void finishManualPicking(engine::SpreadIndex spread);
+    void startOwnCards(engine::SpreadIndex spread);
+    void readOwnCards(engine::SpreadIndex spread, const engine::Hand& hand, const QString& question);
     void goBackFrom(QWidget* window);
     ReportWindow* loadReportWindow();
     void showReading(engine::SpreadIndex spread);
@@ -56,6 +60,7 @@ private:
     engine::ReadingEngine m_engine;
     QPointer<MainWindow> m_mainWindow;
     QPointer<ManualWindow> m_manualWindow;
+    QPointer<OwnCardsWindow> m_ownCardsWindow;
     QPointer<ReportWindow> m_reportWindow;
 };
 

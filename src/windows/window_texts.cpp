@@ -4,6 +4,8 @@
 
 #include "display/site_pages.h"
 
+#include <QRegularExpression>
+
 namespace windows::texts {
 
 QString introductionText()
@@ -30,6 +32,28 @@ QString visitSiteInvitation()
 QString forumAndVisitInvitation()
 {
     return kForumInvitation + QStringLiteral(". ") + visitSiteInvitation();
+}
+
+QString placeName(int position, const QString& meaning, const QString& card)
+{
+    const QString gist = meaningGist(meaning);
+    if (gist.isEmpty())
+        return QStringLiteral("Position %1: %2").arg(position).arg(card);
+    return QStringLiteral("Position %1, %2: %3").arg(position).arg(gist, card);
+}
+
+QString meaningGist(const QString& meaning)
+{
+    static const QRegularExpression cardNumber(QStringLiteral("^\\s*Card\\s+\\d+\\s*[-:,]?\\s*"));
+    QString gist = meaning;
+    gist.remove(cardNumber);
+    gist = gist.trimmed();
+    if (gist.endsWith(QLatin1Char('.')))
+        gist.chop(1);
+    // A sentence's capital is no capital in the middle of another one; "Leo" and "I" stay.
+    if (gist.size() > 1 && gist.at(0).isUpper() && gist.at(1).isLower())
+        gist[0] = gist.at(0).toLower();
+    return gist;
 }
 
 } // namespace windows::texts

@@ -18,6 +18,7 @@ inline const QString kWindowCaption = QStringLiteral("Zelto Cartomancy v") + QSt
 inline const QString kFileMenu = QStringLiteral("&File");
 // Menu entries and the buttons that do the same share their caption.
 inline const QString kDealTheCards = QStringLiteral("Deal The &Cards");
+inline const QString kReadMyOwnCards = QStringLiteral("Read My &Own Cards...");
 inline const QString kSave = QStringLiteral("&Save");
 inline const QString kPrint = QStringLiteral("&Print...");
 inline const QString kExportPdf = QStringLiteral("Export as &PDF...");
@@ -51,6 +52,20 @@ inline const QString kWrongThirtyFirst = QStringLiteral("Please Enter Correct Da
 // Manual picking window.
 inline const QString kGeneratingMessage =
     QStringLiteral("Zelto Cartomancy is generating the analysis. Please wait....");
+
+// Own cards window.
+inline const QString kReadMyCards = QStringLiteral("&Read My Cards");
+inline const QString kOwnCardsInstructions =
+    QStringLiteral("Lay your cards here as they lie on your table. Choose a place, then click its card below. "
+                   "Or type the card: QH, 10S or TS, AC, JH for a Knight, or the start of its name.");
+inline const QString kQuestionLabel = QStringLiteral("Your &question (optional):");
+inline const QString kEmptyPlace = QStringLiteral("empty");
+// "Position 3, reveals to you your near future: Queen of Hearts", or "Position 1: empty" where a position has no
+// meaning of its own.
+QString placeName(int position, const QString& meaning, const QString& card);
+// The gist of a position's meaning for a sentence: "Card 3 - Reveals to you your near future." gives
+// "reveals to you your near future".
+QString meaningGist(const QString& meaning);
 
 // Report window.
 QString saveFailedMessage(const QString& path, const QString& reason);

@@ -1,0 +1,155 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/clickable_label.h"
+#include "engine/card_tokens.h"
+#include "engine/reading.h"
+#include "engine/small_faces.h"
+#include "richtext/document.h"
+#include "support/scripted_random_source.h"
+#include "support/window_test.h"
+#include "windows/main_window.h"
+#include "windows/own_cards_window.h"
+#include "windows/report_window.h"
+#include "windows/window_flow.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace windows_testing {
+namespace {
+
+using windows::OwnCardsWindow;
+
+class OwnCardsTest : public WindowTest {
+protected:
+    // The request as a person makes it: a name and a spread, no analysis mode, then File > Read My Own Cards.
+    OwnCardsWindow* openOwnCards(int spread)
+    {
+        windows::MainWindow* main = flow.showMainWindow();
+        find<QLineEdit>(main, QStringLiteral("txtName"))->setText(QStringLiteral("Ada"));
+        find<QComboBox>(main, QStringLiteral("cboSpread"))->setCurrentIndex(spread);
+        trigger(main, QStringLiteral("mnuOwnCards"));
+        return flow.ownCardsWindow();
+    }
+
+    // One key at a time to whatever has the keyboard, as typing goes; returns the keys pressed.
+    static int type(OwnCardsWindow* window, const QString& keys)
+    {
+        for (const QChar key : keys) {
+            QWidget* focused = window->focusWidget();
+            EXPECT_NE(focused, nullptr);
+            if (key == u'\n')
+                QTest::keyClick(focused, Qt::Key_Return);
+            else
+                QTest::keyClick(focused, key.toLatin1());
+        }
+        return static_cast<int>(keys.size());
+    }
+
+    static QString placeName(OwnCardsWindow* window, int position)
+    {
+        return window->ui().places[static_cast<std::size_t>(position - 1)]->accessibleName();
+    }
+
+    testing_support::ScriptedRandomSource random = testing_support::ScriptedRandomSource::forCards(wholeDeck());
+    windows::WindowFlow flow{services, random};
+};
+
+TEST_F(OwnCardsTest, FileMenu_OffersOwnCardsAfterDealingAndChecksInputsWithoutAMode)
+{
+    windows::MainWindow* main = flow.showMainWindow();
+    QStringList captions;
+    for (const QAction* action : main->findChild<QMenu*>(QStringLiteral("mnuFile"))->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(captions, QStringList({QStringLiteral("Deal The &Cards"), QStringLiteral("Read My &Own Cards..."),
+                                     QStringLiteral("-"), QStringLiteral("E&xit")}));
+
+    trigger(main, QStringLiteral("mnuOwnCards"));
+    find<QLineEdit>(main, QStringLiteral("txtName"))->setText(QStringLiteral("Ada"));
+    trigger(main, QStringLiteral("mnuOwnCards"));
+    EXPECT_EQ(shownTexts(),
+              (std::vector<QString>{QStringLiteral("Please Enter Your Name"), QStringLiteral("Please Select Spread")}));
+    EXPECT_EQ(main->focusWidget(), main->ui().cboSpread);
+    EXPECT_EQ(flow.ownCardsWindow(), nullptr);
+
+    // No analysis mode is chosen, and none is needed.
+    find<QComboBox>(main, QStringLiteral("cboSpread"))->setCurrentIndex(10);
+    trigger(main, QStringLiteral("mnuOwnCards"));
+    ASSERT_NE(flow.ownCardsWindow(), nullptr);
+    EXPECT_EQ(shownTexts().size(), 2U);
+    EXPECT_EQ(flow.mainWindow(), nullptr);
+    EXPECT_FALSE(services.exitWindowShown);
+    EXPECT_EQ(flow.ownCardsWindow()->ui().places.size(), 10U);
+}
+
+// A whole Gypsy / Romany spread by keyboard alone, in about fifty keys, gives the report the same cards dealt give.
+TEST_F(OwnCardsTest, KeyboardEntryOfAWholeSpread_ReachesTheReportAsTheSameHandDealt)
+{
+    OwnCardsWindow* window = openOwnCards(17);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->focusWidget(), window->ui().places.front());
+    EXPECT_EQ(placeName(window, 1), QStringLiteral("Position 1, represent the past: empty"));
+
+    // Short forms fill a place at their last letter; "ac" and "th" also start names, so Return takes them.
+    const QString cards = QStringLiteral("qh 10s td ac\n 2c kd js 9h jh 3d 4h 5s 6c 7d 8h jd th\n ad ks qc kn");
+    QString keys = cards;
+    keys.remove(u' ');
+    // "kn" starts only the Knights' names, of which the Knight of Clubs alone is free: its name is completed.
+    const int pressed = type(window, keys);
+    EXPECT_LE(pressed, 50);
+    std::vector<int> expected;
+    for (const QString& token : cards.split(u' ')) {
+        const QString card = token == QStringLiteral("kn") ? QStringLiteral("Knight of Clubs") : token.trimmed();
+        expected.push_back(*engine::parseCardToken(card.toStdString()));
+    }
+    EXPECT_EQ(window->hand(), engine::Hand(expected.begin(), expected.end()));
+    EXPECT_EQ(placeName(window, 21), QStringLiteral("Position 21, reflects the future: Knight of Clubs"));
+    ASSERT_EQ(window->focusWidget(), window->ui().cmdRead);
+
+    QTest::keyClick(window->ui().cmdRead, Qt::Key_Return);
+    ASSERT_NE(flow.reportWindow(), nullptr);
+    EXPECT_TRUE(flow.reportWindow()->isVisible());
+    EXPECT_EQ(flow.ownCardsWindow(), nullptr);
+    auto dealing = testing_support::ScriptedRandomSource::forCards(expected);
+    richtext::Document dealt;
+    engine::ReadingEngine(dealing).generateReading(17, {dealt, engine::builtInSmallFaces(), nullptr});
+    EXPECT_EQ(flow.reportWindow()->document().toRtf(), dealt.toRtf());
+}
+
+TEST_F(OwnCardsTest, ACard_CannotLieOnTwoPlaces)
+{
+    OwnCardsWindow* window = openOwnCards(2);
+    ASSERT_NE(window, nullptr);
+    const auto& ui = window->ui();
+    display::ClickableLabel* queenOfHearts = ui.deckCards[37];
+
+    type(window, QStringLiteral("qh"));
+    type(window, QStringLiteral("queen of h"));
+    EXPECT_EQ(window->hand(), (engine::Hand{37, -1, -1}));
+    EXPECT_EQ(ui.lblTyped->text(), QStringLiteral("The Queen of Hearts is already on position 1."));
+    EXPECT_FALSE(queenOfHearts->isEnabled());
+    EXPECT_EQ(queenOfHearts->accessibleName(), QStringLiteral("Queen of Hearts, on position 1"));
+    QTest::mouseClick(queenOfHearts, Qt::LeftButton);
+    EXPECT_EQ(window->hand(), (engine::Hand{37, -1, -1}));
+
+    // By mouse: choose a place, then its card; another card on a full place frees the one it replaces.
+    QTest::mouseClick(ui.places[2], Qt::LeftButton);
+    QTest::mouseClick(ui.deckCards[1], Qt::LeftButton);
+    QTest::mouseClick(ui.places[0], Qt::LeftButton);
+    QTest::mouseClick(ui.deckCards[23], Qt::LeftButton);
+    EXPECT_EQ(window->hand(), (engine::Hand{23, -1, 1}));
+    EXPECT_TRUE(queenOfHearts->isEnabled());
+    EXPECT_FALSE(ui.cmdRead->isEnabled());
+    EXPECT_EQ(placeName(window, 3), QStringLiteral("Position 3, indicates the final outcome or result: Two of Clubs"));
+
+    // Backspace empties the place that has the keyboard.
+    type(window, QStringLiteral("qh"));
+    EXPECT_TRUE(ui.cmdRead->isEnabled());
+    QTest::keyClick(ui.places[1], Qt::Key_Backspace);
+    EXPECT_EQ(window->hand(), (engine::Hand{23, -1, 1}));
+    EXPECT_FALSE(ui.cmdRead->isEnabled());
+}
+
+} // namespace
+} // namespace windows_testing
