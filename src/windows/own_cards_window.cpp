@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -38,8 +39,8 @@ const QColor kEmptyPlaceFill(40, 40, 40);
 const QColor kEmptyPlaceLine(150, 150, 150);
 const QColor kChosenDim(0, 140, 140);
 
-constexpr int kRightPanelWidth = 3300;
-constexpr int kDeckColumnGap = 8; // pixels between the suits
+constexpr int kRightPanelWidth = 3000;
+constexpr int kDeckColumnGap = 6; // pixels between the suits
 constexpr int kDeckCardStep = 22; // pixels of each card left showing above the next: its corner index
 constexpr int kRanksPerSuit = 13;
 // Deck order runs Ace to Ten, King, Queen, Knight; a deck on the table reads Ace to Ten, Knight, Queen, King.
@@ -196,7 +197,9 @@ OwnCardsWindow::OwnCardsWindow(WindowServices& services, engine::SpreadIndex spr
     buildControls();
     buildMenus();
     // As large as the table and the deck need, or the screen where that is smaller; both scroll then.
-    QSize size = m_ui.clientArea->widget()->sizeHint() + QSize(4, 4 + menuBar()->sizeHint().height());
+    // Room for a scroll bar too, so that a short screen needing one down the side does not need one across.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize size = m_ui.clientArea->widget()->sizeHint() + QSize(4 + scrollBar, 4 + menuBar()->sizeHint().height());
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
     centreOnScreen(*this, size);
@@ -264,7 +267,8 @@ void OwnCardsWindow::buildControls()
     m_ui.picSpread = new QWidget(content);
     m_ui.picSpread->setObjectName(QStringLiteral("picSpread"));
     display::fillBackground(*m_ui.picSpread, display::kBlack);
-    m_ui.picSpread->setFixedSize(display::twips(display::kDisplayWidth),
+    // The layout's own width: the display's black margin beyond it would only push the deck off small screens.
+    m_ui.picSpread->setFixedSize(display::twips(display::kLayoutWidth),
                                  display::twips(plan ? plan->height : display::kStandardPaneHeight));
     const engine::Spread* spread = engine::findSpread(m_spread);
     QWidget* pane = display::buildLayoutPane(
@@ -354,7 +358,7 @@ QWidget* OwnCardsWindow::buildDeck(QWidget& parent)
             label->setFocusPolicy(Qt::NoFocus);
             label->setCursor(Qt::PointingHandCursor);
             connect(label, &display::ClickableLabel::clicked, this, [this, card] {
-                if (layCard(card))
+                if (layCard(card, true))
                     showTyping({});
             });
             m_ui.deckCards[static_cast<std::size_t>(card)] = label;
@@ -385,7 +389,7 @@ QString OwnCardsWindow::question() const
     return m_ui.txtQuestion->text().trimmed();
 }
 
-void OwnCardsWindow::choosePlace(int index)
+void OwnCardsWindow::choosePlace(int index, bool bringIntoView)
 {
     if (index < 0 || index >= static_cast<int>(m_ui.places.size()))
         return;
@@ -398,14 +402,22 @@ void OwnCardsWindow::choosePlace(int index)
     for (OwnCardPlace* place : m_ui.places)
         place->setChosen(place->position() == index + 1);
     OwnCardPlace* chosen = m_ui.places[static_cast<std::size_t>(index)];
-    // The chosen card lies on top, so the one under the crosswise card shows when it is chosen.
-    chosen->raise();
+    // The card under the crosswise one comes on top while it is chosen. Only then: raising reorders the places
+    // for screen readers too.
+    for (const OwnCardPlace* other : m_ui.places) {
+        if (other != chosen && other->geometry().intersects(chosen->geometry())) {
+            chosen->raise();
+            break;
+        }
+    }
     const engine::Spread* spread = engine::findSpread(m_spread);
     QString meaning;
     if (spread && static_cast<std::size_t>(index) < spread->positionMeanings.size())
         meaning = display::fromView(spread->positionMeanings[static_cast<std::size_t>(index)]);
     m_ui.lblPositionMeaning->setText(QStringLiteral("Position %1. %2").arg(index + 1).arg(meaning).trimmed());
-    m_ui.clientArea->ensureWidgetVisible(chosen, 8, 8);
+    // Before the window is on screen its view has no size yet, and would scroll the question out of sight.
+    if (bringIntoView && isVisible())
+        m_ui.clientArea->ensureWidgetVisible(chosen, 8, 8);
 }
 
 int OwnCardsWindow::placeHolding(engine::CardIndex card) const
@@ -417,7 +429,7 @@ int OwnCardsWindow::placeHolding(engine::CardIndex card) const
     return -1;
 }
 
-bool OwnCardsWindow::layCard(engine::CardIndex card)
+bool OwnCardsWindow::layCard(engine::CardIndex card, bool fromDeck)
 {
     if (!engine::isCardIndex(card) || m_ui.places.empty())
         return false;
@@ -428,7 +440,7 @@ bool OwnCardsWindow::layCard(engine::CardIndex card)
     }
     m_ui.places[static_cast<std::size_t>(m_chosen)]->setCard(card);
     refreshDeckAndButtons();
-    moveToNextEmptyPlace();
+    moveToNextEmptyPlace(!fromDeck);
     return true;
 }
 
@@ -440,20 +452,21 @@ void OwnCardsWindow::emptyChosenPlace()
     refreshDeckAndButtons();
 }
 
-void OwnCardsWindow::moveToNextEmptyPlace()
+void OwnCardsWindow::moveToNextEmptyPlace(bool bringIntoView)
 {
     const int count = static_cast<int>(m_ui.places.size());
     for (int step = 1; step <= count; ++step) {
         const int index = (m_chosen + step) % count;
         if (m_ui.places[static_cast<std::size_t>(index)]->card() < 0) {
-            choosePlace(index);
+            choosePlace(index, bringIntoView);
             m_ui.places[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason);
             return;
         }
     }
     // Every place holds a card: what is left to do is read them.
     m_ui.cmdRead->setFocus(Qt::OtherFocusReason);
-    m_ui.clientArea->ensureWidgetVisible(m_ui.cmdRead);
+    if (bringIntoView && isVisible())
+        m_ui.clientArea->ensureWidgetVisible(m_ui.cmdRead);
 }
 
 void OwnCardsWindow::refreshDeckAndButtons()
@@ -469,7 +482,8 @@ void OwnCardsWindow::refreshDeckAndButtons()
         const QString name =
             holder < 0 ? cardName(card) : QStringLiteral("%1, on position %2").arg(cardName(card)).arg(holder + 1);
         label->setAccessibleName(name);
-        label->setToolTip(name);
+        // Where a greyed card went is worth a pointer's hover; a free card's face says all.
+        label->setToolTip(holder < 0 ? QString() : name);
     }
     m_ui.cmdRead->setEnabled(full);
     m_ui.mnuRead->setEnabled(full);

@@ -109,12 +109,13 @@ private:
     void buildControls();
     void buildMenus();
     QWidget* buildDeck(QWidget& parent);
-    void choosePlace(int index);
+    // Brings the place into view unless the deck is in use: the pointer stays where the cards are.
+    void choosePlace(int index, bool bringIntoView = true);
     // Lays the card on the chosen place and moves on to the next empty one; false, with the reason shown,
     // when it lies on another place already.
-    bool layCard(engine::CardIndex card);
+    bool layCard(engine::CardIndex card, bool fromDeck = false);
     void emptyChosenPlace();
-    void moveToNextEmptyPlace();
+    void moveToNextEmptyPlace(bool bringIntoView);
     int placeHolding(engine::CardIndex card) const;
     bool handleKey(QKeyEvent& event);
     void typeCharacter(QChar character);
