@@ -525,6 +525,13 @@ void OwnCardsWindow::typeCharacter(QChar character)
         return;
     }
     if (!shortCard && named.empty() && !startsShortForm(candidate)) {
+        // A key that fits nothing typed so far starts the next card afresh, as a person who changed their mind
+        // goes on typing.
+        if (!m_typed.isEmpty()) {
+            m_typed.clear();
+            typeCharacter(character);
+            return;
+        }
         showTyping(QStringLiteral("No card is written \"%1\".").arg(candidate));
         return;
     }
@@ -536,10 +543,12 @@ void OwnCardsWindow::typeCharacter(QChar character)
     }
     if (!startsShortForm(candidate) && free.size() == 1) {
         const QString name = cardName(free.front()).toLower();
-        m_completedRest = name.startsWith(QString::fromStdString(text)) ? name.mid(candidate.size()) : QString();
         m_typed.clear();
-        if (layCard(free.front()))
+        if (layCard(free.front())) {
             showTyping({});
+            // After the move to the next place, which forgets what was typed on the last one.
+            m_completedRest = name.startsWith(candidate) ? name.mid(candidate.size()) : QString();
+        }
         return;
     }
     if (!startsShortForm(candidate) && free.empty()) {

@@ -124,8 +124,10 @@ TEST_F(OwnCardsTest, ACard_CannotLieOnTwoPlaces)
     const auto& ui = window->ui();
     display::ClickableLabel* queenOfHearts = ui.deckCards[37];
 
+    // The name is complete at "queen of h"; the rest of it, typed on, does not spill onto the next place.
+    type(window, QStringLiteral("queen of hearts"));
+    EXPECT_EQ(window->hand(), (engine::Hand{37, -1, -1}));
     type(window, QStringLiteral("qh"));
-    type(window, QStringLiteral("queen of h"));
     EXPECT_EQ(window->hand(), (engine::Hand{37, -1, -1}));
     EXPECT_EQ(ui.lblTyped->text(), QStringLiteral("The Queen of Hearts is already on position 1."));
     EXPECT_FALSE(queenOfHearts->isEnabled());
