@@ -88,6 +88,12 @@ private:
     std::string m_path;
     bool m_readOnly = false;
     mutable std::string m_lastReadError;
+    struct CountCache {
+        std::string match;
+        std::int64_t version = -1;
+        int count = 0;
+    };
+    mutable CountCache m_countCache;
 };
 
 } // namespace journal

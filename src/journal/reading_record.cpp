@@ -12,6 +12,8 @@
 #include <ctime>
 #include <random>
 
+#include <unistd.h>
+
 namespace journal {
 namespace {
 
@@ -78,11 +80,15 @@ std::optional<DealtBy> dealtByFromName(std::string_view name)
 
 std::string makeUuid()
 {
-    thread_local std::mt19937_64 generator = [] {
+    // Seeded per process: a forked child must not repeat its parent's UUIDs.
+    thread_local std::mt19937_64 generator;
+    thread_local pid_t seededIn = 0;
+    if (seededIn != ::getpid()) {
         std::random_device device;
         std::seed_seq seeds{device(), device(), device(), device(), device(), device(), device(), device()};
-        return std::mt19937_64(seeds);
-    }();
+        generator.seed(seeds);
+        seededIn = ::getpid();
+    }
     std::array<unsigned char, 16> bytes{};
     for (std::size_t i = 0; i < bytes.size(); i += 8) {
         const std::uint64_t value = generator();
