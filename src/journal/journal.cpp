@@ -332,8 +332,7 @@ Attempt tryOpen(const std::string& path)
 {
     Attempt attempt;
     try {
-        auto database =
-            std::make_unique<SQLite::Database>(path, SQLite::OPEN_READWRITE | SQLite::OPEN_NOFOLLOW, kBusyTimeoutMs);
+        auto database = std::make_unique<SQLite::Database>(path, SQLite::OPEN_READWRITE, kBusyTimeoutMs);
         configure(*database);
         // Reading the header and the schema finds a file that is not a database or whose first pages are
         // damaged; deeper damage shows in a later read or write as an error like any other.
@@ -346,8 +345,7 @@ Attempt tryOpen(const std::string& path)
             return attempt;
         }
         if (version > kSchemaVersion) {
-            database =
-                std::make_unique<SQLite::Database>(path, SQLite::OPEN_READONLY | SQLite::OPEN_NOFOLLOW, kBusyTimeoutMs);
+            database = std::make_unique<SQLite::Database>(path, SQLite::OPEN_READONLY, kBusyTimeoutMs);
             database->setBusyTimeout(kBusyTimeoutMs);
             attempt.readOnly = true;
         } else {
@@ -370,15 +368,15 @@ Attempt tryOpen(const std::string& path)
 }
 
 // A file that cannot be a journal before SQLite looks at it: a folder or device by the journal's name, or a
-// file this user cannot read.
+// file this user cannot read. A symbolic link is followed: a journal kept elsewhere on purpose stays there.
 std::optional<std::string> unusableFile(const std::string& path)
 {
     struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0)
+    if (::stat(path.c_str(), &status) != 0)
         return std::nullopt;
     if (!S_ISREG(status.st_mode))
         return "it is not a regular file";
-    const int descriptor = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+    const int descriptor = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (descriptor < 0)
         return errno == EACCES || errno == EPERM ? std::optional(systemReason(errno)) : std::nullopt;
     ::close(descriptor);
@@ -388,7 +386,7 @@ std::optional<std::string> unusableFile(const std::string& path)
 // A new journal file is private to its owner; SQLite would make it as the umask says.
 std::optional<std::string> createPrivateFile(const std::string& path)
 {
-    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (descriptor < 0)
         return errno == EEXIST ? std::nullopt : std::optional(systemReason(errno));
     ::close(descriptor);
@@ -528,8 +526,14 @@ std::optional<std::string> Journal::forgetAll()
     if (m_readOnly)
         return "Nothing was deleted: the journal is from a newer version of the program.";
     if (auto error = inTransaction(*m_database, [&] {
+            // Removing row by row through the trigger takes seconds for a large journal; the index is emptied
+            // at once instead, and the trigger put back as it was, all in the one transaction.
+            const std::string trigger =
+                m_database->execAndGet("SELECT sql FROM sqlite_schema WHERE name = 'reading_removed'").getString();
+            m_database->exec("DROP TRIGGER reading_removed");
             m_database->exec("DELETE FROM reading");
-            m_database->exec("INSERT INTO reading_search(reading_search) VALUES ('rebuild')");
+            m_database->exec("INSERT INTO reading_search(reading_search) VALUES ('delete-all')");
+            m_database->exec(trigger);
         }))
         return "Nothing was deleted: " + *error + ".";
     // Forgotten means gone from the disk too: rewrite the file without the freed pages and empty the log. Another
