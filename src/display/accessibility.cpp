@@ -5,9 +5,18 @@
 #include "display/card_slot.h"
 #include "display/clickable_label.h"
 #include "display/drop_down_list.h"
+#include "display/report_view.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QPointer>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <vector>
 
 namespace display {
 namespace {
@@ -55,10 +64,18 @@ private:
     ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
 };
 
-// Named by its accessible name, valued by its chosen entry; its one child is the list it drops down.
-class AccessibleDropDownList final : public QAccessibleWidget {
+// Named by its accessible name, valued by its chosen entry; its one child is the list it drops down. The chosen
+// entry is also its text, where a screen reader looks for the value of a list that offers no selection.
+class AccessibleDropDownList final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleDropDownList(DropDownList* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -94,8 +111,271 @@ public:
             QAccessibleWidget::doAction(actionName);
     }
 
+    // The text: the chosen entry, read only, no selection.
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override
+    {
+        return list()->currentText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(list()->currentText().size()); }
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint&) const override { return 0; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
 private:
     DropDownList* list() const { return static_cast<DropDownList*>(widget()); }
+};
+
+// The report's text as a screen reader gets it: the word joiners that steer line breaking and the pictures'
+// placeholders left out, paragraphs ended by new lines. Offsets here are counted in that text.
+class ReaderText {
+public:
+    explicit ReaderText(const QTextDocument& document)
+    {
+        const QString raw = document.toRawText();
+        m_text.reserve(raw.size());
+        m_positions.reserve(static_cast<std::size_t>(raw.size()) + 1);
+        for (qsizetype position = 0; position < raw.size(); ++position) {
+            const QChar character = raw.at(position);
+            if (character == QChar(0x2060) || character == QChar::ObjectReplacementCharacter)
+                continue;
+            const bool paragraphEnd = character == QChar::ParagraphSeparator || character == QChar::LineSeparator;
+            m_text += paragraphEnd ? QChar(QLatin1Char('\n')) : character;
+            m_positions.push_back(static_cast<int>(position));
+        }
+        m_positions.push_back(static_cast<int>(raw.size()));
+    }
+
+    const QString& text() const { return m_text; }
+    int size() const { return static_cast<int>(m_text.size()); }
+
+    int toDocument(int offset) const { return m_positions[static_cast<std::size_t>(std::clamp(offset, 0, size()))]; }
+    int fromDocument(int position) const
+    {
+        return static_cast<int>(std::ranges::lower_bound(m_positions, position) - m_positions.begin());
+    }
+
+private:
+    QString m_text;
+    std::vector<int> m_positions; // the document position of each character, and the end
+};
+
+// The report: its text (as above) with the view's caret, its links as children that take the focus in turn
+// when Tab marks them. There is no selection to offer.
+class AccessibleReportView final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibleReportView(ReportView* view) : QAccessibleWidget(view, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.multiLine = true;
+        state.selectableText = false;
+        return state;
+    }
+
+    int childCount() const override { return static_cast<int>(linkSpans(*view()->document()).size()); }
+    QAccessibleInterface* child(int index) const override { return view()->linkInterface(index); }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int index = 0; index < childCount(); ++index) {
+            if (view()->linkInterface(index) == child)
+                return index;
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+
+    int cursorPosition() const override { return readerText().fromDocument(view()->textCursor().position()); }
+    void setCursorPosition(int offset) override
+    {
+        QTextCursor caret(view()->document());
+        caret.setPosition(readerText().toDocument(offset));
+        view()->setTextCursor(caret);
+        view()->ensureCursorVisible();
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return readerText().text().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return readerText().size(); }
+
+    // Lines are the lines on screen; words and the rest are Qt's.
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                         int* endOffset) const override
+    {
+        if (boundary != QAccessible::LineBoundary)
+            return QAccessibleTextInterface::textAtOffset(offset, boundary, startOffset, endOffset);
+        const ReaderText reader = readerText();
+        lineAround(reader, std::clamp(offset, 0, reader.size()), startOffset, endOffset);
+        return reader.text().mid(*startOffset, *endOffset - *startOffset);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                             int* endOffset) const override
+    {
+        if (boundary != QAccessible::LineBoundary)
+            return QAccessibleTextInterface::textBeforeOffset(offset, boundary, startOffset, endOffset);
+        const ReaderText reader = readerText();
+        int start = 0;
+        int end = 0;
+        lineAround(reader, std::clamp(offset, 0, reader.size()), &start, &end);
+        if (start == 0) {
+            *startOffset = *endOffset = 0;
+            return {};
+        }
+        lineAround(reader, start - 1, startOffset, endOffset);
+        return reader.text().mid(*startOffset, *endOffset - *startOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                            int* endOffset) const override
+    {
+        if (boundary != QAccessible::LineBoundary)
+            return QAccessibleTextInterface::textAfterOffset(offset, boundary, startOffset, endOffset);
+        const ReaderText reader = readerText();
+        int start = 0;
+        int end = 0;
+        lineAround(reader, std::clamp(offset, 0, reader.size()), &start, &end);
+        if (end >= reader.size()) {
+            *startOffset = *endOffset = reader.size();
+            return {};
+        }
+        lineAround(reader, end, startOffset, endOffset);
+        return reader.text().mid(*startOffset, *endOffset - *startOffset);
+    }
+
+    QRect characterRect(int offset) const override
+    {
+        const ReaderText reader = readerText();
+        QTextCursor cursor(view()->document());
+        cursor.setPosition(reader.toDocument(offset));
+        const QRect before = view()->cursorRect(cursor);
+        cursor.setPosition(reader.toDocument(offset + 1));
+        const QRect after = view()->cursorRect(cursor);
+        const int width = after.top() == before.top() ? std::max(1, after.left() - before.left()) : 1;
+        return QRect(view()->viewport()->mapToGlobal(before.topLeft()), QSize(width, before.height()));
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        const QPoint local = view()->viewport()->mapFromGlobal(point);
+        return readerText().fromDocument(view()->cursorForPosition(local).position());
+    }
+    void scrollToSubstring(int startIndex, int) override { setCursorPosition(startIndex); }
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    ReportView* view() const { return static_cast<ReportView*>(widget()); }
+    ReaderText readerText() const { return ReaderText(*view()->document()); }
+
+    // The line on screen that holds the offset, with the new line that ends its paragraph.
+    void lineAround(const ReaderText& reader, int offset, int* startOffset, int* endOffset) const
+    {
+        const int position = reader.toDocument(offset);
+        const QTextBlock block = view()->document()->findBlock(position);
+        const QTextLayout* layout = block.isValid() ? block.layout() : nullptr;
+        if (!layout || layout->lineCount() == 0) {
+            *startOffset = reader.fromDocument(block.position());
+            *endOffset = std::min(reader.size(), reader.fromDocument(block.position() + block.length()));
+            return;
+        }
+        const QTextLine line = layout->lineForTextPosition(position - block.position());
+        const QTextLine shown = line.isValid() ? line : layout->lineAt(layout->lineCount() - 1);
+        const int lineStart = block.position() + shown.textStart();
+        const bool lastLine = shown.lineNumber() == layout->lineCount() - 1;
+        const int lineEnd = lastLine ? block.position() + block.length() : lineStart + shown.textLength();
+        *startOffset = reader.fromDocument(lineStart);
+        *endOffset = std::min(reader.size(), reader.fromDocument(lineEnd));
+    }
+};
+
+// One web address of the report: a link named by the address as written.
+class AccessibleReportLink final : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    AccessibleReportLink(ReportView& view, int index) : m_view(&view), m_index(index) {}
+
+    bool isValid() const override { return m_view && m_index < static_cast<int>(links().size()); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_view.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name || !isValid())
+            return {};
+        return links()[static_cast<std::size_t>(m_index)].text;
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect area = m_view->linkRect(m_index);
+        return QRect(m_view->viewport()->mapToGlobal(area.topLeft()), area.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::Link; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.linked = true;
+        state.focused = isValid() && m_view->hasFocus() && m_view->markedLink() == m_index;
+        return state;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction() && isValid())
+            m_view->activateLink(m_index);
+    }
+    QStringList keyBindingsForAction(const QString& actionName) const override
+    {
+        return actionName == pressAction() ? QStringList{QStringLiteral("Return")} : QStringList();
+    }
+
+private:
+    std::vector<LinkSpan> links() const { return linkSpans(*m_view->document()); }
+
+    QPointer<ReportView> m_view;
+    int m_index;
 };
 
 // A picture named by its position and card. The position number drawn over it is part of that name,
@@ -125,6 +405,8 @@ QAccessibleInterface* displayInterfaces(const QString& className, QObject* objec
         return new AccessibleClickableLabel(static_cast<ClickableLabel*>(object));
     if (className == QLatin1String(DropDownList::staticMetaObject.className()))
         return new AccessibleDropDownList(static_cast<DropDownList*>(object));
+    if (className == QLatin1String(ReportView::staticMetaObject.className()))
+        return new AccessibleReportView(static_cast<ReportView*>(object));
     if (className == QLatin1String(CardSlot::staticMetaObject.className()))
         return new AccessibleCardSlot(static_cast<CardSlot*>(object));
     if (isPlainWidgetWindow(className, object))
@@ -133,6 +415,24 @@ QAccessibleInterface* displayInterfaces(const QString& className, QObject* objec
 }
 
 } // namespace
+
+QAccessibleInterface* makeReportLinkInterface(ReportView& view, int index)
+{
+    return new AccessibleReportLink(view, index);
+}
+
+void announceChosenEntry(DropDownList& list)
+{
+    QAbstractItemView* view = list.view();
+    if (!QAccessible::isActive() || !list.hasFocus() || !view || list.currentIndex() < 0)
+        return;
+    // The entry as the list that drops down holds it.
+    QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(view);
+    if (QAccessibleInterface* entry = entries ? entries->child(list.currentIndex()) : nullptr) {
+        QAccessibleEvent focus(entry, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
 
 void installAccessibleInterfaces()
 {

@@ -10,6 +10,7 @@ DropDownList::DropDownList(QWidget* parent) : QComboBox(parent)
 {
     installAccessibleInterfaces();
     setEditable(false);
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { announceChosenEntry(*this); });
 }
 
 } // namespace display

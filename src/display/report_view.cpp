@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/report_view.h"
 
+#include "display/accessibility.h"
 #include "display/face_lists.h"
 #include "display/look.h"
 #include "display/platform.h"
@@ -14,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -252,12 +254,15 @@ QImage reportPicture(const richtext::Bitmap& bitmap, qreal devicePixelRatio)
 
 ReportView::ReportView(UrlOpener& opener, QWidget* parent) : QTextEdit(parent), m_opener(opener)
 {
+    // Before anything that a screen reader might ask about, which would make Qt settle on its own interface.
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("RTB"));
     setFont(verdanaFont(8.25));
     document()->setDefaultFont(font());
     setReadOnly(true);
-    // No selection at all, so nothing of the report can be copied or dragged out; links are handled below.
-    setTextInteractionFlags(Qt::NoTextInteraction);
+    // A caret the keyboard moves, for reading line by line and word by word, but no selection, so nothing of the
+    // report can be copied or dragged out (Shift is dropped from the caret keys below); links are handled below.
+    setTextInteractionFlags(Qt::TextSelectableByKeyboard);
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
     setUndoRedoEnabled(false);
@@ -270,20 +275,25 @@ ReportView::ReportView(UrlOpener& opener, QWidget* parent) : QTextEdit(parent), 
                                  "QTextEdit#RTB:focus { border: 1px solid palette(highlight); }"));
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::ArrowCursor);
-    // Without text interaction a text view would not take the keyboard, which scrolls it.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Report"));
+}
+
+ReportView::~ReportView()
+{
+    forgetLinkInterfaces();
 }
 
 void ReportView::showDocument(const richtext::Document& source)
 {
     markLink(-1);
-    QTextDocument& target = *document();
-    target.clear();
-    target.setDefaultFont(font());
-    QTextCursor cursor(&target);
+    // Composed apart and handed over whole: written into the shown document, every insertion and caret step would
+    // reach a screen reader as an event of its own, hundreds for a long reading.
+    auto* target = new QTextDocument(this);
+    target->setDefaultFont(font());
+    QTextCursor cursor(target);
     int pictureCount = 0;
-    ParagraphWriter writer(cursor, target, pictureCount, devicePixelRatioF());
+    ParagraphWriter writer(cursor, *target, pictureCount, devicePixelRatioF());
     bool first = true;
     for (const richtext::Paragraph& paragraph : source.paragraphs()) {
         QTextBlockFormat block;
@@ -301,6 +311,13 @@ void ReportView::showDocument(const richtext::Document& source)
         if (!rule)
             writer.write(paragraph);
     }
+    const QPointer<QTextDocument> previous = document();
+    setDocument(target);
+    // The view deletes only the document it made itself, not one given to it.
+    if (previous && previous->parent() == this)
+        delete previous.data();
+    forgetLinkInterfaces();
+    moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(0);
 }
 
@@ -333,25 +350,69 @@ void ReportView::keyPressEvent(QKeyEvent* event)
     }
     const bool activates = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (activates && m_markedLink >= 0) {
-        const std::vector<LinkSpan> links = linkSpans(*document());
-        if (static_cast<std::size_t>(m_markedLink) < links.size())
-            openLink(links[static_cast<std::size_t>(m_markedLink)].text);
+        activateLink(m_markedLink);
         event->accept();
+        return;
+    }
+    if (isCaretKey(event->key())) {
+        markLink(-1);
+        // The same move without Shift, so the caret never drags a selection along.
+        QKeyEvent move(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text(),
+                       event->isAutoRepeat(), static_cast<quint16>(event->count()));
+        QTextEdit::keyPressEvent(&move);
+        event->setAccepted(move.isAccepted());
+        // At the start or end of the report, the view goes all the way, past the document's margin.
+        const bool wholeDocument =
+            (move.modifiers() & Qt::ControlModifier) && (move.key() == Qt::Key_Home || move.key() == Qt::Key_End);
+        if (wholeDocument) {
+            QScrollBar* bar = verticalScrollBar();
+            bar->setValue(move.key() == Qt::Key_Home ? bar->minimum() : bar->maximum());
+        }
         return;
     }
     QTextEdit::keyPressEvent(event);
 }
 
+bool ReportView::isCaretKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool ReportView::focusNextPrevChild(bool next)
 {
-    const auto count = static_cast<int>(linkSpans(*document()).size());
-    if (next && m_markedLink + 1 < count) {
-        markLink(m_markedLink + 1);
-        return true;
+    const std::vector<LinkSpan> links = linkSpans(*document());
+    const auto count = static_cast<int>(links.size());
+    if (next) {
+        // On from the marked link, or from the caret to the first link at or after it.
+        int target = m_markedLink + 1;
+        if (m_markedLink < 0) {
+            const int caret = textCursor().position();
+            target = static_cast<int>(
+                std::ranges::find_if(links, [caret](const LinkSpan& link) { return link.end > caret; }) -
+                links.begin());
+        }
+        if (target < count) {
+            markLink(target);
+            return true;
+        }
     }
     if (!next && m_markedLink >= 0) {
         // Back from the first link to the view itself, then out of it.
         markLink(m_markedLink - 1);
+        if (m_markedLink < 0)
+            announceFocus(nullptr);
         return true;
     }
     markLink(-1);
@@ -373,6 +434,63 @@ void ReportView::openLink(const QString& linkText)
         m_opener.openUrl(address);
 }
 
+void ReportView::activateLink(int index)
+{
+    const std::vector<LinkSpan> links = linkSpans(*document());
+    if (index >= 0 && static_cast<std::size_t>(index) < links.size())
+        openLink(links[static_cast<std::size_t>(index)].text);
+}
+
+QRect ReportView::linkRect(int index) const
+{
+    const std::vector<LinkSpan> links = linkSpans(*document());
+    if (index < 0 || static_cast<std::size_t>(index) >= links.size())
+        return {};
+    const LinkSpan& link = links[static_cast<std::size_t>(index)];
+    QTextCursor cursor(document());
+    QRect area;
+    for (int position = link.start; position <= link.end; ++position) {
+        cursor.setPosition(position);
+        area |= cursorRect(cursor);
+    }
+    return area;
+}
+
+QAccessibleInterface* ReportView::linkInterface(int index)
+{
+    const auto count = static_cast<int>(linkSpans(*document()).size());
+    if (index < 0 || index >= count)
+        return nullptr;
+    if (m_linkInterfaces.size() != static_cast<std::size_t>(count))
+        m_linkInterfaces.resize(static_cast<std::size_t>(count), 0);
+    QAccessible::Id& id = m_linkInterfaces[static_cast<std::size_t>(index)];
+    if (id == 0)
+        id = QAccessible::registerAccessibleInterface(makeReportLinkInterface(*this, index));
+    return QAccessible::accessibleInterface(id);
+}
+
+void ReportView::forgetLinkInterfaces()
+{
+    for (const QAccessible::Id id : m_linkInterfaces) {
+        if (id != 0)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    m_linkInterfaces.clear();
+}
+
+void ReportView::announceFocus(QAccessibleInterface* link)
+{
+    if (!QAccessible::isActive() || !hasFocus())
+        return;
+    if (link) {
+        QAccessibleEvent focus(link, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    } else {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
 void ReportView::markLink(int index)
 {
     const std::vector<LinkSpan> links = linkSpans(*document());
@@ -390,12 +508,13 @@ void ReportView::markLink(int index)
     mark.format.setBackground(palette().brush(QPalette::Highlight));
     mark.format.setForeground(palette().brush(QPalette::HighlightedText));
     setExtraSelections({mark});
-    // The caret, which draws nothing here, follows so that the link is scrolled into view and a screen
-    // reader reads the line it is on.
+    // The caret follows so that the link is scrolled into view and reading goes on from there; a screen reader
+    // hears the link itself, as a link of its own taking the focus.
     QTextCursor caret(document());
     caret.setPosition(link.start);
     setTextCursor(caret);
     ensureCursorVisible();
+    announceFocus(linkInterface(index));
 }
 
 QMimeData* ReportView::createMimeDataFromSelection() const

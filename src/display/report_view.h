@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAccessible>
 #include <QImage>
 #include <QTextEdit>
 #include <QUrl>
@@ -22,16 +23,24 @@ inline constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 1;
 
 // The read-only report: shows the document, opens a web address when the left button goes down
 // on it, and offers nothing to copy (the way to take the report away is saving it). The keyboard
-// scrolls it, Tab steps through its web addresses and Return opens the one marked.
+// moves a caret through it (never selecting), Tab steps through its web addresses and Return opens the one marked.
 class ReportView final : public QTextEdit {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ReportView)
 
 public:
     explicit ReportView(UrlOpener& opener, QWidget* parent = nullptr);
+    ~ReportView() override;
 
-    // Replaces what the view shows; web addresses in the text become links.
+    // Replaces what the view shows, caret at the start; web addresses in the text become links.
     void showDocument(const richtext::Document& document);
+
+    // The links as a screen reader sees them: the one marked by Tab (-1 for none), where each lies in the
+    // viewport, opening one, and one accessible object each, kept until the next document.
+    int markedLink() const { return m_markedLink; }
+    QRect linkRect(int index) const;
+    void activateLink(int index);
+    QAccessibleInterface* linkInterface(int index);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -43,12 +52,17 @@ protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
 private:
+    static bool isCaretKey(int key);
     void openLink(const QString& linkText);
     // Marks the link without selecting it, so there is still nothing to copy; -1 clears the mark.
     void markLink(int index);
+    void forgetLinkInterfaces();
+    // Tells a screen reader the focus is on the link, or on the view itself for none.
+    void announceFocus(QAccessibleInterface* link);
 
     UrlOpener& m_opener;
     int m_markedLink = -1;
+    std::vector<QAccessible::Id> m_linkInterfaces;
 };
 
 // Where the document's links lie: start and end positions, in document order.

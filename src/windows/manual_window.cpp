@@ -186,19 +186,35 @@ void ManualWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
-    if (to >= 0)
+    if (to >= 0) {
+        if (m_announcedTo)
+            m_announcedTo->setAccessibleDescription(QString());
         m_ui.picManual[static_cast<std::size_t>(to)]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QString ManualWindow::positionMeaning(int position) const
+{
+    const engine::Spread* spread = engine::findSpread(m_spread);
+    if (!spread || position < 0 || static_cast<std::size_t>(position) >= spread->positionMeanings.size())
+        return {};
+    return display::fromView(spread->positionMeanings[static_cast<std::size_t>(position)]);
 }
 
 void ManualWindow::showPositionMeaning(int position)
 {
-    const engine::Spread* spread = engine::findSpread(m_spread);
-    QString meaning;
-    if (spread && position >= 0 && static_cast<std::size_t>(position) < spread->positionMeanings.size()) {
-        const std::string_view text = spread->positionMeanings[static_cast<std::size_t>(position)];
-        meaning = display::fromView(text);
-    }
-    m_ui.lblPositionMeaning->setText(meaning);
+    m_ui.lblPositionMeaning->setText(positionMeaning(position));
+}
+
+void ManualWindow::announce(const QString& text)
+{
+    // Said as the description of whatever has the focus now, which a screen reader reads out when it changes; the
+    // description the last pick gave another control goes, so that it is not said again there.
+    if (m_announcedTo && m_announcedTo != focusWidget())
+        m_announcedTo->setAccessibleDescription(QString());
+    m_announcedTo = focusWidget();
+    if (m_announcedTo)
+        m_announcedTo->setAccessibleDescription(text);
 }
 
 void ManualWindow::picManual_Click(int index)
@@ -219,8 +235,10 @@ void ManualWindow::picManual_Click(int index)
     }
     card->hide();
     ++m_pickCount;
+    const QString filledMeaning = positionMeaning(m_pickCount - 1);
     if (m_pickCount < picksNeeded()) {
         showPositionMeaning(m_pickCount);
+        announce(texts::pickAnnouncement(m_pickCount, picksNeeded(), filledMeaning));
         return;
     }
 
@@ -229,7 +247,10 @@ void ManualWindow::picManual_Click(int index)
     m_ui.picTray->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_ui.picMessage->show();
     m_ui.picMessage->raise();
-    // With the focus on it, a screen reader reads the message out.
+    // With the focus on it, a screen reader reads the message out, after what the last pick filled.
+    m_ui.lblMessage->setAccessibleName(texts::pickAnnouncement(m_pickCount, picksNeeded(), filledMeaning) +
+                                       QLatin1Char(' ') + texts::kGeneratingMessage);
+    announce(QString());
     m_ui.lblMessage->setFocus(Qt::OtherFocusReason);
     // The message must be on screen before the pause, which lets nothing paint.
     repaint();

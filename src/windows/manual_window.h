@@ -5,6 +5,8 @@
 #include "engine/types.h"
 #include "windows/reading_window.h"
 
+#include <QPointer>
+
 #include <array>
 
 class QAction;
@@ -63,7 +65,9 @@ private slots:
 private:
     void buildControls();
     void buildMenus();
+    QString positionMeaning(int position) const;
     void showPositionMeaning(int position);
+    void announce(const QString& text);
     bool isInTray(int index) const;
     // The first card still in the tray from index on in steps of step (1 or -1), -1 if none.
     int nextCardInTray(int index, int step) const;
@@ -75,6 +79,7 @@ private:
     engine::SpreadIndex m_spread;
     int m_pickCount = 0;
     bool m_closed = false;
+    QPointer<QWidget> m_announcedTo;
     Ui m_ui;
 };
 

@@ -185,8 +185,12 @@ void ReportWindow::showReading(engine::SpreadIndex spread)
 {
     m_spread = spread;
     m_ui.RTB->showDocument(m_document);
-    // A new reading is read from its heading down.
-    m_ui.RTB->moveCursor(QTextCursor::Start);
+    // A new reading is read from its heading down, and the window opens with the keyboard in the report, so that a
+    // screen reader says which window this is, that the reading is ready, and reads on from its first line.
+    const engine::Spread* shown = engine::findSpread(spread);
+    m_ui.RTB->setAccessibleDescription(
+        texts::readingReadyAnnouncement(shown ? display::fromView(shown->title) : QString()));
+    m_ui.RTB->setFocus(Qt::OtherFocusReason);
 }
 
 namespace {

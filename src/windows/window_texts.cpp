@@ -24,6 +24,27 @@ QString saveFailedMessage(const QString& path, const QString& reason)
         .arg(path, reason);
 }
 
+QString pickAnnouncement(int position, int positions, const QString& meaning)
+{
+    QString text = QStringLiteral("Position %1 of %2 filled").arg(position).arg(positions);
+    QString said = meaning.trimmed();
+    while (said.endsWith(QLatin1Char('.')))
+        said.chop(1);
+    if (!said.isEmpty())
+        text += QStringLiteral(": ") + said;
+    const int left = positions - position;
+    if (left <= 0)
+        return text + QStringLiteral(". All cards picked.");
+    return text + (left == 1 ? QStringLiteral(". 1 card left to pick.")
+                             : QStringLiteral(". %1 cards left to pick.").arg(left));
+}
+
+QString readingReadyAnnouncement(const QString& spreadTitle)
+{
+    return QStringLiteral("Your reading of %1 is ready. Read it with the arrow keys; Tab goes to its web addresses.")
+        .arg(spreadTitle);
+}
+
 QString visitSiteInvitation()
 {
     return QStringLiteral("Click Here To Visit ") + display::siteHostName() + QStringLiteral(" Now");

@@ -52,6 +52,8 @@ inline const QString kWrongThirtyFirst = QStringLiteral("Please Enter Correct Da
 // Manual picking window.
 inline const QString kGeneratingMessage =
     QStringLiteral("Zelto Cartomancy is generating the analysis. Please wait....");
+// What a screen reader says after a pick: "Position 3 of 21 filled: <meaning>. 18 cards left to pick."
+QString pickAnnouncement(int position, int positions, const QString& meaning);
 
 // Own cards window.
 inline const QString kReadMyCards = QStringLiteral("&Read My Cards");
@@ -68,6 +70,8 @@ QString placeName(int position, const QString& meaning, const QString& card);
 QString meaningGist(const QString& meaning);
 
 // Report window.
+// What a screen reader says of the report once a reading is in it.
+QString readingReadyAnnouncement(const QString& spreadTitle);
 QString saveFailedMessage(const QString& path, const QString& reason);
 inline const QString kPrintFailed = QStringLiteral("The reading could not be printed.");
 

@@ -145,6 +145,11 @@ TEST(DropDownListTest, Accessible_NamedByItsNameValuedByItsEntry)
     list.setCurrentIndex(1);
     EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Month of birth"));
     EXPECT_EQ(face->text(QAccessible::Value), QStringLiteral("February"));
+    // A screen reader takes a list's value from its text where the list offers no selection.
+    ASSERT_NE(face->textInterface(), nullptr);
+    EXPECT_EQ(face->textInterface()->text(0, face->textInterface()->characterCount()), QStringLiteral("February"));
+    list.setCurrentIndex(0);
+    EXPECT_EQ(face->textInterface()->text(0, face->textInterface()->characterCount()), QStringLiteral("January"));
     ASSERT_EQ(face->childCount(), 1);
     EXPECT_EQ(face->child(0)->object(), list.view());
     EXPECT_EQ(face->indexOfChild(face->child(0)), 0);
@@ -205,23 +210,38 @@ protected:
     display::ReportView* view = nullptr;
 };
 
-TEST_F(ReportKeyboardTest, Keys_ScrollTheReportWithoutSelectingAnything)
+TEST_F(ReportKeyboardTest, Keys_MoveACaretLineByLineWithoutSelectingAnything)
 {
     showLines(200);
     before.setFocus();
     QTest::keyClick(&before, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), view);
-    QScrollBar* bar = view->verticalScrollBar();
-    ASSERT_EQ(bar->value(), 0);
-    QTest::keyClick(view, Qt::Key_PageDown);
-    const int afterPage = bar->value();
-    EXPECT_GT(afterPage, 0);
+    QAccessibleTextInterface* text = accessibleOf(view)->textInterface();
+    ASSERT_NE(text, nullptr);
+    const auto lineAtCaret = [text] {
+        int start = 0;
+        int end = 0;
+        return text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed();
+    };
+    EXPECT_EQ(lineAtCaret(), QStringLiteral("Line 0"));
     QTest::keyClick(view, Qt::Key_Down);
-    EXPECT_GT(bar->value(), afterPage);
-    QTest::keyClick(view, Qt::Key_End);
+    EXPECT_EQ(lineAtCaret(), QStringLiteral("Line 1"));
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(lineAtCaret(), QStringLiteral("Line 2"));
+    QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(text->cursorPosition(), static_cast<int>(text->text(0, text->characterCount()).indexOf(u"2")));
+
+    QScrollBar* bar = view->verticalScrollBar();
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(lineAtCaret(), QStringLiteral("Line 199"));
     EXPECT_EQ(bar->value(), bar->maximum());
-    QTest::keyClick(view, Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(text->cursorPosition(), 0);
+    EXPECT_EQ(bar->value(), 0);
+    QTest::keyClick(view, Qt::Key_PageDown);
+    EXPECT_GT(bar->value(), 0);
     EXPECT_FALSE(view->textCursor().hasSelection());
+    EXPECT_EQ(text->selectionCount(), 0);
 }
 
 TEST_F(ReportKeyboardTest, Tab_StepsThroughTheLinksAndReturnOpensTheMarkedOne)
@@ -233,8 +253,15 @@ TEST_F(ReportKeyboardTest, Tab_StepsThroughTheLinksAndReturnOpensTheMarkedOne)
 
     QTest::keyClick(view, Qt::Key_Tab);
     EXPECT_EQ(marked(), QStringLiteral("www.first.example"));
+    // A screen reader meets the marked address as a focused link named as written.
+    QAccessibleInterface* link = accessibleOf(view)->child(0);
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->role(), QAccessible::Link);
+    EXPECT_EQ(link->text(QAccessible::Name), QStringLiteral("www.first.example"));
+    EXPECT_TRUE(link->state().focused);
     QTest::keyClick(view, Qt::Key_Tab);
     EXPECT_EQ(marked(), QStringLiteral("http://second.example/page"));
+    EXPECT_FALSE(link->state().focused);
     // Marked far down, the link is scrolled into sight.
     EXPECT_TRUE(view->viewport()->rect().contains(view->cursorRect()));
     QTest::keyClick(view, Qt::Key_Return);
@@ -263,13 +290,15 @@ TEST_F(ReportKeyboardTest, Tab_StepsThroughTheLinksAndReturnOpensTheMarkedOne)
 
 TEST_F(ReportKeyboardTest, AccessibleText_ReadsTheReportLineByLine)
 {
-    showLines(3, "The Ten of Spades");
+    showLines(3, "The Ten of Spades", "see http://www.zelto.example");
     QAccessibleInterface* face = accessibleOf(view);
     EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Report"));
     QAccessibleTextInterface* text = face->textInterface();
     ASSERT_NE(text, nullptr);
     const QString whole = text->text(0, text->characterCount());
     EXPECT_TRUE(whole.startsWith(QStringLiteral("The Ten of Spades")));
+    EXPECT_TRUE(whole.endsWith(QStringLiteral("see http://www.zelto.example")))
+        << "addresses as written, without the joiners that steer line breaks";
     EXPECT_TRUE(whole.contains(QStringLiteral("Line 2")));
     int start = -1;
     int end = -1;
