@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QHashFunctions>
 #include <QLocale>
 #include <QTextDocument>
 
@@ -43,6 +44,10 @@ richtext::ValueOrError<std::string> dealReadingAsPdf(engine::ReadingEngine& read
         if (type == QtCriticalMsg || type == QtFatalMsg)
             std::fprintf(stderr, "cartomancy-report: %s\n", qPrintable(message));
     });
+    // Qt writes a PDF's fonts in the order of a hash table, which differs from run to run unless its seed is fixed;
+    // with SOURCE_DATE_EPOCH set the same seed must give the same bytes.
+    if (!qEnvironmentVariableIsEmpty("SOURCE_DATE_EPOCH"))
+        QHashSeed::setDeterministicGlobalSeed();
     int argc = 1;
     char* argv[] = {const_cast<char*>(programName), nullptr};
     const QApplication application(argc, argv);

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QUrl>
 
 namespace display {
 
@@ -24,6 +25,10 @@ public:
     // Does what a click does; nothing while the label is disabled.
     void activate();
 
+    // The web page a click opens, where there is one, so that a printed copy can link to it too.
+    QUrl address() const { return m_address; }
+    void setAddress(const QUrl& address) { m_address = address; }
+
 signals:
     void clicked();
 
@@ -36,6 +41,7 @@ protected:
 private:
     bool m_pressed = false;
     QAccessible::Role m_role = QAccessible::Link;
+    QUrl m_address;
 };
 
 } // namespace display

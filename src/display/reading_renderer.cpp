@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/reading_renderer.h"
 
+#include "display/clickable_label.h"
 #include "display/face_lists.h"
 #include "display/report_view.h"
 #include "richtext/bitmap.h"
 #include "site_settings.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QDateTime>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -17,10 +20,13 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimeZone>
+#include <QUuid>
 #include <QWidget>
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace display {
@@ -54,6 +60,44 @@ void useFullAddresses(QTextDocument& document)
         format.setAnchor(!address.isEmpty());
         format.setAnchorHref(address.toString(QUrl::FullyEncoded));
         cursor.setCharFormat(format);
+    }
+}
+
+// The view puts word joiners into addresses to steer line breaking; in a PDF they would be text of their own, and
+// readers turn them into tabs or spaces when the address is copied.
+void removeWordJoiners(QTextDocument& document)
+{
+    const QString joiner(QChar(0x2060));
+    for (QTextCursor found = document.find(joiner); !found.isNull(); found = document.find(joiner, found))
+        found.removeSelectedText();
+}
+
+// Ligatures would put single characters such as U+FB01 in place of letters, so that searching the PDF for
+// "financial" fails; without shaping, Latin text is drawn one glyph per letter.
+void avoidLigatures(QTextDocument& document)
+{
+    QFont font = document.defaultFont();
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    document.setDefaultFont(font);
+}
+
+// Without the joiners a line could break inside an address; such an address starts a line of its own instead (one
+// longer than a line still breaks, as it must).
+void keepAddressesWhole(QTextDocument& document)
+{
+    const std::vector<LinkSpan> links = linkSpans(document);
+    for (auto link = links.rbegin(); link != links.rend(); ++link) {
+        const QTextBlock block = document.findBlock(link->start);
+        document.documentLayout()->blockBoundingRect(block); // lays the block out
+        const QTextLayout* layout = block.layout();
+        const QTextLine first = layout->lineForTextPosition(link->start - block.position());
+        const QTextLine last = layout->lineForTextPosition(link->end - 1 - block.position());
+        if (!first.isValid() || !last.isValid() || first.lineNumber() == last.lineNumber() ||
+            first.textStart() == link->start - block.position())
+            continue;
+        QTextCursor cursor(&document);
+        cursor.setPosition(link->start);
+        cursor.insertText(QString(QChar::LineSeparator), QTextCharFormat());
     }
 }
 
@@ -120,16 +164,19 @@ void drawPageNumber(QPainter& painter, const QSizeF& page, const QFont& font, in
     painter.restore();
 }
 
-// The display paints itself, scaled to the page's width (or height, for a layout too tall for it).
-void drawSpreadPicture(QPainter& painter, QWidget& display, const QSizeF& body)
+// The display paints itself, scaled to the page's width (or height, for a layout too tall for it); the result is
+// where the display's points go on the page.
+QTransform drawSpreadPicture(QPainter& painter, QWidget& display, const QSizeF& body)
 {
     const QSize size = display.size();
     if (size.isEmpty())
-        return;
+        return {};
     const qreal scale = std::min(body.width() / size.width(), body.height() / size.height());
+    QTransform placement;
+    placement.translate((body.width() - size.width() * scale) / 2, 0);
+    placement.scale(scale, scale);
     painter.save();
-    painter.translate((body.width() - size.width() * scale) / 2, 0);
-    painter.scale(scale, scale);
+    painter.setTransform(placement, true);
     // Recorded first: rendered straight onto a printer, Qt would paint the widget into a screen-sized bitmap.
     QPicture recording;
     QPainter recorder(&recording);
@@ -137,6 +184,7 @@ void drawSpreadPicture(QPainter& painter, QWidget& display, const QSizeF& body)
     recorder.end();
     painter.drawPicture(0, 0, recording);
     painter.restore();
+    return placement;
 }
 
 // The view draws a rule of spaces as a ruler after an empty block; on paper it is drawn where the
@@ -157,20 +205,179 @@ void drawRule(QPainter& painter, const Line& line, qreal width)
     painter.restore();
 }
 
+// Where the line's links lie, in device coordinates, one area for each address or part of one on the line.
+void addLinkAreas(const QPainter& painter, const Line& line, std::vector<QRectF>& areas)
+{
+    const QTextLine text = line.block.layout()->lineAt(line.index);
+    const int lineStart = line.block.position() + text.textStart();
+    const int lineEnd = lineStart + text.textLength();
+    QRectF pending;
+    for (auto piece = line.block.begin(); !piece.atEnd(); ++piece) {
+        const QTextFragment fragment = piece.fragment();
+        const int start = std::max(fragment.position(), lineStart);
+        const int end = std::min(fragment.position() + fragment.length(), lineEnd);
+        if (!fragment.charFormat().isAnchor() || start >= end)
+            continue;
+        const qreal left = line.blockOrigin.x() + text.cursorToX(start - line.block.position());
+        const qreal right = line.blockOrigin.x() + text.cursorToX(end - line.block.position());
+        const QRectF area(left, line.top, right - left, line.bottom - line.top);
+        // The pieces of one address written in two formats make one area.
+        if (!pending.isNull() && std::abs(pending.right() - area.left()) < 0.5) {
+            pending |= area;
+            continue;
+        }
+        if (!pending.isNull())
+            areas.push_back(painter.transform().mapRect(pending));
+        pending = area;
+    }
+    if (!pending.isNull())
+        areas.push_back(painter.transform().mapRect(pending));
+}
+
 // Line by line, so a block that goes on over the page's foot puts each line's text in the document once.
-void drawReportPage(QPainter& painter, const std::vector<Line>& lines, const ReportPage& slice, qreal width)
+void drawReportPage(QPainter& painter, const std::vector<Line>& lines, const ReportPage& slice, qreal width,
+                    std::vector<QRectF>* linkAreas)
 {
     painter.save();
     painter.translate(0, -slice.top);
     for (const Line& line : lines) {
         if (line.top < slice.top || line.top >= slice.bottom)
             continue;
-        if (isRule(line.block))
+        if (isRule(line.block)) {
             drawRule(painter, line, width);
-        else
-            line.block.layout()->lineAt(line.index).draw(&painter, line.blockOrigin);
+            continue;
+        }
+        line.block.layout()->lineAt(line.index).draw(&painter, line.blockOrigin);
+        if (linkAreas)
+            addLinkAreas(painter, line, *linkAreas);
     }
     painter.restore();
+}
+
+// The spread display's links are painted as plain text. Qt's PDF writer makes a link only where it draws text that
+// carries one, so a space carrying the address is drawn right after each such caption.
+void addCaptionLinks(QPainter& painter, QWidget& display, const QTransform& placement, std::vector<QRectF>& areas)
+{
+    for (const ClickableLabel* label : display.findChildren<ClickableLabel*>()) {
+        if (label->address().isEmpty() || !label->isVisibleTo(&display))
+            continue;
+        const QFontMetricsF metrics(label->font());
+        QRectF text = metrics.boundingRect(QRectF(label->contentsRect()), int(label->alignment()), label->text());
+        text.translate(label->mapTo(&display, QPoint()));
+        const QRectF onPage = placement.mapRect(text);
+        areas.push_back(painter.transform().mapRect(onPage));
+
+        QTextLayout marker(QStringLiteral(" "), label->font());
+        QTextCharFormat anchor;
+        anchor.setAnchor(true);
+        anchor.setAnchorHref(label->address().toString(QUrl::FullyEncoded));
+        marker.setFormats({QTextLayout::FormatRange{0, 1, anchor}});
+        marker.beginLayout();
+        const QTextLine line = marker.createLine();
+        marker.endLayout();
+        const QPointF baseline = placement.map(QPointF(text.right(), text.top() + metrics.ascent()));
+        marker.draw(&painter, baseline - QPointF(0, line.ascent()));
+    }
+}
+
+// The PDF writer gives a link the size of one letter at its text's start. Each link's /Rect becomes the area of
+// the text it belongs to: the first area, from the last one matched on, that holds the link's start point. The
+// numbers are written shorter than the writer's and padded, so no byte offset in the file moves.
+void fitLinkAreas(QByteArray& pdf, const std::vector<QRectF>& areas)
+{
+    static const QByteArray kLink("/Subtype /Link");
+    static const QByteArray kRect("/Rect [");
+    std::size_t next = 0;
+    for (qsizetype at = pdf.indexOf(kLink); at >= 0; at = pdf.indexOf(kLink, at)) {
+        const qsizetype open = pdf.indexOf(kRect, at);
+        const qsizetype close = open < 0 ? -1 : pdf.indexOf(']', open);
+        if (close < 0)
+            return;
+        const qsizetype numbers = open + kRect.size();
+        at = close;
+        const QList<QByteArray> values = pdf.mid(numbers, close - numbers).simplified().split(' ');
+        if (values.size() != 4)
+            continue;
+        const QPointF start(values[0].toDouble(), values[1].toDouble());
+        for (std::size_t candidate = next; candidate < areas.size(); ++candidate) {
+            const QRectF& area = areas[candidate];
+            if (!area.adjusted(-1.5, -1.5, 1.5, 1.5).contains(start))
+                continue;
+            next = candidate;
+            QByteArray rect;
+            for (const qreal value : {area.left(), area.top(), area.right(), area.bottom()})
+                rect += QByteArray::number(value, 'f', 2) + ' ';
+            rect.chop(1);
+            if (rect.size() <= close - numbers)
+                pdf.replace(numbers, close - numbers, rect.leftJustified(close - numbers, ' '));
+            break;
+        }
+    }
+}
+
+// Device coordinates of a page (pixels from the top left of the printable area) in PDF points (from the bottom
+// left of the paper).
+std::vector<QRectF> inPdfPoints(const std::vector<QRectF>& areas, const QPageLayout& layout, int resolution)
+{
+    const QRectF paper = layout.fullRectPoints();
+    const QRectF printable = layout.paintRectPoints();
+    const qreal points = 72.0 / resolution;
+    std::vector<QRectF> result;
+    result.reserve(areas.size());
+    for (const QRectF& area : areas) {
+        const qreal left = printable.left() + area.left() * points;
+        const qreal bottom = paper.height() - (printable.top() + area.bottom() * points);
+        result.emplace_back(left, bottom, area.width() * points, area.height() * points);
+    }
+    return result;
+}
+
+// The time SOURCE_DATE_EPOCH names, for files that must come out the same on every run.
+std::optional<QDateTime> sourceDate()
+{
+    bool ok = false;
+    const qint64 seconds = qEnvironmentVariable("SOURCE_DATE_EPOCH").trimmed().toLongLong(&ok);
+    if (!ok || seconds < 0)
+        return std::nullopt;
+    return QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc());
+}
+
+// The document's metadata as Qt writes it, but with the given date and an identifier made from the title and
+// that date instead of the clock and a random one.
+QByteArray fixedXmpMetadata(const QString& title, const QString& creator, const QDateTime& date)
+{
+    const QString when = date.toString(Qt::ISODate);
+    const QString id = QUuid::createUuidV5(QUuid(), title + when).toString(QUuid::WithoutBraces);
+    const QString xmp =
+        QStringLiteral("<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+                       "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
+                       "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+                       "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/'"
+                       " xmlns:xmp='http://ns.adobe.com/xap/1.0/' xmlns:xmpMM='http://ns.adobe.com/xap/1.0/mm/'>\n"
+                       "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>%1</rdf:li></rdf:Alt></dc:title>\n"
+                       "<xmp:CreatorTool>%2</xmp:CreatorTool>\n"
+                       "<xmp:CreateDate>%3</xmp:CreateDate>\n<xmp:ModifyDate>%3</xmp:ModifyDate>\n"
+                       "<xmp:MetadataDate>%3</xmp:MetadataDate>\n"
+                       "<xmpMM:DocumentID>uuid:%4</xmpMM:DocumentID>\n<xmpMM:InstanceID>uuid:%4</xmpMM:InstanceID>\n"
+                       "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end='w'?>\n")
+            .arg(title.toHtmlEscaped(), creator.toHtmlEscaped(), when, id);
+    return xmp.toUtf8();
+}
+
+// The writer stamps the document's information with the clock; this puts the given date there instead, padded
+// after the string so that no byte offset moves.
+void fixCreationDate(QByteArray& pdf, const QDateTime& date)
+{
+    static const QByteArray kCreationDate("/CreationDate (");
+    const qsizetype open = pdf.indexOf(kCreationDate);
+    const qsizetype close = open < 0 ? -1 : pdf.indexOf(')', open);
+    if (close < 0)
+        return;
+    const qsizetype start = open + kCreationDate.size();
+    const QByteArray stamp = "D:" + date.toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z)";
+    const qsizetype length = close + 1 - start;
+    if (stamp.size() <= length)
+        pdf.replace(start, length, stamp.leftJustified(length, ' '));
 }
 
 } // namespace
@@ -212,6 +419,9 @@ std::unique_ptr<QTextDocument> printableReport(const QTextDocument& report, qrea
     copy->setTextWidth(width);
     useFullAddresses(*copy);
     useBestPictures(*copy);
+    removeWordJoiners(*copy);
+    avoidLigatures(*copy);
+    keepAddressesWhole(*copy);
     return copy;
 }
 
@@ -241,7 +451,7 @@ std::vector<ReportPage> reportPages(QTextDocument& report, qreal pageHeight)
     return pages;
 }
 
-bool paintReading(QPagedPaintDevice& device, const PaperReading& reading)
+bool paintReading(QPagedPaintDevice& device, const PaperReading& reading, std::vector<QRectF>* linkAreas)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -254,13 +464,15 @@ bool paintReading(QPagedPaintDevice& device, const PaperReading& reading)
 
     const std::unique_ptr<QTextDocument> report = printableReport(reading.report, body.width());
     int number = 1;
-    drawSpreadPicture(painter, reading.spreadDisplay, body);
+    const QTransform placement = drawSpreadPicture(painter, reading.spreadDisplay, body);
+    if (linkAreas)
+        addCaptionLinks(painter, reading.spreadDisplay, placement, *linkAreas);
     drawPageNumber(painter, page, report->defaultFont(), number);
     const std::vector<Line> lines = linesOf(*report);
     for (const ReportPage& slice : reportPages(*report, body.height())) {
         if (!device.newPage())
             return false;
-        drawReportPage(painter, lines, slice, body.width());
+        drawReportPage(painter, lines, slice, body.width(), linkAreas);
         drawPageNumber(painter, page, report->defaultFont(), ++number);
     }
     return painter.end();
@@ -268,12 +480,25 @@ bool paintReading(QPagedPaintDevice& device, const PaperReading& reading)
 
 bool writeReadingPdf(QIODevice& out, const PaperReading& reading, QPageSize::PageSizeId paper)
 {
-    QPdfWriter writer(&out);
+    // Written to memory first: the links and, for SOURCE_DATE_EPOCH, the date are mended in the finished file.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    std::vector<QRectF> linkAreas;
+    const std::optional<QDateTime> fixedDate = sourceDate();
+    QPdfWriter writer(&buffer);
     writer.setResolution(kPaperResolution);
     writer.setPageLayout(readingPageLayout(paper));
     writer.setTitle(readingDocumentTitle(reading.spreadTitle));
     writer.setCreator(readingCreator());
-    return paintReading(writer, reading);
+    if (fixedDate)
+        writer.setDocumentXmpMetadata(fixedXmpMetadata(writer.title(), writer.creator(), *fixedDate));
+    if (!paintReading(writer, reading, &linkAreas))
+        return false;
+    QByteArray pdf = buffer.data();
+    fitLinkAreas(pdf, inPdfPoints(linkAreas, writer.pageLayout(), writer.resolution()));
+    if (fixedDate)
+        fixCreationDate(pdf, *fixedDate);
+    return out.write(pdf) == pdf.size();
 }
 
 } // namespace display

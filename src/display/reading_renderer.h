@@ -4,6 +4,7 @@
 
 #include <QPageLayout>
 #include <QPageSize>
+#include <QRectF>
 #include <QString>
 
 #include <memory>
@@ -53,9 +54,12 @@ struct ReportPage {
 std::vector<ReportPage> reportPages(QTextDocument& report, qreal pageHeight);
 
 // Paints the reading on the device's pages, numbered in the footer; false when the device takes no painting.
-bool paintReading(QPagedPaintDevice& device, const PaperReading& reading);
+// Where given, linkAreas gets the area of every link drawn, in device coordinates and the order drawn.
+bool paintReading(QPagedPaintDevice& device, const PaperReading& reading, std::vector<QRectF>* linkAreas = nullptr);
 
-// Writes the reading as a PDF document, with title and creator set, to a device open for writing.
+// Writes the reading as a PDF document, with title and creator set, to a device open for writing. Every web
+// address is a link over its text. With SOURCE_DATE_EPOCH set, that time is the document's date, and the same
+// reading gives the same bytes.
 bool writeReadingPdf(QIODevice& out, const PaperReading& reading, QPageSize::PageSizeId paper);
 
 } // namespace display

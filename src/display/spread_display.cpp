@@ -202,6 +202,7 @@ QWidget* buildLayoutPane(engine::SpreadIndex spread, QWidget& parent, UrlOpener&
     setTextColour(*link, kCaptionPink);
     link->setAlignment(Qt::AlignCenter);
     placeCentred(*link, twipsRect(1792, plan.captionBottomTop, 7410, 270));
+    link->setAddress(pageAddress(PageKey::HomePage));
     QObject::connect(link, &ClickableLabel::clicked, pane, [&opener] { openSitePage(opener, PageKey::HomePage); });
     return pane;
 }

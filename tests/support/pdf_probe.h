@@ -95,31 +95,20 @@ inline std::vector<PdfImage> pdfImages(const std::string& path)
     return images;
 }
 
-// Text compared without its layout: line breaks and spaces depend on the page width, and the PDF's
-// fonts join "fi" and friends into ligatures.
+// Text compared as words: line breaks and the number of spaces between words depend on the page width.
 inline std::string withoutLayout(std::string_view text)
 {
-    static constexpr std::pair<std::string_view, std::string_view> kLigatures[] = {{"\xEF\xAC\x80", "ff"},
-                                                                                   {"\xEF\xAC\x81", "fi"},
-                                                                                   {"\xEF\xAC\x82", "fl"},
-                                                                                   {"\xEF\xAC\x83", "ffi"},
-                                                                                   {"\xEF\xAC\x84", "ffl"}};
     std::string result;
-    for (std::size_t at = 0; at < text.size();) {
-        bool replaced = false;
-        for (const auto& [ligature, letters] : kLigatures) {
-            if (text.substr(at).starts_with(ligature)) {
-                result += letters;
-                at += ligature.size();
-                replaced = true;
-                break;
-            }
-        }
-        if (replaced)
+    bool space = false;
+    for (const char c : text) {
+        if (c == ' ' || c == '\n' || c == '\r' || c == '\f' || c == '\t') {
+            space = !result.empty();
             continue;
-        const char c = text[at++];
-        if (c != ' ' && c != '\n' && c != '\r' && c != '\f' && c != '\t')
-            result += c;
+        }
+        if (space)
+            result += ' ';
+        space = false;
+        result += c;
     }
     return result;
 }
