@@ -14,6 +14,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <vector>
@@ -64,11 +65,67 @@ private:
     ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
 };
 
+// An entry of a drop-down list, which takes the focus for a screen reader when it becomes the choice. It is
+// reached from the list rather than from the drop-down part, whose hundreds of entries a reader would otherwise
+// count each time, and stands at the drop-down part's place among the list's children.
+class AccessibleListEntry final : public QAccessibleInterface {
+public:
+    AccessibleListEntry(DropDownList* list, int row) : m_list(list), m_row(row) {}
+
+    bool isValid() const override { return m_list && m_row < m_list->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_list ? m_list->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_list.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name && isValid() ? m_list->itemText(m_row) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return m_list ? QRect(m_list->mapToGlobal(QPoint()), m_list->size()) : QRect(); }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        const bool chosen = isValid() && m_list->currentIndex() == m_row;
+        state.selectable = true;
+        state.selected = chosen;
+        state.focusable = true;
+        state.focused = chosen && m_list->hasFocus();
+        return state;
+    }
+
+private:
+    QPointer<DropDownList> m_list;
+    int m_row;
+};
+
 // Named by its accessible name, valued by its chosen entry; its one child is the list it drops down. The chosen
 // entry is also its text, where a screen reader looks for the value of a list that offers no selection.
 class AccessibleDropDownList final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleDropDownList(DropDownList* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    ~AccessibleDropDownList() override
+    {
+        for (const QAccessible::Id id : m_entries)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    QAccessibleInterface* entry(int row)
+    {
+        if (row < 0 || row >= list()->count())
+            return nullptr;
+        if (m_entries.size() <= static_cast<std::size_t>(row))
+            m_entries.resize(static_cast<std::size_t>(row) + 1, 0);
+        QAccessible::Id& id = m_entries[static_cast<std::size_t>(row)];
+        if (id == 0)
+            id = QAccessible::registerAccessibleInterface(new AccessibleListEntry(list(), row));
+        return QAccessible::accessibleInterface(id);
+    }
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -93,6 +150,9 @@ public:
 
     int indexOfChild(const QAccessibleInterface* child) const override
     {
+        if (child && std::ranges::find(m_entries, QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child))) !=
+                         m_entries.end())
+            return 0;
         return child && list()->view() && child->object() == list()->view() ? 0 : -1;
     }
 
@@ -136,6 +196,8 @@ public:
 
 private:
     DropDownList* list() const { return static_cast<DropDownList*>(widget()); }
+
+    std::vector<QAccessible::Id> m_entries;
 };
 
 // The report's text as a screen reader gets it: the word joiners that steer line breaking and the pictures'
@@ -414,6 +476,55 @@ QAccessibleInterface* displayInterfaces(const QString& className, QObject* objec
     return nullptr;
 }
 
+QAccessible::UpdateHandler previousUpdateHandler = nullptr;
+
+// A window shown for the first time tells a screen reader about every control coming into view, and one filled
+// while hidden about every name it changed; a reader takes them one by one before it gets to the window itself,
+// seconds later for a large reading. Nothing in a window that is not on screen is news: the reader asks for all
+// of it once the window appears.
+bool isInHiddenWindow(const QAccessibleEvent& event)
+{
+    // Objects coming and going are passed on whatever the window, so the reader's picture of the tree stays right.
+    switch (event.type()) {
+    case QAccessible::ObjectShow:
+    case QAccessible::ObjectHide:
+    case QAccessible::NameChanged:
+    case QAccessible::DescriptionChanged:
+    case QAccessible::StateChanged:
+    case QAccessible::ValueChanged:
+    case QAccessible::LocationChanged:
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+        break;
+    default:
+        return false;
+    }
+    QObject* object = event.object();
+    if (!object || !object->isWidgetType())
+        return false;
+    const auto* widget = static_cast<QWidget*>(object);
+    if (widget->isWindow())
+        return false;
+    const QWindow* shown = widget->window()->windowHandle();
+    return !shown || !shown->isVisible();
+}
+
+void passOnUnlessHidden(QAccessibleEvent* event)
+{
+    if (isInHiddenWindow(*event))
+        return;
+    if (previousUpdateHandler) {
+        previousUpdateHandler(event);
+        return;
+    }
+    // Qt hands an event to the platform only while no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&passOnUnlessHidden);
+}
+
 } // namespace
 
 QAccessibleInterface* makeReportLinkInterface(ReportView& view, int index)
@@ -423,12 +534,10 @@ QAccessibleInterface* makeReportLinkInterface(ReportView& view, int index)
 
 void announceChosenEntry(DropDownList& list)
 {
-    QAbstractItemView* view = list.view();
-    if (!QAccessible::isActive() || !list.hasFocus() || !view || list.currentIndex() < 0)
+    if (!QAccessible::isActive() || !list.hasFocus())
         return;
-    // The entry as the list that drops down holds it.
-    QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(view);
-    if (QAccessibleInterface* entry = entries ? entries->child(list.currentIndex()) : nullptr) {
+    auto* accessible = dynamic_cast<AccessibleDropDownList*>(QAccessible::queryAccessibleInterface(&list));
+    if (QAccessibleInterface* entry = accessible ? accessible->entry(list.currentIndex()) : nullptr) {
         QAccessibleEvent focus(entry, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }
@@ -438,6 +547,7 @@ void installAccessibleInterfaces()
 {
     static const bool installed = [] {
         QAccessible::installFactory(&displayInterfaces);
+        previousUpdateHandler = QAccessible::installUpdateHandler(&passOnUnlessHidden);
         return true;
     }();
     (void)installed;
