@@ -8,6 +8,9 @@
 #include "engine/reading.h"
 #include "engine/small_faces.h"
 #include "engine/spread_catalogue.h"
+#include "journal/exchange.h"
+#include "journal/journal.h"
+#include "journal_commands.h"
 #include "output_file.h"
 #if ZELTO_WITH_PDF
 #include "pdf_reading.h"
@@ -33,9 +36,16 @@
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kNotKept = 1; // the reading was written, the journal could not keep it
 
 constexpr std::string_view kUsage =
     "Usage: cartomancy-report --spread N|NAME [--seed S | --cards LIST] [--output FILE|-] [--format rtf|pdf]\n"
+    "                         [--record [--name TEXT] [--question TEXT]]\n"
+    "       cartomancy-report --reading ID|UUID [--output FILE|-] [--format rtf|pdf]\n"
+    "       cartomancy-report --list-readings [--search TEXT]\n"
+    "       cartomancy-report --export-csv FILE|- [--search TEXT]\n"
+    "       cartomancy-report --export-json FILE|- [--search TEXT]\n"
+    "       cartomancy-report --import FILE\n"
     "       cartomancy-report --list-spreads\n"
     "       cartomancy-report --help\n"
     "\n"
@@ -45,7 +55,13 @@ constexpr std::string_view kUsage =
     "--cards LIST reads cards laid out by hand instead of dealing: one card per position, in\n"
     "position order, separated by commas, each card once. A card is its short form (QH, 10S or TS,\n"
     "AC; JH is the Knight of Hearts, whose face shows J) or its name (\"Queen of Hearts\"), in any case.\n"
-    "Numbers are plain decimal digits: no sign, no leading zero.\n";
+    "Numbers are plain decimal digits: no sign, no leading zero.\n"
+    "\n"
+    "--record also keeps the reading in the journal of readings, which the desktop program shows;\n"
+    "--reading writes a kept reading again, --list-readings lists them one per line (tab-separated:\n"
+    "id, UUID, time, name, spread, cards, question), newest first, and the exports write them as CSV\n"
+    "or JSON. --import adds the readings of a JSON export that the journal does not hold yet.\n"
+    "The journal is $XDG_DATA_HOME/zelto-cartomancy/journal.sqlite3 unless --journal FILE names one.\n";
 
 enum class Format { Rtf, Pdf };
 
@@ -57,7 +73,26 @@ struct Options {
     std::optional<Format> format;
     bool listSpreads = false;
     bool help = false;
+    // The journal of readings.
+    std::optional<std::string> journal;
+    bool record = false;
+    std::optional<std::string> name;
+    std::optional<std::string> question;
+    std::optional<std::string> reading; // id or UUID
+    bool listReadings = false;
+    std::optional<std::string> search;
+    std::optional<std::string> exportCsv;
+    std::optional<std::string> exportJson;
+    std::optional<std::string> importFrom;
 };
+
+// How many of the commands that each do one whole thing were given.
+int commandCount(const Options& options)
+{
+    return static_cast<int>(options.spread.has_value()) + static_cast<int>(options.reading.has_value()) +
+           static_cast<int>(options.listReadings) + static_cast<int>(options.exportCsv.has_value()) +
+           static_cast<int>(options.exportJson.has_value()) + static_cast<int>(options.importFrom.has_value());
+}
 
 // Plain decimal digits only: no sign, no leading zero, so "-0", "+3" and "007" (octal to some readers) are
 // refused rather than guessed at.
@@ -84,6 +119,30 @@ std::optional<engine::SpreadIndex> parseSpread(std::string_view text)
             return static_cast<engine::SpreadIndex>(index);
     }
     return std::nullopt;
+}
+
+// The options that take a text, in the order of Options' members they fill, with what each needs.
+constexpr std::pair<std::string_view, std::string_view> kTextOptions[] = {
+    {"--journal", "a file name"},     {"--name", "a name"},        {"--question", "a question"},
+    {"--reading", "an id or UUID"},   {"--search", "a text"},      {"--export-csv", "a file name"},
+    {"--export-json", "a file name"}, {"--import", "a file name"},
+};
+
+std::string_view textOption(std::string_view argument)
+{
+    for (const auto& [name, needs] : kTextOptions) {
+        if (name == argument)
+            return needs;
+    }
+    return {};
+}
+
+std::size_t textOptionIndex(std::string_view argument)
+{
+    std::size_t index = 0;
+    while (kTextOptions[index].first != argument)
+        ++index;
+    return index;
 }
 
 // Reads an option's value through parse into target. Returns what is wrong (the missing text, or the value
@@ -147,14 +206,33 @@ richtext::ValueOrError<Options> parseArguments(const std::vector<std::string_vie
                 options.format = Format::Pdf;
             else
                 return {std::nullopt, "--format needs rtf or pdf"};
+        } else if (argument == "--record") {
+            options.record = true;
+        } else if (argument == "--list-readings") {
+            options.listReadings = true;
+        } else if (const auto needs = textOption(argument); !needs.empty()) {
+            const auto text = value();
+            if (!text || (text->empty() && argument != "--search" && argument != "--name" && argument != "--question"))
+                return {std::nullopt, std::string(argument) + " needs " + std::string(needs)};
+            std::optional<std::string>* targets[] = {&options.journal,    &options.name,      &options.question,
+                                                     &options.reading,    &options.search,    &options.exportCsv,
+                                                     &options.exportJson, &options.importFrom};
+            *targets[textOptionIndex(argument)] = std::string(*text);
         } else {
             return {std::nullopt, "unknown argument " + cli::quoteForMessage(argument) + " (see --help)"};
         }
         if (!refusal.empty())
             return {std::nullopt, refusal};
     }
-    if (!options.help && !options.listSpreads && !options.spread)
+    if (!options.help && !options.listSpreads && commandCount(options) == 0)
         return {std::nullopt, "--spread is required (see --help)"};
+    if (commandCount(options) > 1)
+        return {std::nullopt, "--spread, --reading, --list-readings, --export-csv, --export-json and --import go one "
+                              "at a time"};
+    if ((options.record || options.name || options.question || options.cards) && !options.spread)
+        return {std::nullopt, "--record, --name, --question and --cards go with --spread"};
+    if ((options.name || options.question) && !options.record)
+        return {std::nullopt, "--name and --question are kept only with --record"};
     // Cards laid out by hand are not dealt, so a seed would be silently ignored.
     if (options.cards && options.seed)
         return {std::nullopt, "--cards and --seed cannot go together: cards laid out by hand are not dealt"};
@@ -245,6 +323,56 @@ int fail(const std::string& message)
     return kUsageError;
 }
 
+// Listing, exporting and importing: the commands that touch only the journal.
+int runJournalCommand(const Options& options)
+{
+    std::string error;
+    const std::unique_ptr<journal::Journal> kept = cli::openJournal(options.journal, error);
+    if (!kept)
+        return fail(error);
+    if (options.importFrom) {
+        const auto summary = cli::importFile(*kept, *options.importFrom);
+        if (!summary)
+            return fail(summary.error);
+        if (const auto problem = cli::writeStandardOutput(*summary.value))
+            return fail(*problem);
+        return 0;
+    }
+    const std::vector<journal::Reading> readings = kept->search(options.search.value_or(""));
+    if (!kept->lastReadError().empty())
+        return fail("cannot read the journal: " + kept->lastReadError());
+    std::optional<std::string> problem;
+    if (options.exportCsv)
+        problem = cli::writeOutput(*options.exportCsv, journal::toCsv(readings));
+    else if (options.exportJson)
+        problem = cli::writeOutput(*options.exportJson, journal::toJson(readings));
+    else
+        problem = cli::writeStandardOutput(cli::readingLines(readings));
+    if (problem)
+        return fail(*problem);
+    return 0;
+}
+
+// Keeps the reading just written. The report is out already, so a journal that cannot keep it is a warning
+// with its own exit status, not a failed run.
+int recordReading(const Options& options, engine::SpreadIndex spread, const engine::Hand& hand)
+{
+    std::string error;
+    const std::unique_ptr<journal::Journal> kept = cli::openJournal(options.journal, error);
+    if (kept) {
+        journal::Reading reading =
+            journal::newReading(options.name.value_or(""), "", spread, hand,
+                                options.cards ? journal::DealtBy::OwnCards : journal::DealtBy::Automatic, options.seed);
+        reading.question = options.question.value_or("");
+        const auto added = kept->add(reading);
+        if (added)
+            return 0;
+        error = added.error;
+    }
+    std::cerr << "cartomancy-report: the reading was written but not kept: " << error << '\n';
+    return kNotKept;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -260,9 +388,26 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    if (options.listReadings || options.exportCsv || options.exportJson || options.importFrom)
+        return runJournalCommand(options);
+
+    // A kept reading is composed again from its spread and cards, never stored as a report.
+    std::optional<engine::SpreadIndex> keptSpread;
     std::optional<engine::Hand> ownCards;
+    if (options.reading) {
+        std::string error;
+        const std::unique_ptr<journal::Journal> opened = cli::openJournal(options.journal, error);
+        if (!opened)
+            return fail(error);
+        auto found = cli::findKeptReading(*opened, *options.reading);
+        if (!found)
+            return fail(found.error);
+        keptSpread = found.value->spread;
+        ownCards = std::move(found.value->cards);
+    }
+    const engine::SpreadIndex spread = keptSpread.value_or(options.spread.value_or(0));
     if (options.cards) {
-        richtext::ValueOrError<engine::Hand> hand = readOwnCards(*options.cards, *options.spread);
+        richtext::ValueOrError<engine::Hand> hand = readOwnCards(*options.cards, spread);
         if (!hand)
             return fail(hand.error);
         ownCards = std::move(*hand.value);
@@ -275,7 +420,7 @@ int main(int argc, char** argv)
     std::string bytes;
     if (outputFormat(options) == Format::Pdf) {
 #if ZELTO_WITH_PDF
-        richtext::ValueOrError<std::string> pdf = cli::dealReadingAsPdf(reading, *options.spread, ownCards, argv[0]);
+        richtext::ValueOrError<std::string> pdf = cli::dealReadingAsPdf(reading, spread, ownCards, argv[0]);
         if (!pdf)
             return fail(pdf.error);
         bytes = std::move(*pdf.value);
@@ -288,12 +433,14 @@ int main(int argc, char** argv)
         richtext::Document document;
         const engine::ReportTarget target{document, engine::builtInSmallFaces(), nullptr};
         if (ownCards)
-            reading.readHand(*options.spread, *ownCards, target);
+            reading.readHand(spread, *ownCards, target);
         else
-            reading.generateReading(*options.spread, target);
+            reading.generateReading(spread, target);
         bytes = document.toRtf();
     }
     if (const auto error = cli::writeOutput(options.output.value_or("-"), bytes))
         return fail(*error);
+    if (options.record)
+        return recordReading(options, spread, reading.hand());
     return 0;
 }

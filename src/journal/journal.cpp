@@ -693,8 +693,15 @@ ValueOrError<int> Journal::addUnknown(const std::vector<Reading>& readings)
     const auto error = inTransaction(*m_database, [&] {
         added = 0;
         SQLite::Statement insert(*m_database, std::string("INSERT OR IGNORE") + kInsert);
-        for (const Reading& reading : readings) {
-            bindReading(insert, reading);
+        // Oldest first, and an export's newest-first order reversed among readings of the same second, so that
+        // the new ids keep the order the readings had.
+        std::vector<const Reading*> ordered;
+        for (auto reading = readings.rbegin(); reading != readings.rend(); ++reading)
+            ordered.push_back(&*reading);
+        std::stable_sort(ordered.begin(), ordered.end(),
+                         [](const Reading* a, const Reading* b) { return a->timeUtc < b->timeUtc; });
+        for (const Reading* reading : ordered) {
+            bindReading(insert, *reading);
             added += insert.exec();
             insert.reset();
         }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/search_text.h"
 
-#include "journal/card_words.h"
+#include "engine/card_tokens.h"
 
 #include <vector>
 
@@ -67,7 +67,7 @@ std::string searchExpression(std::string_view text)
     for (std::size_t i = 0; i < all.size(); ++i) {
         if (i + 2 < all.size()) {
             const std::string phrase = all[i] + ' ' + all[i + 1] + ' ' + all[i + 2];
-            if (const auto card = cardFromWords(phrase)) {
+            if (const auto card = engine::parseCardToken(phrase)) {
                 append("({cards} : " + quoted(std::to_string(*card)) + " OR " + std::string(kTextColumns) + " : " +
                        quoted(phrase) + ")");
                 i += 2;
@@ -77,7 +77,7 @@ std::string searchExpression(std::string_view text)
         if (!hasWordCharacter(all[i]))
             continue;
         const std::string prefix = std::string(kTextColumns) + " : " + quoted(all[i]) + " *";
-        if (const auto card = cardFromWords(all[i]))
+        if (const auto card = engine::parseCardToken(all[i]))
             append("({cards} : " + quoted(std::to_string(*card)) + " OR " + prefix + ")");
         else
             append(prefix);

@@ -459,4 +459,65 @@ TEST(QuoteForMessage, EscapesWhatATerminalWouldActOn)
         EXPECT_EQ(cli::quoteForMessage(text), quoted) << testing::PrintToString(text);
 }
 
+// The n-th tab-separated field of the first listed reading.
+std::string listedField(const std::string& lines, int field)
+{
+    std::size_t start = 0;
+    for (int i = 0; i < field; ++i)
+        start = lines.find('\t', start) + 1;
+    return lines.substr(start, lines.find_first_of("\t\n", start) - start);
+}
+
+class ReopenedReading : public CartomancyReportTest, public testing::WithParamInterface<int> {};
+
+// A kept reading is composed again from its record; what was dealt must come back to the byte.
+TEST_P(ReopenedReading, WritesTheReportAsItWasDealt)
+{
+    const std::string journalFile = (m_folder / "journal" / "journal.sqlite3").string();
+    const RunResult dealt = run({"--spread", std::to_string(GetParam()), "--seed", "11", "--record", "--name", "Anna",
+                                 "--journal", journalFile});
+    ASSERT_EQ(dealt.exitCode, 0) << dealt.err;
+    const RunResult listed = run({"--list-readings", "--search", "anna", "--journal", journalFile});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    const std::string id = listedField(listed.out, 0);
+    const std::string uuid = listedField(listed.out, 1);
+    EXPECT_EQ(run({"--reading", id, "--journal", journalFile}).out, dealt.out);
+    EXPECT_EQ(run({"--reading", uuid, "--journal", journalFile}).out, dealt.out);
+}
+
+INSTANTIATE_TEST_SUITE_P(CartomancyReport, ReopenedReading, testing::Range(0, 18),
+                         testing_support::numberedCases("Spread"));
+
+TEST_F(CartomancyReportTest, JournalCommands_MoveReadingsToAnotherJournal)
+{
+    const std::string from = (m_folder / "from.sqlite3").string();
+    const std::string to = (m_folder / "to.sqlite3").string();
+    ASSERT_EQ(run({"--spread", "2", "--record", "--name", "Anna", "--journal", from}).exitCode, 0);
+    ASSERT_EQ(run({"--spread", "3", "--record", "--name", "Bert", "--journal", from}).exitCode, 0);
+    ASSERT_EQ(run({"--export-json", "readings.json", "--journal", from}).exitCode, 0);
+    const RunResult csv = run({"--export-csv", "-", "--search", "bert", "--journal", from});
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 2) << csv.out;
+
+    const RunResult imported = run({"--import", "readings.json", "--journal", to});
+    EXPECT_EQ(imported.exitCode, 0) << imported.err;
+    EXPECT_EQ(imported.out, "Added 2 readings; 0 were already in the journal.\n");
+    EXPECT_EQ(run({"--import", "readings.json", "--journal", to}).out,
+              "Added 0 readings; 2 were already in the journal.\n");
+    EXPECT_EQ(run({"--list-readings", "--journal", to}).out, run({"--list-readings", "--journal", from}).out);
+
+    std::ofstream(work() / "cut.json") << readFile(work() / "readings.json").substr(0, 100);
+    expectOneLineError(run({"--import", "cut.json", "--journal", to}));
+    expectOneLineError(run({"--reading", "999", "--journal", to}));
+}
+
+TEST_F(CartomancyReportTest, RecordThatCannotBeKept_StillWritesTheReading)
+{
+    std::ofstream(m_folder / "file") << "not a folder";
+    const RunResult result =
+        run({"--spread", "0", "--seed", "1", "--record", "--journal", (m_folder / "file" / "j.sqlite3").string()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, run({"--spread", "0", "--seed", "1"}).out);
+    EXPECT_NE(result.err.find("not kept"), std::string::npos) << result.err;
+}
+
 } // namespace
