@@ -8,10 +8,11 @@
 #include "engine/reading.h"
 #include "engine/small_faces.h"
 #include "engine/spread_catalogue.h"
+#include "files/safe_write.h"
 #include "journal/exchange.h"
 #include "journal/journal.h"
 #include "journal_commands.h"
-#include "output_file.h"
+#include "message_quoting.h"
 #if ZELTO_WITH_PDF
 #include "pdf_reading.h"
 #endif
@@ -323,6 +324,19 @@ int fail(const std::string& message)
     return kUsageError;
 }
 
+// "-" is standard output, as without --output.
+std::optional<std::string> writeOutput(const std::string& path, std::string_view bytes)
+{
+    if (path == "-") {
+        if (auto failure = files::writeStandardOutput(bytes))
+            return "cannot write to standard output: " + *failure;
+        return std::nullopt;
+    }
+    if (auto failure = files::writeFile(path, bytes))
+        return "cannot write " + cli::quoteForMessage(path) + ": " + *failure;
+    return std::nullopt;
+}
+
 // Listing, exporting and importing: the commands that touch only the journal.
 int runJournalCommand(const Options& options)
 {
@@ -334,7 +348,7 @@ int runJournalCommand(const Options& options)
         const auto summary = cli::importFile(*kept, *options.importFrom);
         if (!summary)
             return fail(summary.error);
-        if (const auto problem = cli::writeStandardOutput(*summary.value))
+        if (const auto problem = writeOutput("-", *summary.value))
             return fail(*problem);
         return 0;
     }
@@ -343,11 +357,11 @@ int runJournalCommand(const Options& options)
         return fail("cannot read the journal: " + kept->lastReadError());
     std::optional<std::string> problem;
     if (options.exportCsv)
-        problem = cli::writeOutput(*options.exportCsv, journal::toCsv(readings));
+        problem = writeOutput(*options.exportCsv, journal::toCsv(readings));
     else if (options.exportJson)
-        problem = cli::writeOutput(*options.exportJson, journal::toJson(readings));
+        problem = writeOutput(*options.exportJson, journal::toJson(readings));
     else
-        problem = cli::writeStandardOutput(cli::readingLines(readings));
+        problem = writeOutput("-", cli::readingLines(readings));
     if (problem)
         return fail(*problem);
     return 0;
@@ -383,7 +397,7 @@ int main(int argc, char** argv)
         return fail(parsed.error);
     const Options& options = *parsed.value;
     if (options.help || options.listSpreads) {
-        if (const auto error = cli::writeStandardOutput(options.help ? kUsage : spreadList()))
+        if (const auto error = writeOutput("-", options.help ? kUsage : spreadList()))
             return fail(*error);
         return 0;
     }
@@ -438,7 +452,7 @@ int main(int argc, char** argv)
             reading.generateReading(spread, target);
         bytes = document.toRtf();
     }
-    if (const auto error = cli::writeOutput(options.output.value_or("-"), bytes))
+    if (const auto error = writeOutput(options.output.value_or("-"), bytes))
         return fail(*error);
     if (options.record)
         return recordReading(options, spread, reading.hand());

@@ -4,7 +4,7 @@
 
 #include "engine/card_tokens.h"
 #include "journal/exchange.h"
-#include "output_file.h"
+#include "message_quoting.h"
 
 #include <cerrno>
 #include <charconv>

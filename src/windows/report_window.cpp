@@ -11,6 +11,7 @@
 #include "engine/reading.h"
 #include "engine/small_faces.h"
 #include "engine/spread_catalogue.h"
+#include "files/safe_write.h"
 #include "windows/site_labels.h"
 #include "windows/window_look.h"
 #include "windows/window_services.h"
@@ -18,23 +19,25 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTextCursor>
 
 #include <algorithm>
-
-#include <cerrno>
-#include <functional>
+#include <chrono>
+#include <string>
+#include <string_view>
 #include <vector>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace windows {
 
@@ -195,58 +198,68 @@ void ReportWindow::showReading(engine::SpreadIndex spread)
 
 namespace {
 
-// Qt loses the system's reason when a buffered write fails at commit and says "Unknown error"; errno still has it.
-QString failureReason(const QFileDevice& file, int error)
+// A pipe or device that takes nothing for this long is given up on, so that the window is never held by a
+// target for longer than a person would wait for a save.
+constexpr files::WriteOptions kWindowWrite{.stallLimit = std::chrono::seconds(2)};
+
+// Through the one safe writer, as every save is; its reason reads as a sentence in the message box.
+std::optional<QString> writeFile(const QString& path, std::string_view bytes)
 {
-    const QString reason = file.errorString();
-    if (error != 0 && (reason.isEmpty() || reason == QFile().errorString()))
-        return qt_error_string(error);
+    const std::optional<std::string> failure =
+        files::writeFile(QFile::encodeName(path).toStdString(), bytes, kWindowWrite);
+    if (!failure)
+        return std::nullopt;
+    QString reason = QString::fromUtf8(*failure);
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toUpper();
     return reason;
 }
 
-// A device or FIFO is written in place: renaming a new file over it would destroy it. Anything else goes
-// through QSaveFile, which replaces the target only once everything is written, so a failure keeps the old file.
-std::optional<QString> writeFile(const QString& path, const std::function<bool(QIODevice&)>& write)
-{
-    if (const QFileInfo target(path); target.exists() && !target.isFile() && !target.isDir()) {
-        QFile device(path);
-        errno = 0;
-        if (!device.open(QIODevice::WriteOnly) || !write(device) || !device.flush())
-            return failureReason(device, errno);
-        return std::nullopt;
+// An anonymous file in memory: what is drawn into it is gone with the process, whatever ends it.
+class MemoryFile final {
+public:
+    MemoryFile() : m_descriptor(::memfd_create("reading.pdf", MFD_CLOEXEC)) {}
+    ~MemoryFile()
+    {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
     }
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return failureReason(file, errno);
-    errno = 0;
-    if (!write(file)) {
-        const QString reason = failureReason(file, errno);
-        file.cancelWriting();
-        return reason;
+    MemoryFile(const MemoryFile&) = delete;
+    MemoryFile& operator=(const MemoryFile&) = delete;
+
+    bool valid() const { return m_descriptor >= 0; }
+    QString path() const { return QStringLiteral("/proc/self/fd/%1").arg(m_descriptor); }
+    std::string contents() const
+    {
+        std::string bytes;
+        char buffer[65536];
+        for (off_t offset = 0;;) {
+            const ssize_t got = ::pread(m_descriptor, buffer, sizeof buffer, offset);
+            if (got <= 0)
+                return bytes;
+            bytes.append(buffer, static_cast<std::size_t>(got));
+            offset += got;
+        }
     }
-    errno = 0;
-    if (!file.commit())
-        return failureReason(file, errno);
-    return std::nullopt;
-}
+
+private:
+    int m_descriptor;
+};
 
 } // namespace
 
 std::optional<QString> ReportWindow::saveReport(const QString& path) const
 {
-    const std::string rtf = m_document.toRtf();
-    return writeFile(path, [&rtf](QIODevice& file) {
-        const auto size = static_cast<qint64>(rtf.size());
-        return file.write(rtf.data(), size) == size;
-    });
+    return writeFile(path, m_document.toRtf());
 }
 
 std::optional<QString> ReportWindow::exportPdf(const QString& path) const
 {
-    return writeFile(path, [this](QIODevice& file) {
-        return display::writeReadingPdf(file, paperReading(), display::paperSizeFor(QLocale::system()));
-    });
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!display::writeReadingPdf(pdf, paperReading(), display::paperSizeFor(QLocale::system())))
+        return texts::kPdfNotDrawn;
+    return writeFile(path, std::string_view(pdf.data().constData(), static_cast<std::size_t>(pdf.data().size())));
 }
 
 display::PaperReading ReportWindow::paperReading() const
@@ -286,8 +299,25 @@ void ReportWindow::mnuPrint_Click()
     if (!platform.printDialog.choosePrinter(this, printer))
         return;
     printer.setResolution(display::kPaperResolution);
-    if (!display::paintReading(printer, reading))
+    // Printing to a file would let Qt write the chosen path directly, following any link and leaving half a
+    // file on failure: the pages are drawn into memory and saved the one safe way instead.
+    const QString fileName = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    MemoryFile pages;
+    if (!fileName.isEmpty()) {
+        if (!pages.valid()) {
+            platform.messageBoxes.inform(this, texts::kPrintFailed, MessageIcon::Error);
+            return;
+        }
+        printer.setOutputFileName(pages.path());
+    }
+    if (!display::paintReading(printer, reading)) {
         platform.messageBoxes.inform(this, texts::kPrintFailed, MessageIcon::Error);
+        return;
+    }
+    if (!fileName.isEmpty()) {
+        if (const std::optional<QString> failure = writeFile(fileName, pages.contents()))
+            platform.messageBoxes.inform(this, texts::saveFailedMessage(fileName, *failure), MessageIcon::Error);
+    }
 }
 
 void ReportWindow::MDIForm_Resize()

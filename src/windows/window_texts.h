@@ -74,6 +74,7 @@ QString meaningGist(const QString& meaning);
 QString readingReadyAnnouncement(const QString& spreadTitle);
 QString saveFailedMessage(const QString& path, const QString& reason);
 inline const QString kPrintFailed = QStringLiteral("The reading could not be printed.");
+inline const QString kPdfNotDrawn = QStringLiteral("The reading could not be drawn as PDF.");
 
 // Labels that open the publisher's pages.
 inline const QString kFullBrandOffer = QStringLiteral(

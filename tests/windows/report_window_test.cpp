@@ -22,10 +22,11 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <thread>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace windows_testing {
 namespace {
@@ -172,11 +173,9 @@ struct FailedWriteCase {
 
 class FailedWriteTest : public ReportWindowTest, public ::testing::WithParamInterface<FailedWriteCase> {};
 
-TEST_P(FailedWriteTest, ShowsTheReasonAndKeepsExistingFileIntact)
+TEST_P(FailedWriteTest, ShowsTheSystemsReasonAndKeepsExistingFileIntact)
 {
-    // The longest name the folder allows leaves no room for the temporary name the new file takes before it
-    // replaces the old one, so the write fails at its last step, once everything is written.
-    const QString existing = folder.filePath(QString(251, QLatin1Char('r')) + QLatin1String(GetParam().suffix));
+    const QString existing = folder.filePath(QStringLiteral("reading") + QLatin1String(GetParam().suffix));
     {
         QFile file(existing);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -185,25 +184,6 @@ TEST_P(FailedWriteTest, ShowsTheReasonAndKeepsExistingFileIntact)
     ReportWindow* window = makeWindowWithReading(2);
     services.fake.fileChooser.path = existing;
     services.fake.fileChooser.pdfPath = existing;
-
-    trigger(window, QLatin1String(GetParam().action));
-
-    ASSERT_EQ(services.fake.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(services.fake.messageBoxes.shown[0].icon, windows::MessageIcon::Error);
-    EXPECT_TRUE(services.fake.messageBoxes.shown[0].text.contains(existing));
-    EXPECT_EQ(readFile(existing), QByteArray("earlier reading"));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(SaveAndExport, FailedWriteTest,
-                         ::testing::Values(FailedWriteCase{"Rtf", "mnuSave", ".rtf"},
-                                           FailedWriteCase{"Pdf", "mnuExportPdf", ".pdf"}),
-                         testing_support::namedCases);
-
-TEST_F(ReportWindowTest, WriteFailure_NamesTheSystemsReason)
-{
-    ReportWindow* window = makeWindowWithReading(10);
-    services.fake.fileChooser.path = folder.filePath(QStringLiteral("reading.rtf"));
     // A file size limit fails the write the way a full disk does, without needing one.
     rlimit previous{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
@@ -212,15 +192,23 @@ TEST_F(ReportWindowTest, WriteFailure_NamesTheSystemsReason)
     small.rlim_cur = 1000;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
 
-    trigger(window, QStringLiteral("mnuSave"));
+    trigger(window, QLatin1String(GetParam().action));
 
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
     ASSERT_EQ(services.fake.messageBoxes.shown.size(), 1u);
-    EXPECT_TRUE(services.fake.messageBoxes.shown[0].text.contains(QString::fromLocal8Bit(std::strerror(EFBIG))))
-        << services.fake.messageBoxes.shown[0].text.toStdString();
-    EXPECT_FALSE(QFile::exists(services.fake.fileChooser.path));
+    EXPECT_EQ(services.fake.messageBoxes.shown[0].icon, windows::MessageIcon::Error);
+    const QString& text = services.fake.messageBoxes.shown[0].text;
+    EXPECT_TRUE(text.contains(existing) && text.contains(QString::fromLocal8Bit(std::strerror(EFBIG))))
+        << text.toStdString();
+    EXPECT_EQ(readFile(existing), QByteArray("earlier reading"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(SaveAndExport, FailedWriteTest,
+                         ::testing::Values(FailedWriteCase{"Rtf", "mnuSave", ".rtf"},
+                                           FailedWriteCase{"Pdf", "mnuExportPdf", ".pdf"}),
+                         testing_support::namedCases);
 
 TEST_F(ReportWindowTest, SaveToFifo_WritesThroughItWithoutReplacingIt)
 {
@@ -228,18 +216,34 @@ TEST_F(ReportWindowTest, SaveToFifo_WritesThroughItWithoutReplacingIt)
     const QString fifo = folder.filePath(QStringLiteral("pipe"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     services.fake.fileChooser.path = fifo;
-    QByteArray received;
-    std::thread reader([&] { received = readFile(fifo); });
+    // A reader that is there but reads only afterwards: the pipe is made large enough for the whole report.
+    const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    ::fcntl(reader, F_SETPIPE_SZ, 1 << 20);
 
     trigger(window, QStringLiteral("mnuSave"));
 
-    if (!std::filesystem::is_fifo(fifo.toStdString())) {
-        reader.detach(); // it waits for a writer that never comes
-        FAIL() << "the FIFO was replaced";
-    }
-    reader.join();
+    std::string received(2 << 20, '\0');
+    received.resize(static_cast<std::size_t>(std::max<ssize_t>(::read(reader, received.data(), received.size()), 0)));
+    ::close(reader);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo.toStdString()));
     EXPECT_TRUE(services.fake.messageBoxes.shown.empty());
-    EXPECT_EQ(received.toStdString(), window->document().toRtf());
+    EXPECT_EQ(received, window->document().toRtf());
+}
+
+// A pipe that nobody reads would hold the window until someone does.
+TEST_F(ReportWindowTest, SaveToFifoThatNobodyReads_SaysSoAtOnce)
+{
+    ReportWindow* window = makeWindowWithReading(3);
+    const QString fifo = folder.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    services.fake.fileChooser.path = fifo;
+
+    trigger(window, QStringLiteral("mnuSave"));
+
+    ASSERT_EQ(services.fake.messageBoxes.shown.size(), 1u);
+    EXPECT_TRUE(services.fake.messageBoxes.shown[0].text.contains(QLatin1String("no program is reading")))
+        << services.fake.messageBoxes.shown[0].text.toStdString();
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo.toStdString()));
 }
 
 // When and how often a press opens a link is the report view's to check; here, that it reaches the window's opener.
