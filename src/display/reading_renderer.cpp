@@ -315,6 +315,28 @@ void fitLinkAreas(QByteArray& pdf, const std::vector<QRectF>& areas)
     }
 }
 
+// Qt's PDF writer names the character of the space glyph by the first code the font draws with it, which is the
+// tab; readers such as Ghostscript then copy tabs between the words. The maps from glyphs to text are written
+// uncompressed, and the space is as long as the tab there, so no byte offset moves.
+void spacesAsSpaces(QByteArray& pdf)
+{
+    static const QByteArray kBegin("beginbfrange");
+    static const QByteArray kEnd("endbfrange");
+    for (qsizetype at = pdf.indexOf(kBegin); at >= 0; at = pdf.indexOf(kBegin, at)) {
+        const qsizetype end = pdf.indexOf(kEnd, at);
+        if (end < 0)
+            return;
+        // Only the characters, listed in brackets, not the glyph numbers that bound the ranges.
+        const qsizetype open = pdf.indexOf('[', at);
+        const qsizetype close = open < 0 ? -1 : pdf.indexOf(']', open);
+        if (open >= 0 && close >= 0 && close < end) {
+            for (qsizetype tab = pdf.indexOf("<0009>", open); tab >= 0 && tab < close; tab = pdf.indexOf("<0009>", tab))
+                pdf.replace(tab + 3, 2, "20");
+        }
+        at = end;
+    }
+}
+
 // Device coordinates of a page (pixels from the top left of the printable area) in PDF points (from the bottom
 // left of the paper).
 std::vector<QRectF> inPdfPoints(const std::vector<QRectF>& areas, const QPageLayout& layout, int resolution)
@@ -496,6 +518,7 @@ bool writeReadingPdf(QIODevice& out, const PaperReading& reading, QPageSize::Pag
         return false;
     QByteArray pdf = buffer.data();
     fitLinkAreas(pdf, inPdfPoints(linkAreas, writer.pageLayout(), writer.resolution()));
+    spacesAsSpaces(pdf);
     if (fixedDate)
         fixCreationDate(pdf, *fixedDate);
     return out.write(pdf) == pdf.size();

@@ -220,6 +220,7 @@ TEST_F(ReadingPdfTest, HoldsTheWholeReportInOrderAsSelectableText)
     EXPECT_GT(lines, 21 * 11);
     EXPECT_NE(m_document.plainText().find("Special Interpretation(s): "), std::string::npos);
     EXPECT_NE(report.find(std::string(site::kSiteAddress)), std::string::npos);
+    EXPECT_EQ(m_bytes.indexOf("<0009>"), -1) << "a glyph read as a tab: some readers copy tabs between words";
 }
 
 // Every address is a link whose area covers its text, the caption's on the first page too.
