@@ -604,7 +604,30 @@ int Journal::count(const std::string& text) const
     }
 }
 
-std::vector<Reading> Journal::search(const std::string& text, int limit, int offset) const
+namespace {
+
+std::string orderBy(SortBy by, bool ascending)
+{
+    const std::string direction = ascending ? " ASC" : " DESC";
+    switch (by) {
+    case SortBy::Time:
+        return " ORDER BY time" + direction + ", id" + direction;
+    case SortBy::Name:
+        return " ORDER BY name COLLATE NOCASE" + direction + ", time DESC, id DESC";
+    case SortBy::Spread:
+        return " ORDER BY spread_name COLLATE NOCASE" + direction + ", time DESC, id DESC";
+    case SortBy::FirstCard:
+        // The cards are numbers separated by spaces: the cast reads the first.
+        return " ORDER BY CAST(cards AS INTEGER)" + direction + ", time DESC, id DESC";
+    case SortBy::Question:
+        return " ORDER BY question COLLATE NOCASE" + direction + ", time DESC, id DESC";
+    }
+    return " ORDER BY time DESC, id DESC";
+}
+
+} // namespace
+
+std::vector<Reading> Journal::search(const std::string& text, int limit, int offset, SortBy by, bool ascending) const
 {
     std::vector<Reading> readings;
     try {
@@ -612,16 +635,16 @@ std::vector<Reading> Journal::search(const std::string& text, int limit, int off
         std::string sql = std::string("SELECT ") + kColumns + " FROM reading";
         constexpr const char* kMatching =
             " WHERE id IN (SELECT rowid FROM reading_search WHERE reading_search MATCH ?)";
-        constexpr const char* kNewestFirst = " ORDER BY time DESC, id DESC";
+        const std::string order = orderBy(by, ascending);
         if (match.empty()) {
-            sql += std::string(kNewestFirst) + " LIMIT ? OFFSET ?";
-        } else if (limit < 0 || count(text) < kSortMatchesBelow) {
-            // Few matches: sort them, carrying only time and id through the sort.
-            sql += std::string(" WHERE id IN (SELECT id FROM reading NOT INDEXED") + kMatching + kNewestFirst +
-                   " LIMIT ? OFFSET ?)" + kNewestFirst;
+            sql += order + " LIMIT ? OFFSET ?";
+        } else if (limit < 0 || by != SortBy::Time || count(text) < kSortMatchesBelow) {
+            // Few matches, or an order the time index does not give: sort them, carrying only the sort keys through.
+            sql += std::string(" WHERE id IN (SELECT id FROM reading NOT INDEXED") + kMatching + order +
+                   " LIMIT ? OFFSET ?)" + order;
         } else {
-            // Many: walk the readings newest first and stop at a full page.
-            sql += std::string(" INDEXED BY reading_by_time") + kMatching + kNewestFirst + " LIMIT ? OFFSET ?";
+            // Many: walk the readings in time order and stop at a full page.
+            sql += std::string(" INDEXED BY reading_by_time") + kMatching + order + " LIMIT ? OFFSET ?";
         }
         SQLite::Statement query(*m_database, sql);
         int parameter = 1;

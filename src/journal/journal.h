@@ -35,6 +35,9 @@ struct CardCount {
     std::int64_t lastSeenUtc = 0; // time of the newest reading holding it, 0 when none
 };
 
+// What search results are ordered by; readings that tie stay newest first.
+enum class SortBy { Time, Name, Spread, FirstCard, Question };
+
 // One open journal file. Not shared between threads: a worker thread opens its own Journal on the same path.
 // Several Journals, in one process or several, may write the same file at once.
 class Journal final {
@@ -69,7 +72,9 @@ public:
     // Readings matching the search text, newest first. Every word must match: a word prefix of the name, the
     // spread's name, the question or the notes; a card by its full name ("Queen of Hearts") or short form
     // ("QH") also matches the readings holding that card. Empty text matches every reading.
-    std::vector<Reading> search(const std::string& text, int limit = -1, int offset = 0) const;
+    // Newest first unless another order is asked for (text columns ignore letter case).
+    std::vector<Reading> search(const std::string& text, int limit = -1, int offset = 0, SortBy by = SortBy::Time,
+                                bool ascending = false) const;
     int count(const std::string& text) const;
     // Every card (52 entries, in card order) counted over the readings matching the search text.
     std::vector<CardCount> cardsThatKeepComingUp(const std::string& text) const;
