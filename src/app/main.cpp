@@ -3,6 +3,7 @@
 #include "display/face_lists.h"
 #include "display/qt_platform.h"
 #include "engine/random_source.h"
+#include "journal/journal.h"
 #include "shell/application.h"
 #include "shell/clock.h"
 #include "shell/home_folder.h"
@@ -111,7 +112,8 @@ int main(int argc, char** argv)
         settings = std::make_unique<shell::TransientSettingsStore>();
     const shell::SystemClock clock;
 
-    shell::Application application({platform, *random, *settings, clock});
+    const QString journalPath = QString::fromStdString(journal::Journal::defaultPath());
+    shell::Application application({platform, *random, *settings, clock, journalPath});
     QObject::connect(&application, &shell::Application::ended, &app, [] { QCoreApplication::exit(0); });
 
     shell::SingleInstanceLock lock(shell::SingleInstanceLock::defaultLockFilePath());

@@ -19,8 +19,22 @@
 
 namespace shell {
 
-Application::Application(const Services& services) : m_services(services), m_flow(*this, services.random)
+namespace {
+
+// "Keep a journal of my readings": kept unless the person turned it off.
+const QString kKeepJournalKey = QStringLiteral("keepJournal");
+
+} // namespace
+
+Application::Application(const Services& services)
+    : m_services(services), m_journal(services.journalPath),
+      m_flow(*this, services.random, m_journal.hasJournal() ? &m_journal : nullptr)
 {
+    m_journal.setKeepsReadings(m_services.settings.value(kKeepJournalKey) != QStringLiteral("0"));
+    connect(&m_journal, &windows::JournalKeeper::keepingChanged, this, [this](bool keep) {
+        m_services.settings.setValue(kKeepJournalKey, keep ? QStringLiteral("1") : QStringLiteral("0"));
+        m_services.settings.flush();
+    });
     // The offer drawn at start stays for the run: a main window opened after Back shows the same one.
     connect(&m_flow, &windows::WindowFlow::mainWindowOpened, this, [this](windows::MainWindow* window) {
         if (m_intCoBrandRandomNumber != 0)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "windows/journal_keeper.h"
 #include "windows/window_flow.h"
 #include "windows/window_services.h"
 
@@ -31,6 +32,8 @@ public:
         engine::RandomSource& random;
         SettingsStore& settings;
         const Clock& clock;
+        // Where the journal of readings is kept; empty keeps none.
+        QString journalPath = {};
     };
 
     explicit Application(const Services& services);
@@ -49,6 +52,7 @@ public:
     void hideExitWindow() override;
 
     windows::WindowFlow& flow() { return m_flow; }
+    windows::JournalKeeper& journal() { return m_journal; }
     // Null until first shown.
     ExitWindow* exitWindow() const { return m_exitWindow.get(); }
     int coBrandNumber() const { return m_intCoBrandRandomNumber; }
@@ -59,6 +63,7 @@ signals:
 
 private:
     Services m_services;
+    windows::JournalKeeper m_journal;
     windows::WindowFlow m_flow;
     std::unique_ptr<ExitWindow> m_exitWindow;
     bool m_exiting = false;

@@ -193,6 +193,7 @@ void MainWindow::buildMenus()
     m_ui.mnuCalculate =
         addMenuEntry(*file, texts::kDealTheCards, "mnuCalculate", this, &MainWindow::cmdCalculate_Click);
     m_ui.mnuOwnCards = addMenuEntry(*file, texts::kReadMyOwnCards, "mnuOwnCards", this, &MainWindow::mnuOwnCards_Click);
+    m_ui.mnuJournal = addJournalEntry(*file, this, &MainWindow::journalRequested);
     m_ui.mnuExit = finishMenus(*file);
 }
 
@@ -277,6 +278,19 @@ bool MainWindow::checkInputs(bool needsAnalyzeMode)
         return false;
     }
     return true;
+}
+
+QString MainWindow::enteredName() const
+{
+    return m_ui.txtName->text();
+}
+
+QString MainWindow::enteredBirthDate() const
+{
+    return QStringLiteral("%1-%2-%3")
+        .arg(m_ui.cboYear->currentText())
+        .arg(m_ui.cboMonth->currentIndex() + 1, 2, 10, QLatin1Char('0'))
+        .arg(m_ui.cboDate->currentIndex() + 1, 2, 10, QLatin1Char('0'));
 }
 
 void MainWindow::cmdCalculate_Click()

@@ -51,6 +51,7 @@ public:
         display::ClickableLabel* lblCobrand = nullptr;
         QAction* mnuCalculate = nullptr;
         QAction* mnuOwnCards = nullptr;
+        QAction* mnuJournal = nullptr;
         QAction* mnuExit = nullptr;
     };
 
@@ -66,10 +67,15 @@ public:
     // The same checks for a reading of the person's own cards, which needs no analysis mode.
     bool validateOwnCardsInputs();
 
+    // The name as typed and the date of birth as chosen, "YYYY-MM-DD", for the journal.
+    QString enteredName() const;
+    QString enteredBirthDate() const;
+
 signals:
     void automaticDealRequested(engine::SpreadIndex spread);
     void manualDealRequested(engine::SpreadIndex spread);
     void ownCardsRequested(engine::SpreadIndex spread);
+    void journalRequested();
 
 protected:
 private slots:

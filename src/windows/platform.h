@@ -23,12 +23,16 @@ public:
     virtual bool askYesNo(QWidget* parent, const QString& text, MessageIcon icon) = 0; // true for Yes
 };
 
-// The save dialogs of a report; an empty path when the person cancels.
+enum class JournalFileFormat { Csv, Json };
+
+// The save dialogs of a report and the journal's export and import; an empty path when the person cancels.
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
     virtual QString chooseSaveFile(QWidget* parent) = 0;
     virtual QString choosePdfFile(QWidget* parent) = 0;
+    virtual QString chooseJournalExportFile(QWidget* parent, JournalFileFormat format) = 0;
+    virtual QString chooseJournalImportFile(QWidget* parent) = 0;
 };
 
 // The system's print dialog: sets up the printer; false when the person cancels.

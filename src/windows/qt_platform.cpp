@@ -148,6 +148,24 @@ QString QtFileChooser::choosePdfFile(QWidget* parent)
     return chosenFile(*makePdfSaveDialog(parent));
 }
 
+QString QtFileChooser::chooseJournalExportFile(QWidget* parent, JournalFileFormat format)
+{
+    const bool csv = format == JournalFileFormat::Csv;
+    return chosenFile(*makeSaveDialog(parent,
+                                      csv ? QStringLiteral("CSV table (*.csv)") : QStringLiteral("JSON (*.json)"),
+                                      csv ? QStringLiteral("csv") : QStringLiteral("json")));
+}
+
+QString QtFileChooser::chooseJournalImportFile(QWidget* parent)
+{
+    QFileDialog dialog(parent, kApplicationTitle);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("Journal export (*.json)"), QStringLiteral("All files (*)")});
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    return chosenFile(dialog);
+}
+
 bool QtPrintDialog::choosePrinter(QWidget* parent, QPrinter& printer)
 {
     QPrintDialog dialog(&printer, parent);

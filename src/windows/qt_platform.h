@@ -30,6 +30,8 @@ class QtFileChooser final : public FileChooser {
 public:
     QString chooseSaveFile(QWidget* parent) override;
     QString choosePdfFile(QWidget* parent) override;
+    QString chooseJournalExportFile(QWidget* parent, JournalFileFormat format) override;
+    QString chooseJournalImportFile(QWidget* parent) override;
 };
 
 class QtPrintDialog final : public PrintDialog {

@@ -165,6 +165,7 @@ void ReportWindow::buildMenus()
     m_ui.mnuSave = addMenuEntry(*file, texts::kSave, "mnuSave", this, &ReportWindow::cmdSave_Click);
     m_ui.mnuPrint = addMenuEntry(*file, texts::kPrint, "mnuPrint", this, &ReportWindow::mnuPrint_Click);
     m_ui.mnuExportPdf = addMenuEntry(*file, texts::kExportPdf, "mnuExportPdf", this, &ReportWindow::mnuExportPdf_Click);
+    m_ui.mnuJournal = addJournalEntry(*file, this, &ReportWindow::journalRequested);
     file->addSeparator();
     m_ui.mnuBack = addMenuEntry(*file, texts::kBack, "mnuBack", this, &ReportWindow::backRequested);
     m_ui.mnuExit = finishMenus(*file);

@@ -50,6 +50,7 @@ public:
         QAction* mnuSave = nullptr;
         QAction* mnuPrint = nullptr;
         QAction* mnuExportPdf = nullptr;
+        QAction* mnuJournal = nullptr;
         QAction* mnuBack = nullptr;
         QAction* mnuExit = nullptr;
     };
@@ -71,6 +72,7 @@ public:
 
 signals:
     void backRequested();
+    void journalRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

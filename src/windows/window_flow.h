@@ -4,6 +4,7 @@
 
 #include "engine/reading.h"
 #include "engine/types.h"
+#include "journal/reading_record.h"
 
 #include <QObject>
 #include <QPointer>
@@ -16,6 +17,8 @@ class RandomSource;
 
 namespace windows {
 
+class JournalKeeper;
+class JournalWindow;
 class MainWindow;
 class ManualWindow;
 class OwnCardsWindow;
@@ -28,7 +31,8 @@ class WindowFlow final : public QObject {
     Q_DISABLE_COPY_MOVE(WindowFlow)
 
 public:
-    WindowFlow(WindowServices& services, engine::RandomSource& random);
+    // Without a journal keeper, readings are shown but not kept and there is no Journal window.
+    WindowFlow(WindowServices& services, engine::RandomSource& random, JournalKeeper* journal = nullptr);
     ~WindowFlow() override;
 
     // Shows the main window, opening a fresh one unless one is already on screen.
@@ -39,6 +43,13 @@ public:
     ManualWindow* manualWindow() const;
     OwnCardsWindow* ownCardsWindow() const;
     ReportWindow* reportWindow() const;
+    JournalWindow* journalWindow() const;
+
+    // Shows the Journal window, opening it unless it is on screen; null without a journal keeper.
+    JournalWindow* showJournalWindow();
+    // Shows the reading of a hand not dealt here (the person's own cards) in the report window, composed as a dealt
+    // one, keeps it in the journal, and closes the window it came from as a transition.
+    void showAndKeep(journal::Reading reading, QWidget* from = nullptr);
 
 signals:
     // A fresh main window was opened (at start or after Back), before it is shown.
@@ -52,7 +63,13 @@ private:
     void readOwnCards(engine::SpreadIndex spread, const engine::Hand& hand, const QString& question);
     void goBackFrom(QWidget* window);
     ReportWindow* loadReportWindow();
-    void showReading(engine::SpreadIndex spread);
+    void showReading(engine::SpreadIndex spread, journal::DealtBy dealtBy);
+    void showReportWindow(ReportWindow& report);
+    void rememberPerson();
+    void openFromJournal(const journal::Reading& reading);
+    void showJournalInsteadOf(QWidget* window);
+    // Where the person hears about the journal's troubles: the window on screen.
+    void tellAboutJournal(const QString& message);
     // Closing to move on to another window: its close handling shows the exit window, which goes again at once.
     void closeAsTransition(QWidget* window);
 
@@ -62,6 +79,13 @@ private:
     QPointer<ManualWindow> m_manualWindow;
     QPointer<OwnCardsWindow> m_ownCardsWindow;
     QPointer<ReportWindow> m_reportWindow;
+    QPointer<JournalWindow> m_journalWindow;
+    JournalKeeper* m_journal = nullptr;
+    // The name and date of birth of the reading being dealt, as the main window had them.
+    QString m_name;
+    QString m_birthDate;
+    // Back from a reading opened in the journal returns there.
+    bool m_reportFromJournal = false;
 };
 
 } // namespace windows

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "display/look.h"
+#include "windows/window_texts.h"
 
 #include <QAction>
 #include <QColor>
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 
@@ -33,6 +35,13 @@ QAction* addMenuEntry(QMenu& menu, const QString& caption, const char* objectNam
 {
     QAction* entry = addMenuEntry(menu, caption, objectName);
     QObject::connect(entry, &QAction::triggered, receiver, slot);
+    return entry;
+}
+// "&Journal..." with Ctrl+J, the same in every window that offers it.
+template <typename Receiver, typename Slot> QAction* addJournalEntry(QMenu& menu, Receiver* receiver, Slot slot)
+{
+    QAction* entry = addMenuEntry(menu, texts::kJournal, "mnuJournal", receiver, slot);
+    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     return entry;
 }
 // Plain text, wrapped, from the top left corner.

@@ -45,6 +45,99 @@ QString readingReadyAnnouncement(const QString& spreadTitle)
         .arg(spreadTitle);
 }
 
+QString journalWindowCaption()
+{
+    return QStringLiteral("Journal - ") + kWindowCaption;
+}
+
+QString keepingStatement(bool keeping)
+{
+    return keeping ? QStringLiteral("Every reading is kept here the moment its report is shown.")
+                   : QStringLiteral("New readings are not kept while this is off.");
+}
+
+QString severalSelected(int count)
+{
+    return QStringLiteral("%1 readings are chosen. Choose one to see its question and notes.").arg(count);
+}
+
+QString readingSummary(const QString& name, const QString& birthDate, const QString& date, const QString& spread,
+                       const QString& dealtBy, const QString& cards)
+{
+    return QStringLiteral("%1, born %2\n%3, %4 (%5)\n%6").arg(name, birthDate, date, spread, dealtBy, cards);
+}
+
+QString readingCount(int count, bool searching)
+{
+    if (count == 0)
+        return searching ? QStringLiteral("No reading matches the search.")
+                         : QStringLiteral("No readings yet: every reading you make will be kept here.");
+    const QString readings = count == 1 ? QStringLiteral("1 reading") : QStringLiteral("%1 readings").arg(count);
+    return searching ? readings + QStringLiteral(" match the search.") : readings + QStringLiteral(" in the journal.");
+}
+
+QString deleteQuestion(int count)
+{
+    const QString readings = count == 1 ? QStringLiteral("1 reading") : QStringLiteral("%1 readings").arg(count);
+    return QStringLiteral("Delete %1 from the journal, with %2 question and notes?\n\nThis cannot be undone.")
+        .arg(readings, count == 1 ? QStringLiteral("its") : QStringLiteral("their"));
+}
+
+QString forgetAllQuestion(int count)
+{
+    return QStringLiteral("Forget all %1 readings in the journal, with their questions and notes?\n\nThis cannot be "
+                          "undone. Readings saved as files are not touched.")
+        .arg(count);
+}
+
+QString readingNotKeptMessage(const QString& reason)
+{
+    return QStringLiteral("This reading could not be kept in the journal: %1\n\nIt is shown as usual and can still "
+                          "be saved with Save. This is said once; later readings are tried again.")
+        .arg(reason);
+}
+
+QString notesNotKeptMessage(const QString& reason)
+{
+    return QStringLiteral("The question and notes could not be kept in the journal: %1").arg(reason);
+}
+
+QString journalChangeFailedMessage(const QString& reason)
+{
+    return QStringLiteral("The journal could not be changed: %1").arg(reason);
+}
+
+QString exportFailedMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("The readings could not be exported to \"%1\".\n\n%2").arg(path, reason);
+}
+
+QString importRefusedMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("\"%1\" could not be imported.\n\n%2\n\nNothing was added to the journal.").arg(path, reason);
+}
+
+QString importedMessage(int added, int offered)
+{
+    if (added == 0)
+        return offered == 1 ? QStringLiteral("The reading in the file is already in the journal.")
+                            : QStringLiteral("All %1 readings in the file are already in the journal.").arg(offered);
+    if (added == offered)
+        return added == 1 ? QStringLiteral("The reading in the file was added to the journal.")
+                          : QStringLiteral("All %1 readings in the file were added to the journal.").arg(added);
+    return QStringLiteral("%1 of the %2 readings in the file were added to the journal; the others were already in it.")
+        .arg(added)
+        .arg(offered);
+}
+
+QString cardTallyStatement(int readings)
+{
+    return QStringLiteral("How often each card came up in the %1 shown by the search. The program deals its cards at "
+                          "random, so some cards always come up more often than others: a card that keeps coming up "
+                          "is the luck of the deal, not a message of its own.")
+        .arg(readings == 1 ? QStringLiteral("reading") : QStringLiteral("%1 readings").arg(readings));
+}
+
 QString visitSiteInvitation()
 {
     return QStringLiteral("Click Here To Visit ") + display::siteHostName() + QStringLiteral(" Now");

@@ -23,6 +23,7 @@ inline const QString kSave = QStringLiteral("&Save");
 inline const QString kPrint = QStringLiteral("&Print...");
 inline const QString kExportPdf = QStringLiteral("Export as &PDF...");
 inline const QString kBack = QStringLiteral("&Back");
+inline const QString kJournal = QStringLiteral("&Journal...");
 inline const QString kExit = QStringLiteral("E&xit");
 
 // Main window.
@@ -75,6 +76,53 @@ QString readingReadyAnnouncement(const QString& spreadTitle);
 QString saveFailedMessage(const QString& path, const QString& reason);
 inline const QString kPrintFailed = QStringLiteral("The reading could not be printed.");
 inline const QString kPdfNotDrawn = QStringLiteral("The reading could not be drawn as PDF.");
+
+// Journal window.
+QString journalWindowCaption();
+inline const QString kSearchLabel = QStringLiteral("&Search:");
+inline const QString kSearchHint = QStringLiteral("Name, spread, card (Queen of Hearts or QH), question or notes");
+inline const QString kKeepJournal = QStringLiteral("&Keep a journal of my readings");
+QString keepingStatement(bool keeping);
+inline const QString kReadingsTable = QStringLiteral("Readings");
+inline const QStringList kJournalColumns = {QStringLiteral("Date"), QStringLiteral("Name"), QStringLiteral("Spread"),
+                                            QStringLiteral("Cards"), QStringLiteral("Question")};
+inline const QString kReadingFrame = QStringLiteral("Reading");
+inline const QString kJournalQuestionLabel = QStringLiteral("&Question:");
+inline const QString kNotesLabel = QStringLiteral("&Notes:");
+inline const QString kNothingSelected = QStringLiteral("Choose a reading in the table to see its question and notes.");
+QString severalSelected(int count);
+QString readingSummary(const QString& name, const QString& birthDate, const QString& date, const QString& spread,
+                       const QString& dealtBy, const QString& cards);
+inline const QString kOpen = QStringLiteral("O&pen");
+inline const QString kDelete = QStringLiteral("De&lete...");
+inline const QString kCardsThatKeepComingUp = QStringLiteral("Cards That Keep Coming &Up...");
+inline const QString kExportCsv = QStringLiteral("Export as CS&V...");
+inline const QString kExportJson = QStringLiteral("Export as &JSON...");
+inline const QString kImport = QStringLiteral("&Import...");
+inline const QString kForgetAll = QStringLiteral("Forget &All Readings...");
+QString readingCount(int count, bool searching);
+QString deleteQuestion(int count);
+QString forgetAllQuestion(int count);
+inline const QString kNoJournal = QStringLiteral("No journal could be opened, so nothing was changed.");
+inline const QString kJournalReadOnly =
+    QStringLiteral("This journal was written by a newer version of the program: it can be read and exported here, "
+                   "but not changed.");
+QString readingNotKeptMessage(const QString& reason);
+QString notesNotKeptMessage(const QString& reason);
+QString journalChangeFailedMessage(const QString& reason);
+QString exportFailedMessage(const QString& path, const QString& reason);
+QString importRefusedMessage(const QString& path, const QString& reason);
+QString importedMessage(int added, int offered);
+inline const QString kImportTooLarge = QStringLiteral("The file is far larger than any journal export.");
+
+// Cards that keep coming up.
+inline const QString kCardTallyTitle = QStringLiteral("Cards That Keep Coming Up");
+QString cardTallyStatement(int readings);
+inline const QStringList kCardTallyColumns = {QStringLiteral("Card"), QStringLiteral("Readings"),
+                                              QStringLiteral("Chance gives"), QStringLiteral("Against chance"),
+                                              QStringLiteral("Last appeared")};
+inline const QString kNeverAppeared = QStringLiteral("never");
+inline const QString kClose = QStringLiteral("Close");
 
 // Labels that open the publisher's pages.
 inline const QString kFullBrandOffer = QStringLiteral(

@@ -227,4 +227,42 @@ TEST_F(ApplicationTest, ExitWindow_KeepsItsMessageWhenShownTwiceAndStaysAwayOnce
     EXPECT_FALSE(exitWindowShown());
 }
 
+// "Keep a journal of my readings" is on for a new user and stays as the person last set it.
+struct KeepJournalCase {
+    const char* description;
+    std::optional<QString> stored;
+    bool keeping;
+};
+
+class KeepJournalSetting : public testing::TestWithParam<KeepJournalCase> {};
+
+TEST_P(KeepJournalSetting, IsReadAtStartAndWrittenWhenChanged)
+{
+    QTemporaryDir folder;
+    FakePlatform platform;
+    FakeSettingsStore settings;
+    if (GetParam().stored)
+        settings.values.insert(QStringLiteral("keepJournal"), *GetParam().stored);
+    FakeClock clock;
+    ScriptedRandomSource random({0.1f});
+    shell::Application application{
+        {platform.platform, random, settings, clock, folder.filePath(QStringLiteral("journal.sqlite3"))}};
+    EXPECT_EQ(application.journal().keepsReadings(), GetParam().keeping);
+
+    application.journal().setKeepsReadings(!GetParam().keeping);
+
+    EXPECT_EQ(settings.values.value(QStringLiteral("keepJournal")),
+              GetParam().keeping ? QStringLiteral("0") : QStringLiteral("1"));
+    EXPECT_GE(settings.flushes, 1);
+    application.exitApplication();
+    flushDeletes();
+}
+
+INSTANTIATE_TEST_SUITE_P(Stored, KeepJournalSetting,
+                         testing::Values(KeepJournalCase{"never set", std::nullopt, true},
+                                         KeepJournalCase{"turned off", QStringLiteral("0"), false},
+                                         KeepJournalCase{"turned on", QStringLiteral("1"), true},
+                                         KeepJournalCase{"unreadable", QStringLiteral("?"), true}),
+                         [](const auto& info) { return testing_support::caseName(info.param.description); });
+
 } // namespace

@@ -47,6 +47,15 @@ public:
     int calls = 0;
     QString pdfPath;
     int pdfCalls = 0;
+    QString chooseJournalExportFile(QWidget*, windows::JournalFileFormat format) override
+    {
+        exportFormats.push_back(format);
+        return exportPath;
+    }
+    QString chooseJournalImportFile(QWidget*) override { return importPath; }
+    QString exportPath;
+    std::vector<windows::JournalFileFormat> exportFormats;
+    QString importPath;
 };
 
 // Prints to a PDF file instead of showing the dialog.

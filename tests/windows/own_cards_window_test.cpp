@@ -63,7 +63,7 @@ TEST_F(OwnCardsTest, FileMenu_OffersOwnCardsAfterDealingAndChecksInputsWithoutAM
     for (const QAction* action : main->findChild<QMenu*>(QStringLiteral("mnuFile"))->actions())
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
     EXPECT_EQ(captions, QStringList({QStringLiteral("Deal The &Cards"), QStringLiteral("Read My &Own Cards..."),
-                                     QStringLiteral("-"), QStringLiteral("E&xit")}));
+                                     QStringLiteral("&Journal..."), QStringLiteral("-"), QStringLiteral("E&xit")}));
 
     trigger(main, QStringLiteral("mnuOwnCards"));
     find<QLineEdit>(main, QStringLiteral("txtName"))->setText(QStringLiteral("Ada"));

@@ -1,0 +1,317 @@
+// SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/scripted_random_source.h"
+#include "support/window_test.h"
+#include "windows/journal_keeper.h"
+#include "windows/journal_table_model.h"
+#include "windows/journal_window.h"
+#include "windows/main_window.h"
+#include "windows/report_window.h"
+#include "windows/window_flow.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace windows_testing {
+namespace {
+
+using windows::JournalKeeper;
+using windows::JournalWindow;
+
+class JournalWindowTest : public WindowTest {
+protected:
+    // Deals an automatic reading for the name and returns its report as saved.
+    std::string deal(const QString& name, int spread)
+    {
+        windows::MainWindow* main = flow->showMainWindow();
+        fillInRequest(main, spread, true);
+        main->ui().txtName->setText(name);
+        QTest::mouseClick(main->ui().cmdCalculate, Qt::LeftButton);
+        settle();
+        return flow->reportWindow()->document().toRtf();
+    }
+
+    // Lets the writer finish and its news reach the windows.
+    void settle()
+    {
+        keeper->waitForWrites();
+        QCoreApplication::processEvents();
+        flushDeletes();
+    }
+
+    JournalWindow* openJournal()
+    {
+        JournalWindow* window = flow->showJournalWindow();
+        settle();
+        return window;
+    }
+
+    int readingsKept()
+    {
+        keeper->waitForWrites();
+        return keeper->count({});
+    }
+
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("journal.sqlite3"));
+    testing_support::ScriptedRandomSource random = testing_support::ScriptedRandomSource::forCards(wholeDeck());
+    std::unique_ptr<JournalKeeper> keeper = std::make_unique<JournalKeeper>(path);
+    std::unique_ptr<windows::WindowFlow> flow = std::make_unique<windows::WindowFlow>(services, random, keeper.get());
+};
+
+TEST_F(JournalWindowTest, OpenFromJournal_ShowsTheReportAsDealtAndBackReturnsToTheJournal)
+{
+    const std::string dealtFirst = deal(QStringLiteral("Ada"), 10);
+    deal(QStringLiteral("Grace"), 17);
+    trigger(flow->reportWindow(), QStringLiteral("mnuJournal"));
+    settle();
+    JournalWindow* journal = flow->journalWindow();
+    ASSERT_NE(journal, nullptr);
+    EXPECT_TRUE(journal->isVisible());
+    EXPECT_EQ(flow->reportWindow(), nullptr);
+    ASSERT_EQ(journal->model().rowCount(), 2);
+    // Newest first.
+    EXPECT_EQ(journal->model().readingAt(0)->name, "Grace");
+
+    journal->ui().grdReadings->selectRow(1);
+    trigger(journal, QStringLiteral("mnuOpen"));
+    settle();
+
+    ASSERT_NE(flow->reportWindow(), nullptr);
+    EXPECT_TRUE(flow->reportWindow()->isVisible());
+    EXPECT_EQ(flow->journalWindow(), nullptr);
+    EXPECT_EQ(flow->reportWindow()->document().toRtf(), dealtFirst);
+    // Reopening keeps no second copy.
+    EXPECT_EQ(readingsKept(), 2);
+
+    QTest::mouseClick(flow->reportWindow()->ui().cmdBack, Qt::LeftButton);
+    settle();
+    ASSERT_NE(flow->journalWindow(), nullptr);
+    EXPECT_TRUE(flow->journalWindow()->isVisible());
+    EXPECT_EQ(flow->mainWindow(), nullptr);
+    EXPECT_FALSE(services.exitWindowShown);
+}
+
+struct DeleteCase {
+    const char* name;
+    int selected;
+    bool answerYes;
+    const char* question;
+    int keptAfter;
+};
+
+class JournalDeleteTest : public JournalWindowTest, public ::testing::WithParamInterface<DeleteCase> {};
+
+TEST_P(JournalDeleteTest, Delete_AsksNamingHowManyAndDeletesOnlyOnYes)
+{
+    const DeleteCase& c = GetParam();
+    for (const QString& name : {QStringLiteral("Ada"), QStringLiteral("Grace"), QStringLiteral("Hedy")})
+        deal(name, 2);
+    JournalWindow* journal = openJournal();
+    journal->ui().grdReadings->selectAll();
+    if (c.selected == 1)
+        journal->ui().grdReadings->selectRow(0);
+    services.fake.messageBoxes.answerYes = c.answerYes;
+
+    // The Delete key in the table does what the menu entry does.
+    journal->ui().grdReadings->setFocus();
+    QTest::keyClick(journal->ui().grdReadings, Qt::Key_Delete);
+    settle();
+
+    ASSERT_EQ(shownTexts().size(), 1U);
+    EXPECT_TRUE(shownTexts().front().startsWith(QString::fromUtf8(c.question))) << shownTexts().front().toStdString();
+    EXPECT_EQ(readingsKept(), c.keptAfter);
+    EXPECT_EQ(journal->model().rowCount(), c.keptAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, JournalDeleteTest,
+                         ::testing::Values(DeleteCase{"OneYes", 1, true, "Delete 1 reading from", 2},
+                                           DeleteCase{"AllNo", 3, false, "Delete 3 readings from", 3},
+                                           DeleteCase{"AllYes", 3, true, "Delete 3 readings from", 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(JournalWindowTest, ForgetAll_AsksFirstAndEmptiesTheJournal)
+{
+    deal(QStringLiteral("Ada"), 2);
+    deal(QStringLiteral("Ada"), 3);
+    JournalWindow* journal = openJournal();
+    services.fake.messageBoxes.answerYes = true;
+
+    trigger(journal, QStringLiteral("mnuForgetAll"));
+    settle();
+
+    ASSERT_EQ(shownTexts().size(), 1U);
+    EXPECT_TRUE(shownTexts().front().startsWith(QStringLiteral("Forget all 2 readings")));
+    EXPECT_EQ(readingsKept(), 0);
+    EXPECT_EQ(journal->model().rowCount(), 0);
+}
+
+// Edits are kept without a Save button: while typing, on leaving the field, and when the window closes.
+enum class NotesLeave { Pause, FocusElsewhere, CloseWindow };
+
+class JournalNotesTest : public JournalWindowTest, public ::testing::WithParamInterface<NotesLeave> {};
+
+TEST_P(JournalNotesTest, NotesAndQuestion_AreKeptWithoutSaving)
+{
+    deal(QStringLiteral("Ada"), 2);
+    JournalWindow* journal = openJournal();
+    journal->ui().grdReadings->selectRow(0);
+    const std::int64_t id = journal->model().readingAt(0)->id;
+    journal->ui().txtNotes->setFocus();
+    QTest::keyClicks(journal->ui().txtNotes, QStringLiteral("The letter came on Friday."));
+    journal->ui().txtQuestion->setFocus();
+    QTest::keyClicks(journal->ui().txtQuestion, QStringLiteral("Will it come?"));
+
+    switch (GetParam()) {
+    case NotesLeave::Pause:
+        QTest::qWait(600);
+        break;
+    case NotesLeave::FocusElsewhere:
+        journal->ui().grdReadings->setFocus();
+        break;
+    case NotesLeave::CloseWindow:
+        journal->close();
+        break;
+    }
+    keeper->waitForWrites();
+
+    // Another connection sees what a crash right now would leave.
+    auto reopened = journal::Journal::open(path.toStdString());
+    ASSERT_NE(reopened.journal, nullptr);
+    const auto kept = reopened.journal->find(id);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->notes, "The letter came on Friday.");
+    EXPECT_EQ(kept->question, "Will it come?");
+}
+
+INSTANTIATE_TEST_SUITE_P(Leaving, JournalNotesTest,
+                         ::testing::Values(NotesLeave::Pause, NotesLeave::FocusElsewhere, NotesLeave::CloseWindow),
+                         [](const auto& info) {
+                             return std::string(info.param == NotesLeave::Pause            ? "Pause"
+                                                : info.param == NotesLeave::FocusElsewhere ? "FocusElsewhere"
+                                                                                           : "CloseWindow");
+                         });
+
+TEST_F(JournalWindowTest, KeepingTurnedOff_RecordsNothingNew)
+{
+    deal(QStringLiteral("Ada"), 2);
+    JournalWindow* journal = openJournal();
+    journal->ui().chkKeepJournal->click();
+    EXPECT_FALSE(keeper->keepsReadings());
+    trigger(journal, QStringLiteral("mnuBack"));
+    settle();
+
+    deal(QStringLiteral("Grace"), 2);
+
+    EXPECT_EQ(readingsKept(), 1);
+}
+
+TEST_F(JournalWindowTest, JournalThatCannotBeOpened_ReadingsStillShownAndToldOnce)
+{
+    QFile blocker(folder.filePath(QStringLiteral("not-a-folder")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    flow.reset();
+    keeper = std::make_unique<JournalKeeper>(folder.filePath(QStringLiteral("not-a-folder/journal.sqlite3")));
+    flow = std::make_unique<windows::WindowFlow>(services, random, keeper.get());
+
+    deal(QStringLiteral("Ada"), 2);
+    EXPECT_TRUE(flow->reportWindow()->isVisible());
+    QTest::mouseClick(flow->reportWindow()->ui().cmdBack, Qt::LeftButton);
+    deal(QStringLiteral("Grace"), 3);
+    EXPECT_TRUE(flow->reportWindow()->isVisible());
+
+    EXPECT_EQ(shownTexts().size(), 1U);
+}
+
+TEST_F(JournalWindowTest, ExportThenImportIntoAFreshJournal_AddsOnlyWhatIsNew)
+{
+    deal(QStringLiteral("Ada"), 2);
+    deal(QStringLiteral("Grace"), 10);
+    JournalWindow* journal = openJournal();
+    services.fake.fileChooser.exportPath = folder.filePath(QStringLiteral("readings.json"));
+    trigger(journal, QStringLiteral("mnuExportJson"));
+    journal->close();
+    flow.reset();
+    keeper = std::make_unique<JournalKeeper>(folder.filePath(QStringLiteral("elsewhere/journal.sqlite3")));
+    flow = std::make_unique<windows::WindowFlow>(services, random, keeper.get());
+    deal(QStringLiteral("Hedy"), 3);
+    journal = openJournal();
+    services.fake.fileChooser.importPath = services.fake.fileChooser.exportPath;
+
+    trigger(journal, QStringLiteral("mnuImport"));
+    settle();
+    trigger(journal, QStringLiteral("mnuImport"));
+    settle();
+
+    EXPECT_EQ(readingsKept(), 3);
+    EXPECT_EQ(journal->model().rowCount(), 3);
+    EXPECT_EQ(shownTexts(),
+              (std::vector<QString>{QStringLiteral("All 2 readings in the file were added to the journal."),
+                                    QStringLiteral("All 2 readings in the file are already in the journal.")}));
+}
+
+TEST_F(JournalWindowTest, Keyboard_TabReachesEveryControlByNameAndReturnOpensTheRow)
+{
+    deal(QStringLiteral("Ada"), 2);
+    deal(QStringLiteral("Grace"), 3);
+    JournalWindow* journal = openJournal();
+    journal->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(journal));
+    journal->ui().txtSearch->setFocus();
+
+    std::vector<QString> reached;
+    for (int press = 0; press < 13; ++press) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        reached.push_back(focused->objectName());
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name).isEmpty())
+            << focused->objectName().toStdString();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    EXPECT_EQ(reached, (std::vector<QString>{
+                           QStringLiteral("txtSearch"), QStringLiteral("chkKeepJournal"), QStringLiteral("grdReadings"),
+                           QStringLiteral("txtQuestion"), QStringLiteral("txtNotes"), QStringLiteral("cmdOpen"),
+                           QStringLiteral("cmdDelete"), QStringLiteral("cmdCards"), QStringLiteral("cmdExportCsv"),
+                           QStringLiteral("cmdExportJson"), QStringLiteral("cmdImport"), QStringLiteral("cmdForgetAll"),
+                           QStringLiteral("cmdBack")}));
+
+    // The cards read as their names, not as the symbols on screen.
+    const QModelIndex cards = journal->model().index(1, windows::JournalTableModel::CardsColumn);
+    EXPECT_FALSE(cards.data(Qt::DisplayRole).toString().contains(QStringLiteral("of")));
+    EXPECT_TRUE(cards.data(Qt::AccessibleTextRole).toString().contains(QStringLiteral(" of ")));
+
+    QSignalSpy opened(journal, &JournalWindow::openRequested);
+    journal->ui().grdReadings->setFocus();
+    journal->ui().grdReadings->setCurrentIndex(journal->model().index(1, 0));
+    QTest::keyClick(journal->ui().grdReadings, Qt::Key_Return);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.front().front().value<journal::Reading>().name, "Ada");
+}
+
+TEST_F(JournalWindowTest, SortingByAColumn_OrdersEveryReadingNotOnlyThoseLoaded)
+{
+    for (const QString& name : {QStringLiteral("Grace"), QStringLiteral("ada"), QStringLiteral("Hedy")})
+        deal(name, 2);
+    JournalWindow* journal = openJournal();
+
+    journal->ui().grdReadings->horizontalHeader()->setSortIndicator(windows::JournalTableModel::NameColumn,
+                                                                    Qt::AscendingOrder);
+
+    std::vector<std::string> names;
+    for (int row = 0; row < journal->model().rowCount(); ++row)
+        names.push_back(journal->model().readingAt(row)->name);
+    EXPECT_EQ(names, (std::vector<std::string>{"ada", "Grace", "Hedy"}));
+}
+
+} // namespace
+} // namespace windows_testing
