@@ -399,6 +399,18 @@ TEST_P(ReopenedReading, WritesTheReportAsItWasDealt)
 INSTANTIATE_TEST_SUITE_P(CartomancyReport, ReopenedReading, testing::Range(0, 18),
                          testing_support::numberedCases("Spread"));
 
+TEST_F(CartomancyReportTest, OwnCards_AreKeptAsOwnCardsWithTheirQuestion)
+{
+    const std::string journalFile = (m_folder / "journal" / "journal.sqlite3").string();
+    const RunResult read = run(
+        {"--spread", "2", "--cards", "QH,10S,JC", "--record", "--question", "Which way?", "--journal", journalFile});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    const std::string exported = run({"--export-json", "-", "--journal", journalFile}).out;
+    EXPECT_NE(exported.find("\"dealtBy\": \"own cards\""), std::string::npos) << exported;
+    EXPECT_NE(exported.find("\"question\": \"Which way?\""), std::string::npos) << exported;
+    EXPECT_EQ(run({"--reading", "1", "--journal", journalFile}).out, read.out);
+}
+
 TEST_F(CartomancyReportTest, JournalCommands_MoveReadingsToAnotherJournal)
 {
     const std::string from = (m_folder / "from.sqlite3").string();
