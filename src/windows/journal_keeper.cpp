@@ -147,8 +147,9 @@ void JournalKeeper::import(std::vector<journal::Reading> readings)
             error = QString::fromStdString(result.error);
         }
         QMetaObject::invokeMethod(this, [this, added, offered, error] {
-            emit importFinished(added, offered, error);
+            // The table shows what came in before the message about it does.
             emit journalChanged();
+            emit importFinished(added, offered, error);
         });
     });
 }

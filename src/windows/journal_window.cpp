@@ -352,6 +352,18 @@ bool JournalWindow::selectReading(std::int64_t id)
     return true;
 }
 
+void JournalWindow::showSearch(const QString& text, std::int64_t id)
+{
+    m_ui.txtSearch->setText(text);
+    showCount();
+    selectReading(id);
+}
+
+QString JournalWindow::searchText() const
+{
+    return m_ui.txtSearch->text();
+}
+
 void JournalWindow::chooseRow(int row)
 {
     // Not QTableView::selectRow, which reads the keys held down: typing a capital would extend a selection instead.

@@ -70,6 +70,9 @@ public:
     JournalTableModel& model() const { return *m_model; }
     // Chooses the reading's row, loading pages until it is there; false when the search does not show it.
     bool selectReading(std::int64_t id);
+    // Searches for the text and chooses the reading, as the person left the window.
+    void showSearch(const QString& text, std::int64_t id);
+    QString searchText() const;
 
 signals:
     void openRequested(const journal::Reading& reading);

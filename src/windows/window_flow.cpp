@@ -99,9 +99,11 @@ ReportWindow* WindowFlow::loadReportWindow()
         m_reportWindow = window;
         forgetWhenClosed(this, m_reportWindow, window);
         connect(window, &ReportWindow::backRequested, this, [this, window] {
-            if (m_reportFromJournal && m_journal)
-                showJournalInsteadOf(window);
-            else
+            if (m_reportFromJournal && m_journal) {
+                if (JournalWindow* journal = showJournalWindow())
+                    journal->showSearch(m_journalSearch, m_journalReading);
+                closeAsTransition(window);
+            } else
                 goBackFrom(window);
         });
         connect(window, &ReportWindow::journalRequested, this, [this, window] { showJournalInsteadOf(window); });
@@ -145,6 +147,8 @@ void WindowFlow::openFromJournal(const journal::Reading& reading)
     ReportWindow* report = loadReportWindow();
     report->writeReading(m_engine, reading.spread, reading.cards);
     m_reportFromJournal = true;
+    m_journalSearch = m_journalWindow ? m_journalWindow->searchText() : QString();
+    m_journalReading = reading.id;
     showReportWindow(*report);
     closeAsTransition(m_journalWindow);
 }

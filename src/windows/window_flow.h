@@ -84,8 +84,10 @@ private:
     // The name and date of birth of the reading being dealt, as the main window had them.
     QString m_name;
     QString m_birthDate;
-    // Back from a reading opened in the journal returns there.
+    // Back from a reading opened in the journal returns there, to the same search and reading.
     bool m_reportFromJournal = false;
+    QString m_journalSearch;
+    std::int64_t m_journalReading = 0;
 };
 
 } // namespace windows

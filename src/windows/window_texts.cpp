@@ -72,8 +72,11 @@ QString readingCount(int count, bool searching)
     if (count == 0)
         return searching ? QStringLiteral("No reading matches the search.")
                          : QStringLiteral("No readings yet: every reading you make will be kept here.");
-    const QString readings = count == 1 ? QStringLiteral("1 reading") : QStringLiteral("%1 readings").arg(count);
-    return searching ? readings + QStringLiteral(" match the search.") : readings + QStringLiteral(" in the journal.");
+    if (count == 1)
+        return searching ? QStringLiteral("1 reading matches the search.")
+                         : QStringLiteral("1 reading in the journal.");
+    return (searching ? QStringLiteral("%1 readings match the search.") : QStringLiteral("%1 readings in the journal."))
+        .arg(count);
 }
 
 QString deleteQuestion(int count)

@@ -82,7 +82,9 @@ TEST_F(JournalWindowTest, OpenFromJournal_ShowsTheReportAsDealtAndBackReturnsToT
     // Newest first.
     EXPECT_EQ(journal->model().readingAt(0)->name, "Grace");
 
-    journal->ui().grdReadings->selectRow(1);
+    journal->ui().txtSearch->setText(QStringLiteral("ada"));
+    ASSERT_EQ(journal->model().rowCount(), 1);
+    const std::int64_t opened = journal->model().readingAt(0)->id;
     trigger(journal, QStringLiteral("mnuOpen"));
     settle();
 
@@ -97,6 +99,11 @@ TEST_F(JournalWindowTest, OpenFromJournal_ShowsTheReportAsDealtAndBackReturnsToT
     settle();
     ASSERT_NE(flow->journalWindow(), nullptr);
     EXPECT_TRUE(flow->journalWindow()->isVisible());
+    // As the person left it: the same search, the same reading chosen.
+    EXPECT_EQ(flow->journalWindow()->ui().txtSearch->text(), QStringLiteral("ada"));
+    const QModelIndexList chosen = flow->journalWindow()->ui().grdReadings->selectionModel()->selectedRows();
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(flow->journalWindow()->model().readingAt(chosen.front().row())->id, opened);
     EXPECT_EQ(flow->mainWindow(), nullptr);
     EXPECT_FALSE(services.exitWindowShown);
 }
