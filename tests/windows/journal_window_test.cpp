@@ -1,16 +1,20 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/clickable_label.h"
 #include "support/scripted_random_source.h"
 #include "support/window_test.h"
 #include "windows/journal_keeper.h"
 #include "windows/journal_table_model.h"
 #include "windows/journal_window.h"
 #include "windows/main_window.h"
+#include "windows/manual_window.h"
+#include "windows/own_cards_window.h"
 #include "windows/report_window.h"
 #include "windows/window_flow.h"
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QPlainTextEdit>
@@ -145,6 +149,58 @@ INSTANTIATE_TEST_SUITE_P(Cases, JournalDeleteTest,
                                            DeleteCase{"AllNo", 3, false, "Delete 3 readings from", 3},
                                            DeleteCase{"AllYes", 3, true, "Delete 3 readings from", 0}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Every way to a reading keeps it the moment its report is shown, with the person as entered and how it was dealt.
+class JournalRecordingTest : public JournalWindowTest, public ::testing::WithParamInterface<journal::DealtBy> {};
+
+TEST_P(JournalRecordingTest, EveryReading_IsKeptAsShown)
+{
+    windows::MainWindow* main = flow->showMainWindow();
+    fillInRequest(main, 3, GetParam() == journal::DealtBy::Automatic);
+    main->ui().txtName->setText(QStringLiteral(" Ada  Byron "));
+    main->ui().cboMonth->setCurrentIndex(11);
+    main->ui().cboDate->setCurrentIndex(9);
+    main->ui().cboYear->setCurrentText(QStringLiteral("1985"));
+    const engine::Hand laidOut{51, 0, 13, 26, 39};
+    switch (GetParam()) {
+    case journal::DealtBy::Automatic:
+    case journal::DealtBy::Manual:
+        QTest::mouseClick(main->ui().cmdCalculate, Qt::LeftButton);
+        for (int pick = 0; flow->manualWindow() && pick < 5; ++pick)
+            QTest::mouseClick(flow->manualWindow()->ui().picManual[static_cast<std::size_t>(pick)], Qt::LeftButton);
+        break;
+    case journal::DealtBy::OwnCards:
+        trigger(main, QStringLiteral("mnuOwnCards"));
+        ASSERT_NE(flow->ownCardsWindow(), nullptr);
+        emit flow->ownCardsWindow()->readRequested(3, laidOut, QStringLiteral("The move?"));
+        break;
+    }
+    settle();
+    ASSERT_NE(flow->reportWindow(), nullptr);
+    ASSERT_TRUE(flow->reportWindow()->isVisible());
+
+    const std::vector<journal::Reading> kept = keeper->search({}, -1, 0, {});
+    ASSERT_EQ(kept.size(), 1U);
+    const journal::Reading& reading = kept.front();
+    EXPECT_EQ(reading.name, " Ada  Byron ");
+    EXPECT_EQ(reading.birthDate, "1985-12-10");
+    EXPECT_EQ(reading.spread, 3);
+    EXPECT_EQ(reading.spreadName, "5 Card Spread");
+    EXPECT_EQ(reading.dealtBy, GetParam());
+    const engine::Hand dealt{0, 1, 2, 3, 4};
+    EXPECT_EQ(reading.cards, GetParam() == journal::DealtBy::OwnCards ? laidOut : dealt);
+    EXPECT_EQ(reading.question, GetParam() == journal::DealtBy::OwnCards ? "The move?" : "");
+    EXPECT_EQ(reading.uuid.size(), 36U);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, JournalRecordingTest,
+                         ::testing::Values(journal::DealtBy::Automatic, journal::DealtBy::Manual,
+                                           journal::DealtBy::OwnCards),
+                         [](const auto& info) {
+                             return std::string(journal::dealtByName(info.param) == "own cards"
+                                                    ? "OwnCards"
+                                                    : journal::dealtByName(info.param));
+                         });
 
 TEST_F(JournalWindowTest, ForgetAll_AsksFirstAndEmptiesTheJournal)
 {
