@@ -8,7 +8,7 @@
 #include "display/spread_layouts.h"
 #include "engine/deck.h"
 
-#include <QLabel>
+#include <QEvent>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -27,19 +27,13 @@ CardSlot::CardSlot(int position, bool crosswise, QWidget* parent)
         crosswise ? QSize(twips(kSlotHeight), twips(kSlotWidth)) : QSize(twips(kSlotWidth), twips(kSlotHeight));
     setFixedSize(size);
 
-    m_number = new QLabel(QString::number(position), this);
-    m_number->setObjectName(QStringLiteral("lblCardPosition"));
-    m_number->setTextFormat(Qt::PlainText);
-    m_number->setAlignment(Qt::AlignCenter);
-    m_number->setFont(verdanaFont(14.25, true));
-    QPalette palette = m_number->palette();
-    palette.setColor(QPalette::WindowText, kPositionBlue);
-    m_number->setPalette(palette);
-    m_number->setAutoFillBackground(false);
-    const int boxWidth = position < 10 ? 210 : 420;
-    m_number->setGeometry(crosswise ? twipsRect(1200, 720, boxWidth, 345) : twipsRect(0, 1100, boxWidth, 345));
-
     showFace(0);
+}
+
+QRect CardSlot::numberBox() const
+{
+    const int boxWidth = m_position < 10 ? 210 : 420;
+    return m_crosswise ? twipsRect(1200, 720, boxWidth, 345) : twipsRect(0, 1100, boxWidth, 345);
 }
 
 void CardSlot::showFace(int pictureNumber)
@@ -85,6 +79,44 @@ void CardSlot::paintEvent(QPaintEvent*)
     const QPixmap& shown = picture(onPaper ? kPaperPixelRatio : devicePixelRatioF());
     if (!shown.isNull())
         painter.drawPixmap(rect(), shown);
+}
+
+} // namespace display
+
+namespace display {
+
+PositionNumbers::PositionNumbers(QWidget* layout) : QWidget(layout)
+{
+    setObjectName(QStringLiteral("lblCardPosition"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(layout->rect());
+    layout->installEventFilter(this);
+    raise();
+}
+
+QFont PositionNumbers::numberFont()
+{
+    return verdanaFont(14.25, true);
+}
+
+bool PositionNumbers::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parent() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
+void PositionNumbers::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setFont(numberFont());
+    painter.setPen(kPositionBlue);
+    for (const CardSlot* slot : parentWidget()->findChildren<CardSlot*>(Qt::FindDirectChildrenOnly)) {
+        // Centred in its box like a label, and not clipped to it: a wide digit may reach past the box.
+        const QRect box = slot->numberBox().translated(slot->pos());
+        painter.drawText(box, Qt::AlignCenter | Qt::TextDontClip, QString::number(slot->position()));
+    }
 }
 
 } // namespace display

@@ -5,8 +5,6 @@
 #include <QPixmap>
 #include <QWidget>
 
-class QLabel;
-
 namespace display {
 
 // One card position of a layout: a card back until a reading lays a face in it, with the position
@@ -27,6 +25,8 @@ public:
     const QPixmap& picture() const;
     // Its picture for a device of that pixel ratio.
     const QPixmap& picture(qreal devicePixelRatio) const;
+    // Where its position number is written, in the slot's coordinates: over the lower left part of the card.
+    QRect numberBox() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,7 +38,22 @@ private:
     // Loaded for one device pixel ratio; a move to another screen loads it again.
     mutable QPixmap m_picture;
     mutable qreal m_pictureRatio = 0.0;
-    QLabel* m_number = nullptr;
+};
+
+// The position numbers of every slot on a layout, written over all its cards: where cards overlap (the
+// Celtic Cross), a card on top would otherwise hide the number of the one beneath.
+class PositionNumbers final : public QWidget {
+    Q_OBJECT
+
+public:
+    // Covers the whole layout and lets every click through to the cards.
+    explicit PositionNumbers(QWidget* layout);
+
+    static QFont numberFont();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 } // namespace display

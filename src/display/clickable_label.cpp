@@ -30,6 +30,14 @@ void ClickableLabel::activate()
         emit clicked();
 }
 
+void ClickableLabel::setFocusMarkShown(bool shown)
+{
+    if (shown == m_focusMarkShown)
+        return;
+    m_focusMarkShown = shown;
+    update();
+}
+
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton;
@@ -63,7 +71,7 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
 void ClickableLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    if (!hasFocus())
+    if (!hasFocus() || !m_focusMarkShown)
         return;
     QPainter painter(this);
     if (pixmap().isNull()) {

@@ -29,6 +29,11 @@ public:
     QUrl address() const { return m_address; }
     void setAddress(const QUrl& address) { m_address = address; }
 
+    // Whether its focus mark is drawn while it has the focus; a window may hold the mark back until the
+    // keyboard is used, so that a mouse user does not read it as a choice already made.
+    void setFocusMarkShown(bool shown);
+    bool focusMarkShown() const { return m_focusMarkShown; }
+
 signals:
     void clicked();
 
@@ -40,6 +45,7 @@ protected:
 
 private:
     bool m_pressed = false;
+    bool m_focusMarkShown = true;
     QAccessible::Role m_role = QAccessible::Link;
     QUrl m_address;
 };

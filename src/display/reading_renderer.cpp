@@ -5,7 +5,6 @@
 #include "display/clickable_label.h"
 #include "display/face_lists.h"
 #include "display/report_view.h"
-#include "richtext/bitmap.h"
 #include "site_settings.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -101,18 +100,8 @@ void keepAddressesWhole(QTextDocument& document)
     }
 }
 
-richtext::Bitmap bitmapOf(const QImage& image)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    richtext::Bitmap bitmap{rgb.width(), rgb.height(), {}};
-    const auto rowBytes = static_cast<std::size_t>(rgb.width()) * 3;
-    bitmap.rgb.reserve(rowBytes * static_cast<std::size_t>(rgb.height()));
-    for (int row = 0; row < rgb.height(); ++row)
-        bitmap.rgb.insert(bitmap.rgb.end(), rgb.constScanLine(row), rgb.constScanLine(row) + rowBytes);
-    return bitmap;
-}
-
-// The view holds its pictures at the screen's resolution; paper gets the built-in faces at their best.
+// The view holds its pictures at the screen's resolution; paper gets the built-in faces at their best, the same
+// from any screen.
 void useBestPictures(QTextDocument& document)
 {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -122,9 +111,10 @@ void useBestPictures(QTextDocument& document)
                 continue;
             const QUrl name(format.toImageFormat().name());
             const QImage shown = document.resource(QTextDocument::ImageResource, name).value<QImage>();
-            if (shown.isNull() || shown.devicePixelRatio() >= kPaperPixelRatio)
+            const int face = shownFaceNumber(shown);
+            if (face == 0 || shown.devicePixelRatio() == kPaperPixelRatio)
                 continue;
-            const QImage best = reportPicture(bitmapOf(shown), kPaperPixelRatio);
+            const QImage best = crispImage(SmallFaces.path(face), SmallFaces.twicePath(face), kPaperPixelRatio);
             if (!best.isNull())
                 document.addResource(QTextDocument::ImageResource, name, best);
         }
@@ -152,6 +142,50 @@ std::vector<Line> linesOf(QTextDocument& document)
         }
     }
     return lines;
+}
+
+// The first line of the block that holds the given line.
+std::size_t blockStart(const std::vector<Line>& lines, std::size_t line)
+{
+    return line - static_cast<std::size_t>(lines[line].index);
+}
+
+// The closing lines, from the last rule across the page to the end, go on one page together.
+std::size_t closingStart(const std::vector<Line>& lines)
+{
+    for (std::size_t line = lines.size(); line > 0; --line) {
+        if (lines[line - 1].index == 0 &&
+            lines[line - 1].block.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth))
+            return line - 1;
+    }
+    return lines.size();
+}
+
+// Moves the break before line `end` up until no heading or line of pictures ends the page, no paragraph leaves a
+// single line at the page's foot or top, and the closing lines are not cut, as long as something stays on the page
+// that starts at line `first`; where nothing would, the last break that kept something stands.
+std::size_t settledBreak(const std::vector<Line>& lines, std::size_t first, std::size_t end, std::size_t closing)
+{
+    while (end < lines.size()) {
+        std::size_t moved = end;
+        const Line& next = lines[moved];
+        if (next.index == 0) {
+            if (keepsWithNext(lines[moved - 1].block))
+                moved = blockStart(lines, moved - 1);
+        } else {
+            const int after = next.block.layout()->lineCount() - next.index;
+            if (after < 2)
+                moved -= static_cast<std::size_t>(2 - after);
+            if (lines[moved].index < 2)
+                moved = blockStart(lines, moved);
+        }
+        if (closing > first && closing < moved)
+            moved = closing;
+        if (moved <= first || moved == end)
+            return end;
+        end = moved;
+    }
+    return end;
 }
 
 void drawPageNumber(QPainter& painter, const QSizeF& page, const QFont& font, int number)
@@ -450,6 +484,7 @@ std::unique_ptr<QTextDocument> printableReport(const QTextDocument& report, qrea
 std::vector<ReportPage> reportPages(QTextDocument& report, qreal pageHeight)
 {
     const std::vector<Line> lines = linesOf(report);
+    const std::size_t closing = closingStart(lines);
     std::vector<ReportPage> pages;
     std::size_t first = 0;
     while (first < lines.size()) {
@@ -457,16 +492,7 @@ std::vector<ReportPage> reportPages(QTextDocument& report, qreal pageHeight)
         std::size_t end = first + 1; // a line taller than a page still gets one to itself
         while (end < lines.size() && lines[end].bottom <= top + pageHeight)
             ++end;
-        // A heading or a line of pictures moves on with the block after it, unless the run of them fills the page.
-        std::size_t moved = end;
-        while (moved < lines.size() && moved > first && lines[moved].index == 0 &&
-               keepsWithNext(lines[moved - 1].block)) {
-            --moved;
-            while (moved > first && !lines[moved].index == 0)
-                --moved;
-        }
-        if (moved > first)
-            end = moved;
+        end = settledBreak(lines, first, end, closing);
         pages.push_back({top, end < lines.size() ? lines[end].top : lines.back().bottom});
         first = end;
     }

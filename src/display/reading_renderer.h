@@ -50,7 +50,9 @@ struct ReportPage {
     qreal bottom = 0;
 };
 // Cuts the report into pages no higher than pageHeight, between lines so that no line or picture is split,
-// and so that no heading or line of pictures ends a page unless a run of them fills it.
+// no heading or line of pictures ends a page, no paragraph leaves one line alone at a page's foot or top, and the
+// closing lines (from the last rule across the page) stay together, unless keeping them so would leave a page
+// empty.
 std::vector<ReportPage> reportPages(QTextDocument& report, qreal pageHeight);
 
 // Paints the reading on the device's pages, numbered in the footer; false when the device takes no painting.

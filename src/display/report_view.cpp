@@ -57,6 +57,8 @@ QImage toImage(const richtext::Bitmap& bitmap)
 }
 
 // The item number of the built-in small face with exactly these pixels; 0 for any other picture.
+const QString kFaceNumberKey = QStringLiteral("Zelto small face");
+
 int builtInFaceNumber(const richtext::Bitmap& bitmap)
 {
     static const std::map<std::vector<std::uint8_t>, int> faces = [] {
@@ -242,14 +244,21 @@ QString shownAddress(const QString& address)
 
 QImage reportPicture(const richtext::Bitmap& bitmap, qreal devicePixelRatio)
 {
-    if (devicePixelRatio > 1.0) {
-        if (const int face = builtInFaceNumber(bitmap)) {
-            QImage crisp = crispImage(SmallFaces.path(face), SmallFaces.twicePath(face), devicePixelRatio);
-            if (!crisp.isNull())
-                return crisp;
-        }
-    }
-    return toImage(bitmap);
+    const int face = builtInFaceNumber(bitmap);
+    QImage shown;
+    if (face != 0 && devicePixelRatio > 1.0)
+        shown = crispImage(SmallFaces.path(face), SmallFaces.twicePath(face), devicePixelRatio);
+    if (shown.isNull())
+        shown = toImage(bitmap);
+    // Paper takes the face at its best, whatever screen the view was on; the scaled pixels cannot say which it was.
+    if (face != 0)
+        shown.setText(kFaceNumberKey, QString::number(face));
+    return shown;
+}
+
+int shownFaceNumber(const QImage& picture)
+{
+    return picture.text(kFaceNumberKey).toInt();
 }
 
 ReportView::ReportView(UrlOpener& opener, QWidget* parent) : QTextEdit(parent), m_opener(opener)

@@ -85,5 +85,7 @@ QString shownAddress(const QString& address);
 // What the view draws for a picture of the report at its own logical size: a built-in small face comes from
 // its larger rendering on a scaled screen, anything else as it is in the report.
 QImage reportPicture(const richtext::Bitmap& bitmap, qreal devicePixelRatio);
+// The item number of the built-in small face that a picture made by reportPicture shows, 0 for any other.
+int shownFaceNumber(const QImage& picture);
 
 } // namespace display

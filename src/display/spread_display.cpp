@@ -218,6 +218,7 @@ void SpreadDisplay::buildLayout(engine::SpreadIndex spread)
         layout.cards.push_back(slot);
         return slot;
     });
+    new PositionNumbers(layout.pane);
 }
 
 void SpreadDisplay::showSpreadLayout(engine::SpreadIndex spread, const engine::Hand& hand)
@@ -239,7 +240,8 @@ void SpreadDisplay::bringToFront(engine::SpreadIndex spread)
     for (std::size_t i = 0; i < m_layouts.size(); ++i)
         m_layouts[i].pane->setVisible(i == static_cast<std::size_t>(spread));
     m_layouts[static_cast<std::size_t>(spread)].pane->raise();
-    setFixedSize(twips(kDisplayWidth), twips(layoutPlan(spread)->height));
+    // The layouts start below the caption, so the window reaches down that much further to show each one whole.
+    setFixedSize(twips(kDisplayWidth), twips(kLayoutTop + layoutPlan(spread)->height));
 }
 
 QWidget* SpreadDisplay::layoutPane(engine::SpreadIndex spread) const

@@ -95,9 +95,13 @@ ExitWindow::ExitWindow(windows::Platform& platform, engine::RandomSource& random
                    Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
     // It comes up over the closing window without taking the keyboard from anything.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFixedSize(display::twips(kClientWidth), display::twips(kClientHeight));
     display::fillBackground(*this, display::kWhite);
+    // On a screen too small for it, the window is as large as fits and its contents scroll.
+    m_surface =
+        windows::surfaceFittingScreen(*this, QSize(display::twips(kClientWidth), display::twips(kClientHeight)));
+    display::fillBackground(*m_surface, display::kWhite);
     buildControls();
+    windows::pressFocusedButtonOnReturn(*this);
     Form_Load(random);
     windows::centreOnScreen(*this);
 }
@@ -119,22 +123,23 @@ void ExitWindow::buildControls()
 {
     using display::twipsRect;
 
-    m_ui.cmdClose = new QPushButton(windows::texts::kExit, this);
+    m_ui.cmdClose = new QPushButton(windows::texts::kExit, m_surface);
     m_ui.cmdClose->setObjectName(QStringLiteral("cmdClose"));
     m_ui.cmdClose->setGeometry(twipsRect(6000, 2760, 1245, 375));
     connect(m_ui.cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    windows::markFocusClearly(*m_ui.cmdClose, display::kWhite);
 
-    m_ui.picIcon = new QLabel(this);
+    m_ui.picIcon = new QLabel(m_surface);
     m_ui.picIcon->setObjectName(QStringLiteral("picIcon"));
     m_ui.picIcon->setGeometry(twipsRect(360, 120, 540, 540));
     m_ui.picIcon->setAlignment(Qt::AlignCenter);
 
-    m_ui.lblNagScreen2Caption = new QLabel(this);
+    m_ui.lblNagScreen2Caption = new QLabel(m_surface);
     m_ui.lblNagScreen2Caption->setObjectName(QStringLiteral("lblNagScreen2Caption"));
     m_ui.lblNagScreen2Caption->setFont(captionFont());
     m_ui.lblNagScreen2Caption->move(display::twips(1080), display::twips(240));
 
-    m_ui.Label2 = new QLabel(this);
+    m_ui.Label2 = new QLabel(m_surface);
     m_ui.Label2->setObjectName(QStringLiteral("Label2"));
     m_ui.Label2->setTextFormat(Qt::PlainText);
     m_ui.Label2->setFont(display::verdanaFont(9.75, true));
@@ -142,13 +147,14 @@ void ExitWindow::buildControls()
     m_ui.Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_ui.Label2->setGeometry(twipsRect(120, 840, 6975, 1095));
 
-    m_ui.Check1 = new QCheckBox(windows::texts::visitSiteInvitation(), this);
+    m_ui.Check1 = new QCheckBox(windows::texts::visitSiteInvitation(), m_surface);
     m_ui.Check1->setObjectName(QStringLiteral("Check1"));
     m_ui.Check1->setFont(display::verdanaFont(14.25));
     m_ui.Check1->setCursor(Qt::PointingHandCursor);
     m_ui.Check1->setGeometry(twipsRect(30, 2040, 7185, 555));
     display::setTextColour(*m_ui.Check1, kLinkBlue);
     connect(m_ui.Check1, &QCheckBox::clicked, this, &ExitWindow::Check1_Click);
+    windows::markFocusClearly(*m_ui.Check1, display::kWhite);
     m_ui.Check1->installEventFilter(this);
 
     buildReferralFrame();
@@ -159,7 +165,7 @@ void ExitWindow::buildReferralFrame()
 {
     using display::twipsRect;
 
-    m_ui.Frame2 = makeFrame(*this, "Frame2", texts::kReferFrame, twipsRect(120, 3240, 7065, 1455));
+    m_ui.Frame2 = makeFrame(*m_surface, "Frame2", texts::kReferFrame, twipsRect(120, 3240, 7065, 1455));
 
     const auto makeLine = [this](const char* name, int left, int top) {
         auto* box = new QLineEdit(m_ui.Frame2);
@@ -201,6 +207,7 @@ void ExitWindow::buildReferralFrame()
     windows::useSystemWindowColours(*m_ui.cmdSubmit);
     m_ui.cmdSubmit->setAutoFillBackground(false);
     connect(m_ui.cmdSubmit, &QPushButton::clicked, this, &ExitWindow::cmdSubmit_Click);
+    windows::markFocusClearly(*m_ui.cmdSubmit, kNavy);
 
     for (const ReferralField& field : kReferralFields) {
         QWidget* box = promptBox(field);
@@ -216,7 +223,7 @@ void ExitWindow::buildCatalogueFrame()
 {
     using display::twipsRect;
 
-    m_ui.Frame6 = makeFrame(*this, "Frame6", texts::kDownloadFrame, twipsRect(7320, 120, 3735, 4575));
+    m_ui.Frame6 = makeFrame(*m_surface, "Frame6", texts::kDownloadFrame, twipsRect(7320, 120, 3735, 4575));
 
     m_ui.lblCatalogue = new QLabel(texts::catalogueParagraph(), m_ui.Frame6);
     m_ui.lblCatalogue->setObjectName(QStringLiteral("lblCatalogue"));

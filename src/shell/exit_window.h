@@ -78,6 +78,8 @@ private:
 
     windows::Platform& m_platform;
     Ui m_ui;
+    // Where the controls lie: the window, or a surface scrolling inside it on a small screen.
+    QWidget* m_surface = nullptr;
     ReferralEntry m_referral;
 };
 

@@ -119,6 +119,7 @@ void AboutWindow::buildControls()
     m_ui.cmdOK->setAutoDefault(false);
     m_ui.cmdOK->setDefault(false);
     connect(m_ui.cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    markFocusClearly(*m_ui.cmdOK, display::kBlack);
     setTabOrder(m_ui.cmdOK, m_ui.lblHomePage);
     setTabOrder(m_ui.lblHomePage, m_ui.lblCobrand);
     m_ui.cmdOK->setFocus(Qt::OtherFocusReason);

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -60,6 +61,25 @@ Control* placed(Control* control, const QString& objectName, const QRect& geomet
     return control;
 }
 
+// At some scales the style's arrow button covers the bottom of the list's frame (as the style sheet draws it);
+// drawn again over it, the frame is whole.
+class WholeListFrame final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* list = qobject_cast<QComboBox*>(watched);
+        if (event->type() != QEvent::Paint || !list)
+            return QObject::eventFilter(watched, event);
+        static_cast<QObject*>(list)->event(event);
+        QPainter painter(list);
+        painter.fillRect(QRectF(0, list->height() - 1, list->width(), 1),
+                         list->hasFocus() ? display::kAqua : QColor(Qt::gray));
+        return true;
+    }
+};
+
 QComboBox* addDropDownList(QWidget& parent, const QString& objectName, const QRect& geometry)
 {
     auto* list = placed(new display::DropDownList(&parent), objectName, geometry);
@@ -69,6 +89,9 @@ QComboBox* addDropDownList(QWidget& parent, const QString& objectName, const QRe
                                        "QComboBox:focus { border: 1px solid #00ffff; }"
                                        "QComboBox QAbstractItemView { color: #ffff00; background-color: black; "
                                        "selection-background-color: #000080; selection-color: #ffff00; }"));
+    // Installed first, so that the focus mark, drawn by the filter that runs first, covers it.
+    list->installEventFilter(new WholeListFrame(list));
+    markFocusClearly(*list, display::kBlack);
     return list;
 }
 
@@ -87,6 +110,7 @@ QRadioButton* addOptionButton(QWidget& parent, const QString& objectName, const 
     QPalette palette = option->palette();
     palette.setColor(QPalette::WindowText, display::kAqua);
     option->setPalette(palette);
+    markFocusClearly(*option, display::kBlack);
     return option;
 }
 
@@ -104,6 +128,7 @@ MainWindow::MainWindow(WindowServices& services, QWidget* parent)
     buildMenus();
     makeFixedWindow(*this, kClientWidth, kClientHeight);
     Form_Load();
+    scrollWhenLargerThanScreen(*this);
     centreOnScreen(*this);
 }
 
@@ -132,6 +157,7 @@ void MainWindow::buildControls()
     m_ui.txtName->setGeometry(twipsRect(1395, 360, 3450, 285));
     m_ui.txtName->setFont(display::verdanaFont(8.25));
     m_ui.txtName->setStyleSheet(colourStyle("QLineEdit", display::kYellow, display::kDarkGrey));
+    markFocusClearly(*m_ui.txtName, display::kBlack);
     nameLabel->setBuddy(m_ui.txtName);
     addCaptionLabel(*m_ui.Frame1, texts::kDateOfBirthLabel, twipsRect(120, 855, 1095, 195));
     m_ui.cboMonth = addDropDownList(*m_ui.Frame1, QStringLiteral("cboMonth"), twipsRect(1395, 810, 1400, 315));
@@ -165,6 +191,7 @@ void MainWindow::buildControls()
     m_ui.cmdCalculate->setGeometry(twipsRect(4400, 3315, 4950, 330));
     m_ui.cmdCalculate->setFont(display::verdanaFont(8.25, true));
     m_ui.cmdCalculate->setStyleSheet(buttonFaceStyle(display::kPaleCyan));
+    markFocusClearly(*m_ui.cmdCalculate, display::kBlack);
 
     const OfferStrip strip =
         addOfferStrip(client, twipsRect(0, 3840, 9345, 855), twipsRect(143, 120, 9105, 615), opener);

@@ -42,6 +42,7 @@ ManualWindow::ManualWindow(WindowServices& services, engine::SpreadIndex spread,
     buildMenus();
     makeFixedWindow(*this, kClientWidth, kClientHeight);
     Form_Load();
+    scrollWhenLargerThanScreen(*this);
     centreOnScreen(*this);
 }
 
@@ -85,6 +86,9 @@ void ManualWindow::buildControls()
         card->setAccessibleRole(QAccessible::Button);
         card->setAccessibleName(QStringLiteral("Face-down card %1").arg(index + 1));
         connect(card, &display::ClickableLabel::clicked, this, [this, index] { picManual_Click(index); });
+        // The first card has the focus from the start, but its mark waits for the keyboard (see eventFilter).
+        card->setFocusMarkShown(false);
+        card->installEventFilter(this);
         m_ui.picManual[static_cast<std::size_t>(index)] = card;
     }
 
@@ -166,6 +170,22 @@ int ManualWindow::focusedCard() const
             return index;
     }
     return -1;
+}
+
+bool ManualWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // As a browser shows focus only once the keyboard is used: any key but a lone modifier, which also
+    // starts Alt's menu keys, brings the marks out; the key itself still goes to the card.
+    if (event->type() == QEvent::KeyPress && !m_focusMarksShown) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Alt && key != Qt::Key_Control && key != Qt::Key_Shift && key != Qt::Key_Meta &&
+            key != Qt::Key_AltGr) {
+            m_focusMarksShown = true;
+            for (display::ClickableLabel* card : m_ui.picManual)
+                card->setFocusMarkShown(true);
+        }
+    }
+    return ReadingWindow::eventFilter(watched, event);
 }
 
 void ManualWindow::keyPressEvent(QKeyEvent* event)

@@ -57,6 +57,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Arrow keys move the focus between the cards still in the tray.
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void Form_Load();
@@ -80,6 +81,7 @@ private:
     int m_pickCount = 0;
     bool m_closed = false;
     QPointer<QWidget> m_announcedTo;
+    bool m_focusMarksShown = false;
     Ui m_ui;
 };
 

@@ -22,6 +22,7 @@ ReadingWindow::ReadingWindow(WindowServices& services, const QString& objectName
     setWindowTitle(texts::kWindowCaption);
     setApplicationIcon(*this);
     setFont(display::verdanaFont(8.25));
+    pressFocusedButtonOnReturn(*this);
 }
 
 ReadingWindow::~ReadingWindow() = default;

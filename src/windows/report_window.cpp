@@ -52,6 +52,10 @@ constexpr QSize kReportSize(4230, 9255);
 constexpr QRect kButton(0, 70, 990, 360);
 constexpr int kBackRightMargin = 300;
 constexpr int kSaveRightMargin = 400;
+// The offer in the bottom bar, and the gap it keeps from Save where the window is too narrow for both.
+constexpr int kOfferWidth = 8985;
+constexpr int kOfferHeight = 615;
+constexpr int kSaveGap = 100;
 
 QPushButton* addBarButton(QWidget& bar, const QString& objectName, const QString& caption)
 {
@@ -60,6 +64,7 @@ QPushButton* addBarButton(QWidget& bar, const QString& objectName, const QString
     button->setGeometry(twipsRect(kButton));
     button->setFont(display::verdanaFont(8.25, true));
     button->setStyleSheet(buttonFaceStyle(display::kOrange));
+    markFocusClearly(*button, display::kBlack);
     return button;
 }
 
@@ -87,6 +92,7 @@ ReportWindow::ReportWindow(WindowServices& services, QWidget* parent)
         menuBar()->sizeHint().height() + twips(kTopBarHeight) + twips(kReportSize.height()) + twips(kBottomBarHeight);
     centreOnScreen(*this, QSize(restoredWidth, restoredHeight));
     MDIForm_Resize();
+    fitOfferLine();
 }
 
 ReportWindow::~ReportWindow() = default;
@@ -125,13 +131,15 @@ void ReportWindow::buildControls()
     m_ui.RTB = new display::ReportView(opener, m_ui.picRight);
     m_ui.RTB->setGeometry(twipsRect(QRect(QPoint(), kReportSize)));
     m_ui.picRight->installEventFilter(this);
+    m_ui.clientArea->installEventFilter(this);
+    m_ui.spreadDisplay->installEventFilter(this);
 
     middle->addWidget(m_ui.clientArea, 1);
     middle->addWidget(m_ui.picRight);
 
     m_ui.picBottom = addBar(*client, QStringLiteral("picBottom"), kBottomBarHeight);
     const OfferLabels offers =
-        addOfferLabels(*m_ui.picBottom, twipsRect(0, 0, 8985, 615), OfferLook::ReportBar, opener);
+        addOfferLabels(*m_ui.picBottom, twipsRect(0, 0, kOfferWidth, kOfferHeight), OfferLook::ReportBar, opener);
     m_ui.lblFullBrand = offers.lblFullBrand;
     m_ui.lblCobrand = offers.lblCobrand;
     m_ui.cmdSave = addBarButton(*m_ui.picBottom, QStringLiteral("cmdSave"), texts::kSave);
@@ -249,6 +257,23 @@ private:
 
 } // namespace
 
+QString printFileName(const QString& spreadTitle)
+{
+    // The print dialog offers the document's name as the name of a file to print to. Characters that some file
+    // systems refuse (a colon) or read as a folder (a slash) become dashes; a name ending in a dot or space is
+    // refused by some too.
+    static const QString kRefused = QStringLiteral("<>:\"/\\|?*");
+    QString name = QStringLiteral("Zelto Cartomancy reading - ") + spreadTitle;
+    for (QChar& character : name) {
+        if (kRefused.contains(character) || character.category() == QChar::Other_Control)
+            character = QLatin1Char('-');
+    }
+    name = name.simplified();
+    while (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    return name;
+}
+
 std::optional<QString> ReportWindow::saveReport(const QString& path) const
 {
     return writeFile(path, m_document.toRtf());
@@ -292,9 +317,7 @@ void ReportWindow::mnuPrint_Click()
     const display::PaperReading reading = paperReading();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(display::readingPageLayout(display::paperSizeFor(QLocale::system())));
-    // The print dialog offers the document's name as the name of a file to print to: a slash there (as in
-    // "Gypsy / Romany Spread") would name a folder that does not exist.
-    printer.setDocName(display::readingDocumentTitle(reading.spreadTitle).replace(QLatin1Char('/'), QLatin1Char('-')));
+    printer.setDocName(printFileName(reading.spreadTitle));
     printer.setCreator(display::readingCreator());
     Platform& platform = services().platform();
     if (!platform.printDialog.choosePrinter(this, printer))
@@ -341,10 +364,37 @@ void ReportWindow::fitReportView()
     m_ui.RTB->setGeometry(0, 0, design.width(), std::min(design.height(), m_ui.picRight->height()));
 }
 
+void ReportWindow::fitOfferLine()
+{
+    // Where the window is too narrow for the offer beside Save, the offer wraps in the room left of Save, and the
+    // bar grows when the wrapped lines need more height than it has.
+    const QRect design = twipsRect(0, 0, kOfferWidth, kOfferHeight);
+    const int room = m_ui.cmdSave->x() - twips(kSaveGap);
+    const int width = std::clamp(room, 1, design.width());
+    int needed = 0;
+    for (display::ClickableLabel* offer : {m_ui.lblFullBrand, m_ui.lblCobrand})
+        needed = std::max(needed, offer->heightForWidth(width));
+    for (display::ClickableLabel* offer : {m_ui.lblFullBrand, m_ui.lblCobrand})
+        offer->setGeometry(0, 0, width, std::max(design.height(), needed));
+    m_ui.picBottom->setFixedHeight(std::max(twips(kBottomBarHeight), needed));
+}
+
+void ReportWindow::fitSpreadScrollBars()
+{
+    // Right of its layouts the display is black: a scroll bar for that alone would scroll nothing into view.
+    const QRect room = m_ui.clientArea->contentsRect();
+    const bool tall = m_ui.spreadDisplay->height() > room.height();
+    const int width = room.width() - (tall ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+    m_ui.clientArea->setHorizontalScrollBarPolicy(width >= twips(display::kLayoutWidth) ? Qt::ScrollBarAlwaysOff
+                                                                                        : Qt::ScrollBarAsNeeded);
+}
+
 bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_ui.picRight && event->type() == QEvent::Resize)
         fitReportView();
+    if ((watched == m_ui.clientArea || watched == m_ui.spreadDisplay) && event->type() == QEvent::Resize)
+        fitSpreadScrollBars();
     return ReadingWindow::eventFilter(watched, event);
 }
 
@@ -352,6 +402,7 @@ void ReportWindow::resizeEvent(QResizeEvent* event)
 {
     ReadingWindow::resizeEvent(event);
     MDIForm_Resize();
+    fitOfferLine();
 }
 
 } // namespace windows

@@ -29,6 +29,9 @@ namespace windows {
 
 class WindowServices;
 
+// The name the print dialog offers for a file to print the reading to: one every file system takes.
+QString printFileName(const QString& spreadTitle);
+
 // A finished reading: the report beside the picture of the spread, with Save, Back and Exit.
 class ReportWindow final : public ReadingWindow {
     Q_OBJECT
@@ -89,6 +92,8 @@ private:
     void buildMenus();
     void fitReportView();
     void showReading(engine::SpreadIndex spread);
+    void fitOfferLine();
+    void fitSpreadScrollBars();
     display::PaperReading paperReading() const;
     // Writes to the chosen path (nothing when the person cancelled) and shows why a write failed.
     void saveAs(const QString& path, std::optional<QString> (ReportWindow::*write)(const QString&) const);

@@ -125,7 +125,7 @@ TEST_F(SpreadDisplayTest, HeightAndBackgroundFollowTheFrontLayout)
                                  {kCelticCross, 9000, QColor(20, 27, 33)}};
     for (const Expected& reading : readings) {
         display.showSpreadLayout(reading.spread, handOf(engine::cardCountOf(reading.spread)));
-        EXPECT_EQ(display.height(), twips(reading.heightTwips)) << reading.spread;
+        EXPECT_EQ(display.height(), twips(600 + reading.heightTwips)) << reading.spread;
         EXPECT_EQ(display.width(), twips(10995)) << reading.spread;
         EXPECT_EQ(display.layoutPane(reading.spread)->palette().color(QPalette::Window), reading.background)
             << reading.spread;
@@ -175,16 +175,15 @@ TEST_F(SpreadDisplayTest, ShortHandOrUnknownCards_LeaveBacksWhereNoCardWasDealt)
 TEST_F(SpreadDisplayTest, PositionNumbers_SitOverTheLowerLeftOfEachCard)
 {
     const std::pair<SpreadIndex, int> numbered[] = {{kDestiny, 9}, {kDestiny, 13}, {kCelticCross, 6}};
+    const QFontMetrics metrics(display::PositionNumbers::numberFont());
     for (const auto& [spread, position] : numbered) {
         const CardSlot* slot = display.cardSlot(spread, position);
-        const auto* number = slot->findChild<QLabel*>(QStringLiteral("lblCardPosition"));
-        ASSERT_NE(number, nullptr) << position;
-        EXPECT_EQ(number->text(), QString::number(position));
-        EXPECT_TRUE(slot->rect().contains(number->geometry())) << position;
+        const QRect number = slot->numberBox();
+        EXPECT_TRUE(slot->rect().contains(number)) << position;
         // The card lying across is turned a quarter, which brings its lower left corner to the right.
-        EXPECT_EQ(number->geometry().center().x() > slot->width() / 2, slot->isCrosswise()) << position;
-        EXPECT_GT(number->geometry().center().y(), slot->height() / 2) << position;
-        EXPECT_GE(number->width(), number->fontMetrics().horizontalAdvance(number->text()) - 2) << position;
+        EXPECT_EQ(number.center().x() > slot->width() / 2, slot->isCrosswise()) << position;
+        EXPECT_GT(number.center().y(), slot->height() / 2) << position;
+        EXPECT_GE(number.width(), metrics.horizontalAdvance(QString::number(position)) - 2) << position;
     }
 }
 
@@ -240,13 +239,13 @@ TEST_P(LayoutTableTest, OneSlotPerPositionShowsABackUntilAReadingFillsItAndBring
         EXPECT_EQ(slot->parentWidget(), pane);
         EXPECT_EQ(slot->position(), position);
         EXPECT_EQ(slot->pictureNumber(), 0);
-        // Every card fits on the pane above the part that the window cuts off.
-        EXPECT_TRUE(QRect(0, 0, twips(10500), twips(plan->height - 600)).contains(slot->geometry())) << position;
+        EXPECT_TRUE(pane->rect().contains(slot->geometry())) << position;
     }
 
     display.showSpreadLayout(spread(), handOf(cardCount));
     EXPECT_EQ(display.frontLayout(), spread());
-    EXPECT_EQ(display.height(), twips(plan->height));
+    // The window reaches below the layout's top by the layout's whole height, so nothing of it is cut off.
+    EXPECT_EQ(display.height(), twips(600 + plan->height));
     for (int position = 1; position <= cardCount; ++position)
         EXPECT_EQ(display.slotPictureNumber(spread(), position), 52 - (position - 1)) << position;
 }
@@ -265,12 +264,29 @@ TEST_P(LayoutTableTest, TitleAndSiteLinkAreCentredAndTheLinkOpensTheHomePageOnce
     EXPECT_EQ(link->text(), QStringLiteral("For Detailed Analysis Visit ") + display::siteAddress());
     EXPECT_GE(link->width(), link->sizeHint().width());
     EXPECT_NEAR(link->geometry().center().x(), twips(5497), 1);
+    // The lowest line of every layout shows in the window.
+    EXPECT_TRUE(display.rect().contains(QRect(link->mapTo(&display, QPoint()), link->size())));
 
     QTest::mouseClick(link, Qt::LeftButton);
     QTest::mouseClick(link, Qt::RightButton);
 
     ASSERT_EQ(opener.opened.size(), 1u);
     EXPECT_EQ(opener.opened.front(), display::pageAddress(display::PageKey::HomePage));
+}
+
+// A number under another card cannot be read: every number is drawn after (over) every card of its layout.
+TEST_P(LayoutTableTest, EveryPositionNumberIsDrawnOverEveryCard)
+{
+    QWidget* pane = display.layoutPane(spread());
+    const auto* numbers = pane->findChild<display::PositionNumbers*>();
+    ASSERT_NE(numbers, nullptr);
+    const QObjectList& stacking = pane->children();
+    for (int position = 1; position <= engine::cardCountOf(spread()); ++position) {
+        CardSlot* slot = display.cardSlot(spread(), position);
+        EXPECT_GT(stacking.indexOf(const_cast<display::PositionNumbers*>(numbers)), stacking.indexOf(slot));
+        EXPECT_TRUE(numbers->geometry().contains(slot->numberBox().translated(slot->pos()))) << position;
+    }
+    EXPECT_TRUE(numbers->testAttribute(Qt::WA_TransparentForMouseEvents));
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSpreads, LayoutTableTest, testing::Range(0, engine::kSpreadCount),

@@ -231,6 +231,12 @@ TEST_F(ExitWindowTest, Keyboard_TabsThroughTheFormAndCheck1OpensTheHomePageOnRet
     EXPECT_FALSE(ui().Check1->isChecked());
     using enum display::PageKey;
     EXPECT_EQ(opened(), pages({HomePage, HomePage}));
+
+    // Return presses the focused button, as Space does.
+    QSignalSpy closed(&m_window, &shell::ExitWindow::closed);
+    ui().cmdClose->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(ui().cmdClose, Qt::Key_Return);
+    EXPECT_EQ(closed.count(), 1);
 }
 
 TEST_F(ExitWindowTest, Accessible_IsAWindowWhoseBoxesKeepTheirPromptsAsNamesOnceEmptied)

@@ -122,6 +122,41 @@ TEST_P(TabOrder, ListedControlsComeFirstThenTheVisibleLinks)
 INSTANTIATE_TEST_SUITE_P(Windows, TabOrder, testing::ValuesIn(kTabCases),
                          [](const auto& info) { return std::string(info.param.window); });
 
+// --- Return on push buttons ---
+
+struct ReturnCase {
+    const char* button;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    QWidget* (*open)(Services&);
+};
+
+const ReturnCase kReturnCases[] = {
+    {"cmdCalculate", Qt::Key_Return, Qt::NoModifier, kTabCases[0].open},
+    {"cmdBack", Qt::Key_Enter, Qt::KeypadModifier, kTabCases[2].open},
+    {"cmdSave", Qt::Key_Return, Qt::NoModifier, kTabCases[2].open},
+    {"cmdExit", Qt::Key_Enter, Qt::KeypadModifier, kTabCases[2].open},
+};
+
+class ReturnOnButton : public WindowTest, public testing::WithParamInterface<ReturnCase> {};
+
+TEST_P(ReturnOnButton, ReturnOrKeypadEnterPressesTheFocusedButtonOnce)
+{
+    QWidget* window = GetParam().open(services);
+    auto* button = find<QPushButton>(window, QLatin1String(GetParam().button));
+    activate(window);
+    button->setFocus(Qt::TabFocusReason);
+    QSignalSpy pressed(button, &QPushButton::clicked);
+
+    QTest::keyClick(button, GetParam().key, GetParam().modifiers | Qt::ControlModifier);
+    EXPECT_EQ(pressed.count(), 0) << "Ctrl+Return is no press";
+    QTest::keyClick(button, GetParam().key, GetParam().modifiers);
+    EXPECT_EQ(pressed.count(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, ReturnOnButton, testing::ValuesIn(kReturnCases),
+                         [](const auto& info) { return std::string(info.param.button); });
+
 // --- Picking by keyboard ---
 
 class KeyboardPicking : public WindowTest {
@@ -159,13 +194,16 @@ TEST_F(KeyboardPicking, Opening_FocusesTheFirstCardAndNamesEveryCard)
 TEST_F(KeyboardPicking, Arrows_MoveAlongRowsAndBetweenRowsSkippingPickedPlaces)
 {
     ManualWindow* window = open(17);
-    // Pick the cards at 1 and 15 by mouse, leaving gaps.
+    // Pick the cards at 1 and 15 by mouse, leaving gaps. Like a browser's focus-visible, the first card's focus mark
+    // waits for the keyboard, so that a mouse user never sees a card marked as if chosen.
     for (int index : {1, 15})
         QTest::mouseClick(card(window, index), Qt::LeftButton);
     ASSERT_EQ(QApplication::focusWidget(), card(window, 0));
+    EXPECT_FALSE(static_cast<display::ClickableLabel*>(card(window, 0))->focusMarkShown());
 
     press(Qt::Key_Right); // over the gap at 1
     EXPECT_EQ(focusName(), QStringLiteral("picManual_2"));
+    EXPECT_TRUE(static_cast<display::ClickableLabel*>(card(window, 2))->focusMarkShown());
     press(Qt::Key_Down); // 15 is gone: of its two neighbours, the left one
     EXPECT_EQ(focusName(), QStringLiteral("picManual_14"));
     press(Qt::Key_Right); // over the gap at 15

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/clickable_label.h"
 #include "display/look.h"
 #include "display/report_view.h"
 #include "display/site_pages.h"
 #include "engine/reading.h"
+#include "engine/spread_catalogue.h"
 #include "support/case_names.h"
 #include "support/pdf_probe.h"
 #include "support/scripted_random_source.h"
@@ -12,8 +14,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -82,10 +88,23 @@ TEST_P(ReportWindowResizeTest, Resize_KeepsButtonsAtTheRightEdgeAndTheReportWith
     EXPECT_EQ(ui.RTB->width(), twips(4230));
     EXPECT_EQ(ui.RTB->height(), std::min(twips(9255), panelHeight));
     EXPECT_LE(ui.RTB->geometry().bottom(), panelHeight - 1);
+
+    // The offer wraps left of Save where the window is narrow, and keeps its design where there is room.
+    for (const display::ClickableLabel* offer : {ui.lblFullBrand, ui.lblCobrand}) {
+        EXPECT_FALSE(offer->geometry().intersects(ui.cmdSave->geometry())) << offer->objectName().toStdString();
+        EXPECT_LE(offer->heightForWidth(offer->width()), ui.picBottom->height());
+        if (ui.cmdSave->x() > twips(8985 + 100)) {
+            EXPECT_EQ(offer->geometry(), display::twipsRect(0, 0, 8985, 615));
+            EXPECT_EQ(ui.picBottom->height(), twips(525));
+        }
+    }
+    // A sideways scroll bar only where it brings part of a layout into view, not the black beside it.
+    EXPECT_EQ(ui.clientArea->horizontalScrollBar()->isVisible(), ui.clientArea->viewport()->width() < twips(10500));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ReportWindowResizeTest,
-                         ::testing::Values(QSize(900, 1000), QSize(1400, 1000), QSize(1024, 560), QSize(960, 480)),
+                         ::testing::Values(QSize(900, 1000), QSize(1400, 1000), QSize(1024, 560), QSize(960, 480),
+                                           QSize(683, 360)),
                          [](const auto& info) {
                              return "Size" + std::to_string(info.param.width()) + "x" +
                                     std::to_string(info.param.height());
@@ -126,7 +145,7 @@ TEST_F(ReportWindowTest, FileMenu_OffersPrintPdfAndJournalAfterSaveWithOnlyTheJo
             << action->text().toStdString();
     }
     EXPECT_EQ(captions,
-              QStringList({QStringLiteral("&Save"), QStringLiteral("&Print..."), QStringLiteral("Export as &PDF..."),
+              QStringList({QStringLiteral("&Save"), QStringLiteral("&Print..."), QStringLiteral("&Export as PDF..."),
                            QStringLiteral("&Journal..."), QStringLiteral("-"), QStringLiteral("&Back"),
                            QStringLiteral("-"), QStringLiteral("E&xit")}));
 }
@@ -147,7 +166,8 @@ TEST_F(ReportWindowTest, PrintAndExport_WriteTheSpreadPageAndTheReport)
         const std::string file = path.toStdString();
         EXPECT_TRUE(readFile(path).startsWith("%PDF-")) << file;
         const std::string info = testing_support::pdfInfo(file);
-        EXPECT_NE(info.find("Zelto Cartomancy reading: The Celtic Cross Spread"), std::string::npos) << info;
+        EXPECT_NE(info.find("Zelto Cartomancy reading"), std::string::npos) << info;
+        EXPECT_NE(info.find("The Celtic Cross Spread"), std::string::npos) << info;
         const std::string text = testing_support::pdfText(file);
         EXPECT_NE(text.find("Position 10:"), std::string::npos) << file;
     }
@@ -164,8 +184,22 @@ TEST_F(ReportWindowTest, SavePrintOrExportCancelled_WritesNothingAndSaysNothing)
     EXPECT_EQ(services.fake.printDialog.calls, 1);
     // Offered as the name of a file to print to, it must name no folder.
     EXPECT_EQ(services.fake.printDialog.documentName,
-              QStringLiteral("Zelto Cartomancy reading: Gypsy - Romany Spread"));
+              QStringLiteral("Zelto Cartomancy reading - Gypsy - Romany Spread"));
     EXPECT_TRUE(services.fake.messageBoxes.shown.empty());
+}
+
+// Every spread's title, and a made-up one with what file systems refuse, makes a name any disk takes.
+TEST(PrintFileNameTest, HoldsNothingAFileSystemRefuses)
+{
+    QStringList titles = {QStringLiteral("Odd: \"title\" <with> | every? *refused* \\ character\t. ")};
+    for (const engine::Spread& spread : engine::spreadCatalogue())
+        titles << QString::fromUtf8(spread.title);
+    for (const QString& title : titles) {
+        const QString name = windows::printFileName(title);
+        EXPECT_TRUE(name.startsWith(QStringLiteral("Zelto Cartomancy reading - "))) << name.toStdString();
+        EXPECT_FALSE(name.contains(QRegularExpression(QStringLiteral("[<>:\"/\\\\|?*\\t]|[. ]$"))))
+            << name.toStdString();
+    }
 }
 
 struct FailedWriteCase {

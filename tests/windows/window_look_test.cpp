@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace windows_testing {
@@ -73,6 +75,51 @@ TEST(ApplicationIcon, WindowsShareTheProgramIconOnceItIsSet)
     windows::setApplicationIcon(after);
     EXPECT_EQ(after.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
     QApplication::setWindowIcon(previous);
+}
+
+struct PlaceCase {
+    const char* name;
+    QRect area;
+    QSize frame;
+};
+
+class FramePlaceTest : public ::testing::TestWithParam<PlaceCase> {};
+
+// A window that fits goes wholly inside the available area (beside a panel, on a second screen); one that does
+// not keeps its title bar's start and its menu on the screen.
+TEST_P(FramePlaceTest, FittingFrameLiesWhollyInsideElseItsTopLeftCornerDoes)
+{
+    const auto& [name, area, frame] = GetParam();
+    const QRect place = windows::framePlace(area, frame);
+    if (frame.width() <= area.width() && frame.height() <= area.height())
+        EXPECT_TRUE(area.contains(place)) << name;
+    else
+        EXPECT_TRUE(area.contains(place.topLeft())) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, FramePlaceTest,
+                         ::testing::Values(PlaceCase{"PickingAt150On1024x600", QRect(0, 0, 683, 400), QSize(642, 399)},
+                                           PlaceCase{"ExitWindowWiderThanTheScreen", QRect(0, 0, 683, 400),
+                                                     QSize(749, 340)},
+                                           PlaceCase{"BelowATopPanel", QRect(0, 27, 800, 453), QSize(749, 420)},
+                                           PlaceCase{"TallerThanTheScreen", QRect(0, 0, 1024, 600), QSize(800, 700)}),
+                         testing_support::namedCases);
+
+// The offscreen screen is 800 x 600: a window larger than that scrolls a surface of its size inside the room.
+TEST(SurfaceFittingScreen, SurfaceScrollsInsideAWindowAsLargeAsFitsOnlyWhereTheWindowWouldNotFit)
+{
+    QWidget small;
+    EXPECT_EQ(windows::surfaceFittingScreen(small, QSize(400, 300)), &small);
+    EXPECT_EQ(small.size(), QSize(400, 300));
+
+    QWidget large;
+    QWidget* surface = windows::surfaceFittingScreen(large, QSize(1100, 300));
+    ASSERT_NE(surface, &large);
+    EXPECT_EQ(surface->size(), QSize(1100, 300));
+    const QSize room = windows::roomOnScreen(large);
+    EXPECT_LE(large.width(), room.width());
+    EXPECT_LE(large.height(), room.height());
+    EXPECT_GT(large.height(), 300) << "room for the scroll bar under the surface";
 }
 
 } // namespace
