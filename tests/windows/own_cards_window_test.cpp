@@ -7,6 +7,7 @@
 #include "richtext/document.h"
 #include "support/scripted_random_source.h"
 #include "support/window_test.h"
+#include "windows/journal_keeper.h"
 #include "windows/main_window.h"
 #include "windows/own_cards_window.h"
 #include "windows/report_window.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace windows_testing {
 namespace {
@@ -53,7 +55,9 @@ protected:
     }
 
     testing_support::ScriptedRandomSource random = testing_support::ScriptedRandomSource::forCards(wholeDeck());
-    windows::WindowFlow flow{services, random};
+    QTemporaryDir folder;
+    windows::JournalKeeper journal{folder.filePath(QStringLiteral("journal.sqlite3"))};
+    windows::WindowFlow flow{services, random, &journal};
 };
 
 TEST_F(OwnCardsTest, FileMenu_OffersOwnCardsAfterDealingAndChecksInputsWithoutAMode)
@@ -106,6 +110,7 @@ TEST_F(OwnCardsTest, KeyboardEntryOfAWholeSpread_ReachesTheReportAsTheSameHandDe
     EXPECT_EQ(window->hand(), engine::Hand(expected.begin(), expected.end()));
     EXPECT_EQ(placeName(window, 21), QStringLiteral("Position 21, reflects the future: Knight of Clubs"));
     ASSERT_EQ(window->focusWidget(), window->ui().cmdRead);
+    window->ui().txtQuestion->setText(QStringLiteral("Will the move go well?"));
 
     QTest::keyClick(window->ui().cmdRead, Qt::Key_Return);
     ASSERT_NE(flow.reportWindow(), nullptr);
@@ -115,6 +120,13 @@ TEST_F(OwnCardsTest, KeyboardEntryOfAWholeSpread_ReachesTheReportAsTheSameHandDe
     richtext::Document dealt;
     engine::ReadingEngine(dealing).generateReading(17, {dealt, engine::builtInSmallFaces(), nullptr});
     EXPECT_EQ(flow.reportWindow()->document().toRtf(), dealt.toRtf());
+
+    journal.waitForWrites();
+    const std::vector<journal::Reading> kept = journal.search({}, 10, 0, {});
+    ASSERT_EQ(kept.size(), 1U);
+    EXPECT_EQ(kept[0].dealtBy, journal::DealtBy::OwnCards);
+    EXPECT_EQ(kept[0].question, "Will the move go well?");
+    EXPECT_EQ(kept[0].cards, engine::Hand(expected.begin(), expected.end()));
 }
 
 TEST_F(OwnCardsTest, ACard_CannotLieOnTwoPlaces)
