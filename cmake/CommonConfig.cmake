@@ -19,6 +19,14 @@ endif()
 target_compile_definitions(zelto_common INTERFACE
     QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
 
+# Hardening in release builds, as Debian builds its packages: checked string and memory functions, stack
+# protection, and relocations resolved and made read-only at start. The sanitizers do their own checking.
+if(NOT ZELTO_SANITIZE AND NOT ZELTO_BUILD_FUZZERS)
+    target_compile_options(zelto_common INTERFACE
+        "$<$<CONFIG:Release>:-fstack-protector-strong;-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+    target_link_options(zelto_common INTERFACE "$<$<CONFIG:Release>:-Wl,-z,relro;-Wl,-z,now>")
+endif()
+
 if(ZELTO_BUILD_FUZZERS)
     if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
         message(FATAL_ERROR "Fuzzers need clang: configure with CC=clang CXX=clang++")
