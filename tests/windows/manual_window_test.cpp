@@ -98,8 +98,20 @@ TEST_P(ManualPickingPerSpreadTest, NeedsExactlyCardCountPicksWithMeaningFollowin
         ASSERT_EQ(completed.count(), 0) << "after pick " << pickNumber;
         EXPECT_EQ(window->ui().lblPositionMeaning->text(), meaningOf(spread, pickNumber));
         EXPECT_TRUE(services.fake.wait.waits.empty());
+        // A screen reader hears which position was filled and how many cards are left.
+        ASSERT_NE(window->focusWidget(), nullptr);
+        const QString said = window->focusWidget()->accessibleDescription();
+        EXPECT_TRUE(said.startsWith(QStringLiteral("Position %1 of %2 filled").arg(pickNumber).arg(needed)))
+            << said.toStdString();
+        EXPECT_TRUE(
+            said.endsWith(QStringLiteral(" %1 left to pick.")
+                              .arg(needed - pickNumber == 1 ? QStringLiteral("1 card")
+                                                            : QStringLiteral("%1 cards").arg(needed - pickNumber))))
+            << said.toStdString();
     }
     pick(window, 0);
+    EXPECT_TRUE(
+        window->ui().lblMessage->accessibleName().startsWith(QStringLiteral("Position %1 of %1 filled").arg(needed)));
 
     ASSERT_EQ(completed.count(), 1);
     EXPECT_EQ(completed.at(0).at(0).value<engine::SpreadIndex>(), spread);
