@@ -9,7 +9,9 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -671,32 +673,33 @@ std::vector<CardCount> Journal::cardsThatKeepComingUp(const std::string& text) c
         std::string sql = "SELECT time, cards FROM reading";
         if (!match.empty())
             sql += " WHERE id IN (SELECT rowid FROM reading_search WHERE reading_search MATCH ?)";
-        SQLite::Statement query(*m_database, sql);
+        SQLite::Statement readings(*m_database, sql);
         if (!match.empty())
-            query.bind(1, match);
-        while (query.executeStep()) {
-            const std::int64_t time = query.getColumn(0).getInt64();
-            const char* cards = query.getColumn(1).getText();
-            int held = 0;
-            int value = -1;
-            for (const char* c = cards;; ++c) {
+            readings.bind(1, match);
+        int held = 0;
+        while (readings.executeStep()) {
+            const std::int64_t time = readings.getColumn(0).getInt64();
+            // Read in place: a hundred thousand rows leave no time for a string and a vector each.
+            int card = -1;
+            for (const char* c = readings.getColumn(1).getText();; ++c) {
                 if (*c >= '0' && *c <= '9') {
-                    value = (value < 0 ? 0 : value * 10) + (*c - '0');
+                    card = std::min(card < 0 ? *c - '0' : card * 10 + (*c - '0'), 1000);
                     continue;
                 }
-                if (value >= 0 && value < engine::kCardCount) {
-                    CardCount& entry = counts[value];
-                    ++entry.count;
-                    entry.lastSeenUtc = std::max(entry.lastSeenUtc, time);
+                if (card >= 0 && card < engine::kCardCount) {
+                    CardCount& entry = counts[card];
+                    entry.lastSeenUtc = entry.count++ == 0 ? time : std::max(entry.lastSeenUtc, time);
                     ++held;
                 }
-                value = -1;
+                card = -1;
                 if (*c == '\0')
                     break;
             }
-            for (CardCount& entry : counts)
-                entry.expected += held / static_cast<double>(engine::kCardCount);
         }
+        // Each reading of n cards gives every card a chance of n / 52, so chance expects the same of each card:
+        // all the cards the readings hold, over 52.
+        for (CardCount& entry : counts)
+            entry.expected = held / static_cast<double>(engine::kCardCount);
         m_lastReadError.clear();
     } catch (const std::exception& error) {
         m_lastReadError = error.what();

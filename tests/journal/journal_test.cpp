@@ -278,6 +278,34 @@ TEST_F(JournalTest, KilledWriter_LeavesAValidJournalWithWhatItCommitted)
     EXPECT_GE(open()->count("Writer"), 21);
 }
 
+TEST_F(JournalTest, CardsThatKeepComingUp_CountLastSeenAndChance)
+{
+    const auto journal = open();
+    // Queen of Hearts (37) in two readings, the newer one Bert's; six cards in all.
+    Reading older = sample("Anna", 2, {37, 1, 5});
+    older.timeUtc = 1000;
+    Reading newer = sample("Bert", 2, {37, 2, 6});
+    newer.timeUtc = 2000;
+    for (Reading* reading : {&newer, &older})
+        ASSERT_TRUE(journal->add(*reading));
+
+    // Every reading, through the index's own counts, and the same readings found by a search.
+    for (const std::string text : {"", "QH"}) {
+        const std::vector<journal::CardCount> all = journal->cardsThatKeepComingUp(text);
+        ASSERT_EQ(all.size(), 52u);
+        EXPECT_EQ(all[37].count, 2) << text;
+        EXPECT_EQ(all[37].lastSeenUtc, 2000) << text;
+        EXPECT_EQ(all[1].lastSeenUtc, 1000) << text;
+        EXPECT_EQ(all[40].count, 0) << text;
+        EXPECT_DOUBLE_EQ(all[40].expected, 6.0 / 52) << text;
+    }
+    const std::vector<journal::CardCount> anna = journal->cardsThatKeepComingUp("anna");
+    EXPECT_EQ(anna[37].count, 1);
+    EXPECT_EQ(anna[37].lastSeenUtc, 1000);
+    EXPECT_EQ(anna[2].count, 0);
+    EXPECT_DOUBLE_EQ(anna[2].expected, 3.0 / 52);
+}
+
 struct SearchCase {
     const char* name;
     const char* text;
