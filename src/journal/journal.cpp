@@ -491,6 +491,7 @@ std::optional<std::string> Journal::setQuestionAndNotes(std::int64_t id, const s
 {
     if (m_readOnly)
         return "The notes could not be kept: the journal is from a newer version of the program.";
+    bool gone = false;
     const auto error = inTransaction(*m_database, [&] {
         SQLite::Statement update(*m_database, "UPDATE reading SET question = ?, notes = ? WHERE id = ?"
                                               " AND (question IS NOT ? OR notes IS NOT ?)");
@@ -499,10 +500,17 @@ std::optional<std::string> Journal::setQuestionAndNotes(std::int64_t id, const s
         update.bind(3, static_cast<std::int64_t>(id));
         update.bind(4, question);
         update.bind(5, notes);
-        update.exec();
+        if (update.exec() == 0) {
+            // Unchanged, or deleted meanwhile (by another window or process): the latter must not pass in silence.
+            SQLite::Statement exists(*m_database, "SELECT 1 FROM reading WHERE id = ?");
+            exists.bind(1, static_cast<std::int64_t>(id));
+            gone = !exists.executeStep();
+        }
     });
     if (error)
         return "The question and notes could not be kept: " + *error + ".";
+    if (gone)
+        return "The question and notes could not be kept: the reading is no longer in the journal.";
     return std::nullopt;
 }
 

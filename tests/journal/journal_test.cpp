@@ -101,6 +101,10 @@ TEST_F(JournalTest, NewJournal_IsPrivateAndKeepsReadingsAcrossOpenings)
     EXPECT_EQ(journal->find(kept.id), kept);
     EXPECT_EQ(journal->findByUuid(kept.uuid), kept);
     EXPECT_FALSE(journal->add(kept)) << "the same UUID twice";
+    EXPECT_FALSE(journal->setQuestionAndNotes(kept.id, kept.question, kept.notes)) << "unchanged is fine";
+    ASSERT_FALSE(journal->remove({kept.id}));
+    EXPECT_TRUE(journal->setQuestionAndNotes(kept.id, "", "later"))
+        << "a deleted reading's notes are not lost silently";
 }
 
 struct Damage {
