@@ -146,6 +146,20 @@ std::size_t textOptionIndex(std::string_view argument)
     return index;
 }
 
+// What a flag sets; flags take no value. Null for any other argument.
+bool* flagOf(Options& options, std::string_view argument)
+{
+    if (argument == "--help" || argument == "-h")
+        return &options.help;
+    if (argument == "--list-spreads")
+        return &options.listSpreads;
+    if (argument == "--record")
+        return &options.record;
+    if (argument == "--list-readings")
+        return &options.listReadings;
+    return nullptr;
+}
+
 // Reads an option's value through parse into target. Returns what is wrong (the missing text, or the value
 // quoted between the two halves of the refusal), empty when the value is fine.
 template <typename T, typename Parse>
@@ -156,7 +170,7 @@ std::string readValue(std::optional<std::string_view> text, std::optional<T>& ta
         return std::string(missing);
     target = parse(*text);
     if (!target)
-        return std::string(refusedBefore) + cli::quoteForMessage(*text) + std::string(refusedAfter);
+        return std::string(refusedBefore) + cli::quoteArgument(*text) + std::string(refusedAfter);
     return {};
 }
 
@@ -179,10 +193,10 @@ richtext::ValueOrError<Options> parseArguments(const std::vector<std::string_vie
         };
         std::string refusal; // what is wrong with this argument's value
 
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-        } else if (argument == "--list-spreads") {
-            options.listSpreads = true;
+        if (bool* const flag = flagOf(options, argument)) {
+            if (inlineValue)
+                return {std::nullopt, std::string(argument) + " takes no value"};
+            *flag = true;
         } else if (argument == "--spread") {
             refusal = readValue(value(), options.spread, parseSpread, "--spread needs a spread number or name",
                                 "unknown spread ", " (see --list-spreads)");
@@ -207,10 +221,6 @@ richtext::ValueOrError<Options> parseArguments(const std::vector<std::string_vie
                 options.format = Format::Pdf;
             else
                 return {std::nullopt, "--format needs rtf or pdf"};
-        } else if (argument == "--record") {
-            options.record = true;
-        } else if (argument == "--list-readings") {
-            options.listReadings = true;
         } else if (const auto needs = textOption(argument); !needs.empty()) {
             const auto text = value();
             if (!text || (text->empty() && argument != "--search" && argument != "--name" && argument != "--question"))
@@ -220,7 +230,7 @@ richtext::ValueOrError<Options> parseArguments(const std::vector<std::string_vie
                                                      &options.exportJson, &options.importFrom};
             *targets[textOptionIndex(argument)] = std::string(*text);
         } else {
-            return {std::nullopt, "unknown argument " + cli::quoteForMessage(argument) + " (see --help)"};
+            return {std::nullopt, "unknown argument " + cli::quoteArgument(argument) + " (see --help)"};
         }
         if (!refusal.empty())
             return {std::nullopt, refusal};
@@ -303,15 +313,15 @@ richtext::ValueOrError<engine::Hand> readOwnCards(const std::string& list, engin
         return {std::nullopt,
                 card + " is missing: " + positions + ", the list names " + std::to_string(problem.position - 1)};
     case Kind::TooMany:
-        return {std::nullopt, card + ", " + cli::quoteForMessage(problem.token) + ", is one too many: " + positions};
+        return {std::nullopt, card + ", " + cli::quoteArgument(problem.token) + ", is one too many: " + positions};
     case Kind::UnknownCard:
         if (problem.token.empty())
             return {std::nullopt, card + " is empty"};
         return {std::nullopt,
-                card + ", " + cli::quoteForMessage(problem.token) +
+                card + ", " + cli::quoteArgument(problem.token) +
                     ", is no card (short forms such as QH, 10S, JH, or names such as \"Queen of Hearts\")"};
     case Kind::Repeated:
-        return {std::nullopt, card + ", " + cli::quoteForMessage(problem.token) + ", repeats the " +
+        return {std::nullopt, card + ", " + cli::quoteArgument(problem.token) + ", repeats the " +
                                   std::string(engine::card(problem.card).name) + " of card " +
                                   std::to_string(problem.firstPosition)};
     }

@@ -76,9 +76,9 @@ richtext::ValueOrError<journal::Reading> findKeptReading(const journal::Journal&
     else
         reading = journal.findByUuid(std::string(key));
     if (!reading)
-        return {std::nullopt, "no reading " + quoteForMessage(key) + " in the journal (see --list-readings)"};
+        return {std::nullopt, "no reading " + quoteArgument(key) + " in the journal (see --list-readings)"};
     if (const auto problem = journal::problemWith(*reading))
-        return {std::nullopt, "reading " + quoteForMessage(key) + " cannot be read by this version: " + *problem};
+        return {std::nullopt, "reading " + quoteArgument(key) + " cannot be read by this version: " + *problem};
     return {std::move(reading), {}};
 }
 
