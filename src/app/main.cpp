@@ -15,11 +15,11 @@
 
 #include <QApplication>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -38,10 +38,20 @@ std::string displaySettings()
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         if (qEnvironmentVariableIsEmpty(name))
             continue;
-        std::string value = qgetenv(name).toStdString();
-        // Only printable characters reach the terminal.
-        std::replace_if(
-            value.begin(), value.end(), [](char c) { return c >= 0 && c < 0x20; }, '?');
+        // Only printable ASCII reaches the terminal: control characters, DEL and C1 controls (0x9B is CSI to
+        // a terminal not set to UTF-8) would act on it. These settings are ASCII when they are sound.
+        std::string value;
+        for (const char c : qgetenv(name)) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
+                value += c;
+            } else {
+                constexpr std::string_view hex = "0123456789abcdef";
+                value += "\\x";
+                value += hex[byte >> 4];
+                value += hex[byte & 0xF];
+            }
+        }
         settings += (settings.empty() ? "" : ", ") + std::string(name) + "=" + value;
     }
     return settings;

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // A display setting that names no server the program could open.
@@ -34,6 +36,8 @@ TEST_P(UnopenableDisplayTest, EndsWithOneLineAndStatusOne)
     const QByteArray error = program.readAllStandardError();
     EXPECT_TRUE(error.startsWith("zelto-cartomancy: ")) << error.toStdString();
     EXPECT_TRUE(error.endsWith('\n') && error.count('\n') == 1) << "one line: " << error.toStdString();
+    EXPECT_TRUE(std::all_of(error.begin(), error.end() - 1, [](char c) { return c >= 0x20 && c < 0x7F; }))
+        << "nothing a terminal would act on: " << error.toStdString();
     EXPECT_TRUE(program.readAllStandardOutput().isEmpty());
 }
 
@@ -42,6 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(UnopenableDisplay{"NoDisplayAtAll", {}},
                     UnopenableDisplay{"X11DisplayWithoutServer", {QStringLiteral("DISPLAY=:4093")}},
                     UnopenableDisplay{"TcpX11DisplayWithoutServer", {QStringLiteral("DISPLAY=127.0.0.1:4093")}},
+                    UnopenableDisplay{"DisplayWithControls", {QStringLiteral("DISPLAY=:4093\x7f\u009b2J\x1b[31m")}},
                     UnopenableDisplay{"WaylandSocketWithoutServer",
                                       {QStringLiteral("WAYLAND_DISPLAY=no-such-wayland-socket")}},
                     UnopenableDisplay{"UnknownPlatform", {QStringLiteral("QT_QPA_PLATFORM=no-such-platform")}}),
