@@ -16,9 +16,9 @@ ReadingEngine::ReadingEngine(RandomSource& random) : m_random(random) {}
 void ReadingEngine::generateReading(SpreadIndex spread, const ReportTarget& target)
 {
     int count = 0;
-    runContained([&] { count = cardCountOf(spread); });
+    runContained("counting the spread's cards", [&] { count = cardCountOf(spread); });
     clearReading();
-    runContained([&] { m_hand = dealHand(count, m_random); });
+    runContained("dealing the hand", [&] { m_hand = dealHand(count, m_random); });
     interpret(spread, target);
 }
 
@@ -40,9 +40,9 @@ void ReadingEngine::clearReading()
 
 void ReadingEngine::interpret(SpreadIndex spread, const ReportTarget& target)
 {
-    runContained([&] { evaluateCombinationRules(m_hand, m_slots, m_ruleCards); });
-    runContained([] { fillReadingTables(); });
-    runContained([&] { composeReport(spread, m_hand, m_slots, m_ruleCards, target); });
+    runContained("the combination rules", [&] { evaluateCombinationRules(m_hand, m_slots, m_ruleCards); });
+    runContained("filling the card and spread tables", [] { fillReadingTables(); });
+    runContained("composing the report", [&] { composeReport(spread, m_hand, m_slots, m_ruleCards, target); });
 }
 
 } // namespace engine

@@ -33,33 +33,35 @@ constexpr SpreadIndex kSingleCardSpread = 0;
 
 // Issues each step to the sink; a step that throws is skipped and the next one runs.
 class StepWriter {
+    static constexpr std::string_view kTextStep = "a step of writing the report";
+
 public:
     explicit StepWriter(richtext::RichTextSink& sink) : m_sink(sink) {}
 
     void replaceText(std::string_view text)
     {
-        runContained([&] { m_sink.replaceText(text); });
+        runContained(kTextStep, [&] { m_sink.replaceText(text); });
     }
     void colour(richtext::Rgb colour)
     {
-        runContained([&] { m_sink.setColour(colour); });
+        runContained(kTextStep, [&] { m_sink.setColour(colour); });
     }
     void bold(bool on)
     {
-        runContained([&] { m_sink.setBold(on); });
+        runContained(kTextStep, [&] { m_sink.setBold(on); });
     }
     void underline(bool on)
     {
-        runContained([&] { m_sink.setUnderline(on); });
+        runContained(kTextStep, [&] { m_sink.setUnderline(on); });
     }
     void alignment(richtext::Alignment alignment)
     {
-        runContained([&] { m_sink.setAlignment(alignment); });
+        runContained(kTextStep, [&] { m_sink.setAlignment(alignment); });
     }
     // One text step made of several pieces.
     void text(std::initializer_list<std::string_view> pieces)
     {
-        runContained([&] {
+        runContained(kTextStep, [&] {
             m_joined.clear();
             for (const std::string_view piece : pieces)
                 m_joined += piece;
@@ -69,7 +71,7 @@ public:
     // A card without a usable face leaves no picture; the text around it still follows.
     void picture(const SmallFaceSource& faces, CardIndex card)
     {
-        runContained([&] {
+        runContained("a card picture", [&] {
             if (!isCardIndex(card))
                 return;
             if (const auto picture = faces.smallFacePicture(pictureNumber(card)))
@@ -172,7 +174,7 @@ void writePositionSection(StepWriter& out, SpreadIndex index, const Spread& spre
 void showLayout(SpreadLayoutView* view, SpreadIndex index, const Hand& hand) noexcept
 {
     if (view != nullptr)
-        runContained([&] { view->showSpreadLayout(index, hand); });
+        runContained("the spread picture", [&] { view->showSpreadLayout(index, hand); });
 }
 
 void writeClosing(StepWriter& out)

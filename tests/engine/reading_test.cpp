@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -133,8 +134,14 @@ TEST(GenerateReading, SurvivesAFailingGeneratorWithAReportAndNoCards)
     RecordingSink sink;
     NumberedSmallFaces faces;
 
+    testing::internal::CaptureStderr();
     EXPECT_NO_THROW(engine.generateReading(4, {sink, faces}));
+    EXPECT_NO_THROW(engine.generateReading(4, {sink, faces}));
+    const std::string said = testing::internal::GetCapturedStderr();
 
+    // Said once, on one line, with what failed and why.
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("dealing the hand failed and was skipped (no entropy)"), std::string::npos) << said;
     EXPECT_TRUE(engine.hand().empty());
     const std::string document = sink.document();
     EXPECT_NE(document.find("Spread Name: "), std::string::npos);
