@@ -5,13 +5,31 @@
 #include "shell/scrambling.h"
 #include "shell/shell_texts.h"
 
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace shell {
 
 namespace {
 
 const QString kSection = QStringLiteral("Settings");
+
+// The program writes a few hundred bytes. A file far larger is not one it wrote, and reading it would hold
+// up start-up: the settings parser takes seconds and hundreds of megabytes for a 100 MB file.
+constexpr qint64 kLargestReadableFile = 1024 * 1024;
+
+bool isReadableSize(const QString& path)
+{
+    return QFileInfo(path).size() <= kLargestReadableFile;
+}
+
+// Where the settings under the executable's name have always been kept.
+QString userSettingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+           texts::kProgramName + QLatin1Char('/') + texts::kProgramName + QStringLiteral(".conf");
+}
 
 QString sectionKey(const QString& key)
 {
@@ -20,15 +38,13 @@ QString sectionKey(const QString& key)
 
 } // namespace
 
-ScrambledSettingsStore::ScrambledSettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, texts::kProgramName,
-                                             texts::kProgramName))
-{
-}
+ScrambledSettingsStore::ScrambledSettingsStore() : ScrambledSettingsStore(userSettingsPath()) {}
 
 ScrambledSettingsStore::ScrambledSettingsStore(const QString& iniFilePath)
-    : m_settings(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat))
 {
+    // Unreadable, like a file without permission: nothing is read from it and nothing written over it.
+    if (isReadableSize(iniFilePath))
+        m_settings = std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat);
 }
 
 ScrambledSettingsStore::~ScrambledSettingsStore()
@@ -40,6 +56,8 @@ std::optional<QString> ScrambledSettingsStore::value(const QString& key) const
 {
     if (const auto unwritten = m_unwritten.constFind(key); unwritten != m_unwritten.cend())
         return *unwritten;
+    if (!m_settings)
+        return std::nullopt;
     const QVariant stored = m_settings->value(sectionKey(key));
     if (!stored.isValid())
         return std::nullopt;
@@ -55,7 +73,8 @@ void ScrambledSettingsStore::setValue(const QString& key, const QString& value)
 
 void ScrambledSettingsStore::flush()
 {
-    if (m_unwritten.isEmpty())
+    // Values set are still read back for this run when the file cannot take them.
+    if (m_unwritten.isEmpty() || !m_settings || !isReadableSize(m_settings->fileName()))
         return;
     for (auto entry = m_unwritten.cbegin(); entry != m_unwritten.cend(); ++entry)
         m_settings->setValue(sectionKey(entry.key()), scrambleSetting(entry.value()));

@@ -25,6 +25,8 @@ public:
 
 // QSettings under the executable's name, section "Settings", keys and values scrambled. Values set are
 // written on flush() or when the store goes away: a write that waits on the disk must not hold up start-up.
+// A file far larger than the program writes is garbage: it is treated as unreadable, neither read nor
+// replaced, and values set are kept for this run only.
 class ScrambledSettingsStore final : public SettingsStore {
 public:
     // The user's own settings.

@@ -5,6 +5,7 @@
 #include "support/case_names.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -72,6 +73,30 @@ TEST_F(ScrambledSettings, ValueEditedByHand_IsHandedBackAsItStands)
                      QStringLiteral("3/10/26 !"));
     }
     EXPECT_EQ(shell::ScrambledSettingsStore(path()).value(QStringLiteral("key")), QStringLiteral("3/10/26 !"));
+}
+
+// Far larger than any the program writes: not read (that would hold up start-up; the value it starts with
+// is not found), not replaced; values set are still there for this run.
+TEST_F(ScrambledSettings, FileFarLargerThanAnyItWrites_IsTreatedAsUnreadable)
+{
+    const QString key = QStringLiteral("lastUpdateReminderDate");
+    {
+        QSettings raw(path(), QSettings::IniFormat);
+        raw.setValue(QStringLiteral("Settings/") + shell::scrambleSetting(key),
+                     shell::scrambleSetting(QStringLiteral("x")));
+    }
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    ASSERT_TRUE(file.write(QByteArray(2 * 1024 * 1024, ';')));
+    file.close();
+    const qint64 size = QFileInfo(path()).size();
+
+    shell::ScrambledSettingsStore store(path());
+    EXPECT_EQ(store.value(key), std::nullopt);
+    store.setValue(key, QStringLiteral("2026-03-10"));
+    store.flush();
+    EXPECT_EQ(store.value(key), QStringLiteral("2026-03-10"));
+    EXPECT_EQ(QFileInfo(path()).size(), size);
 }
 
 } // namespace
