@@ -8,12 +8,19 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace shell {
 
 namespace {
+
+// How long a starting copy waits while another clears a leftover lock file.
+constexpr int kClearingWait = 5000;
 
 // A real folder (not a link to one) that only this user can enter.
 bool isPrivateFolder(const QString& path)
@@ -27,6 +34,52 @@ QString madePrivateFolder(const QString& path)
 {
     ::mkdir(QFile::encodeName(path).constData(), 0700);
     return isPrivateFolder(path) ? path : QString();
+}
+
+QString lockFileName()
+{
+    return texts::kProgramName + QStringLiteral(".lock");
+}
+
+// A private folder where the lock can be made: this user may create files in it (a runtime folder may be
+// mounted read-only or have lost its write bit), and nothing but a file stands at the lock's name (a folder
+// there would refuse every start, and reading a FIFO there would never return).
+QString lockPlaceIn(const QString& folder)
+{
+    if (folder.isEmpty() || !isPrivateFolder(folder) ||
+        ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        return {};
+    const QString path = QDir(folder).filePath(lockFileName());
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) == 0 ? !S_ISREG(status.st_mode) : errno != ENOENT)
+        return {};
+    return path;
+}
+
+// Removes the lock file at path when no running copy holds it, whoever wrote it and wherever: a copy that
+// runs keeps a system lock on its lock file for its whole life (QLockFile takes one), so a file on which that
+// lock can be had is left over, even when it names a process on another host, or is root's and names one
+// that is gone. Its contents alone cannot tell: another host's process ids mean nothing here.
+bool removeLeftover(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    int descriptor = ::open(name.constData(), O_RDWR | kFlags);
+    if (descriptor < 0 && errno == EACCES)
+        descriptor = ::open(name.constData(), O_RDONLY | kFlags);
+    if (descriptor < 0) {
+        // A file this user cannot even read was not left by a running copy, which keeps its lock file readable.
+        return errno == EACCES && ::unlink(name.constData()) == 0;
+    }
+    struct stat opened {};
+    struct stat current {};
+    // Only the file that was tested: another starting copy may have put a fresh one in its place since.
+    const bool removed = ::fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode) &&
+                         ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 && ::lstat(name.constData(), &current) == 0 &&
+                         current.st_dev == opened.st_dev && current.st_ino == opened.st_ino &&
+                         ::unlink(name.constData()) == 0;
+    ::close(descriptor);
+    return removed;
 }
 
 } // namespace
@@ -43,21 +96,14 @@ bool SingleInstanceLock::tryAcquire()
         return true;
     if (m_lock.error() != QLockFile::LockFailedError)
         return true;
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    if (m_lock.getLockInfo(&pid, &host, &application) && !application.isEmpty())
+    // Copies starting together clear a leftover one at a time, by the rule QLockFile itself follows, so that
+    // none removes the lock another has just made.
+    QLockFile clearing(m_lock.fileName() + QStringLiteral(".rmlock"));
+    if (!clearing.tryLock(kClearingWait))
         return false;
-    // Empty, cut short or garbled, as a crash while it was written leaves it; without the program's name a
-    // process id could be anybody's. A live holder keeps a system lock on the file, so removing fails while
-    // one runs.
-    if (m_lock.removeStaleLockFile())
-        return m_lock.tryLock(0);
-    // A file this user cannot even open was not left by a running copy, which keeps its lock file readable.
-    QFile file(m_lock.fileName());
-    if (!file.open(QIODevice::ReadOnly) && file.error() == QFileDevice::OpenError && file.exists() && file.remove())
-        return m_lock.tryLock(0);
-    return false;
+    if (m_lock.tryLock(0))
+        return true;
+    return removeLeftover(m_lock.fileName()) && m_lock.tryLock(0);
 }
 
 QString SingleInstanceLock::defaultLockFilePath()
@@ -68,20 +114,18 @@ QString SingleInstanceLock::defaultLockFilePath()
 QString SingleInstanceLock::lockFilePathIn(const QString& runtimeFolder, const QString& homeFolder,
                                            const QString& temporaryFolder)
 {
-    const QString fileName = texts::kProgramName + QStringLiteral(".lock");
-    if (isPrivateFolder(runtimeFolder))
-        return QDir(runtimeFolder).filePath(fileName);
+    if (const QString path = lockPlaceIn(runtimeFolder); !path.isEmpty())
+        return path;
     if (!homeFolder.isEmpty()) {
         // Only inside a home that exists: a passwd entry may name one that does not (/nonexistent).
         const QString cache = QDir(homeFolder).filePath(QStringLiteral(".cache"));
         ::mkdir(QFile::encodeName(cache).constData(), 0700);
-        const QString folder = madePrivateFolder(QDir(cache).filePath(texts::kProgramName));
-        if (!folder.isEmpty())
-            return QDir(folder).filePath(fileName);
+        if (const QString path = lockPlaceIn(madePrivateFolder(QDir(cache).filePath(texts::kProgramName)));
+            !path.isEmpty())
+            return path;
     }
-    const QString folder = madePrivateFolder(
-        QDir(temporaryFolder).filePath(texts::kProgramName + QLatin1Char('-') + QString::number(::geteuid())));
-    return folder.isEmpty() ? QString() : QDir(folder).filePath(fileName);
+    return lockPlaceIn(madePrivateFolder(
+        QDir(temporaryFolder).filePath(texts::kProgramName + QLatin1Char('-') + QString::number(::geteuid()))));
 }
 
 } // namespace shell

@@ -120,7 +120,15 @@ INSTANTIATE_TEST_SUITE_P(
                     LeftoverLock{"CutAfterTheProcessId", QByteArray::number(qint64(::getpid())) + '\n'},
                     LeftoverLock{"DeadHolder", QByteArray("2147483646\nzelto-cartomancy\n") +
                                                    QSysInfo::machineHostName().toUtf8() + '\n'},
-                    LeftoverLock{"Unreadable", QByteArray("1\n"), QFile::Permissions()}),
+                    LeftoverLock{"Unreadable", QByteArray("1\n"), QFile::Permissions()},
+                    // Another host's process ids say nothing here; only whether anyone holds the file does.
+                    LeftoverLock{"WrittenOnAnotherHost",
+                                 QByteArray::number(qint64(::getpid())) + "\nzelto-cartomancy\nother-host.example\n"},
+                    // As an ordinary user, like a lock root left in the user's folder: readable, not writable.
+                    LeftoverLock{"ReadOnlyDeadHolder",
+                                 QByteArray("2147483646\nzelto-cartomancy\n") + QSysInfo::machineHostName().toUtf8() +
+                                     '\n',
+                                 QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther}),
     testing_support::namedCases);
 
 // Where the lock goes, given the runtime folder, the passwd home and the temporary folder.
@@ -155,19 +163,28 @@ TEST_F(LockPlace, IsAFolderNoOtherUserCanPlantAFileIn)
         mode_t runtimeMode;
         QString home;
         QString expectedFolder;
+        bool folderAtTheLocksName = false;
     };
+    const QString homeCache = path("home") + QStringLiteral("/.cache/zelto-cartomancy");
     const Case cases[] = {
+        // Root may write in any folder it owns.
+        {"runtime folder without write permission", path("runtime"), 0500, path("home"),
+         ::geteuid() == 0 ? path("runtime") : homeCache},
+        {"a folder at the lock's name", path("runtime"), 0700, path("home"), homeCache, true},
         {"private runtime folder", path("runtime"), 0700, path("home"), path("runtime")},
-        {"shared runtime folder", path("runtime"), 0777, path("home"),
-         path("home") + QStringLiteral("/.cache/zelto-cartomancy")},
-        {"no runtime folder", QString(), 0700, path("home"), path("home") + QStringLiteral("/.cache/zelto-cartomancy")},
+        {"shared runtime folder", path("runtime"), 0777, path("home"), homeCache},
+        {"no runtime folder", QString(), 0700, path("home"), homeCache},
         {"no runtime folder, no home", QString(), 0700, QString(), ownTemporary()},
         {"no runtime folder, home missing", QString(), 0700, path("home") + QStringLiteral("/missing"), ownTemporary()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        const QString taken = path("runtime") + QStringLiteral("/zelto-cartomancy.lock");
+        ASSERT_TRUE(!c.folderAtTheLocksName || QDir().mkdir(taken));
         ::chmod(QFile::encodeName(path("runtime")).constData(), c.runtimeMode);
         const QString lock = shell::SingleInstanceLock::lockFilePathIn(c.runtime, c.home, path("tmp"));
+        ::chmod(QFile::encodeName(path("runtime")).constData(), 0700);
+        QDir().rmdir(taken);
         EXPECT_EQ(QFileInfo(lock).absolutePath().toStdString(), c.expectedFolder.toStdString());
         EXPECT_TRUE(isPrivate(c.expectedFolder));
         EXPECT_FALSE(QFileInfo::exists(path("home") + QStringLiteral("/missing")));
