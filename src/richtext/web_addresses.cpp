@@ -95,6 +95,7 @@ std::vector<WebAddressRange> findWebAddresses(std::string_view text)
     // Every start inside one run of scheme characters meets the same end and the same "://" (or none), so
     // each run is scanned once; scanning it again from each '+' made text like "a+a+a+..." quadratic.
     std::size_t noSchemeBefore = 0;
+    std::size_t runSchemeEnd = 0; // just past the run's "://", or 0 when it has none
     while (i < text.size()) {
         const bool boundary = i == 0 || !(isAsciiAlnum(text[i - 1]) || text[i - 1] == '.' || text[i - 1] == '@' ||
                                           text[i - 1] == '-' || text[i - 1] == '/' || text[i - 1] == '_');
@@ -104,6 +105,10 @@ std::vector<WebAddressRange> findWebAddresses(std::string_view text)
                 const SchemeScan scheme = scanScheme(text.substr(i));
                 prefix = scheme.length;
                 noSchemeBefore = i + scheme.runEnd;
+                runSchemeEnd = scheme.length == 0 ? 0 : i + scheme.length;
+            } else if (runSchemeEnd != 0 && isAsciiLetter(text[i])) {
+                // As a scan from here would: "svn+www.x://" is a scheme without a host, not "www.x://".
+                prefix = runSchemeEnd - i;
             }
             if (prefix == 0 && startsWithNoCase(text.substr(i), "www."))
                 prefix = 4;

@@ -52,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                     AddressCase{"a+a+a+a+a+a+ http://x.example", {"http://x.example"}},
                     AddressCase{"a+a+a+a+://x.example", {"a+a+a+a+://x.example"}},
                     AddressCase{"a+a+a+a+:// a+a+a+www.x.example", {"www.x.example"}},
-                    AddressCase{"a+b+c.d-e+f:/ +g://h.example", {"g://h.example"}}),
+                    AddressCase{"a+b+c.d-e+f:/ +g://h.example", {"g://h.example"}},
+                    AddressCase{"svn+www.x.example:// has no host", {}}),
     [](const testing::TestParamInfo<AddressCase>& info) { return "Text" + std::to_string(info.index); });
 
 TEST(FindWebAddressesRanges, AreByteOffsetsIntoUtf8Text)
