@@ -47,6 +47,8 @@ std::string platformSettings()
             settings += (settings.empty() ? "" : ", ") + std::string(name) + "=" +
                         cli::quoteForMessage(qgetenv(name).toStdString());
     }
+    if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        settings += ", DISPLAY not set";
     return settings;
 }
 

@@ -219,8 +219,11 @@ std::optional<QString> writeFile(const QString& path, std::string_view bytes)
     if (!failure)
         return std::nullopt;
     QString reason = QString::fromUtf8(*failure);
-    if (!reason.isEmpty())
+    if (!reason.isEmpty()) {
         reason[0] = reason[0].toUpper();
+        if (!reason.endsWith(QLatin1Char('.')))
+            reason += QLatin1Char('.');
+    }
     return reason;
 }
 

@@ -103,11 +103,13 @@ const WriteCase kCases[] = {
     {.name = "PathNearPathMax",
      .prepare =
          [](const fs::path& top, std::function<void()>&) {
+             // The longest path there can be, with a short name: no room for a longer name beside it.
              fs::path folder = top;
-             while (folder.string().size() < PATH_MAX - 300)
-                 folder /= std::string(200, 'd');
+             while (folder.string().size() < PATH_MAX - 80)
+                 folder /= std::string(50, 'd');
+             folder /= std::string(PATH_MAX - 16 - folder.string().size() - 1, 'd');
              fs::create_directories(folder);
-             return (folder / std::string(PATH_MAX - 2 - folder.string().size(), 'n')).string();
+             return (folder / std::string(14, 'n')).string();
          }},
     {.name = "LinkPlantedInASharedFolderIsRefused",
      .prepare =
