@@ -3,11 +3,11 @@
 #include "windows/journal_window.h"
 
 #include "display/look.h"
-#include "files/safe_write.h"
 #include "journal/exchange.h"
 #include "windows/card_tally_window.h"
 #include "windows/journal_keeper.h"
 #include "windows/journal_table_model.h"
+#include "windows/window_files.h"
 #include "windows/window_look.h"
 #include "windows/window_services.h"
 #include "windows/window_texts.h"
@@ -79,19 +79,6 @@ QPushButton* addButton(QWidget& parent, const QString& objectName, const QString
                                          "QPushButton:disabled { color: #606060; background-color: #806020; }"));
     button->setMinimumHeight(display::twips(360));
     return button;
-}
-
-// Through the one safe writer, as every save is; a pipe that stops taking data is given up on soon.
-std::optional<QString> writeWhole(const QString& path, const std::string& content)
-{
-    const std::optional<std::string> failure =
-        files::writeFile(QFile::encodeName(path).toStdString(), content, files::WriteOptions{std::chrono::seconds(2)});
-    if (!failure)
-        return std::nullopt;
-    QString reason = QString::fromUtf8(*failure);
-    if (!reason.isEmpty())
-        reason[0] = reason[0].toUpper();
-    return reason;
 }
 
 } // namespace
@@ -542,7 +529,7 @@ void JournalWindow::exportReadings(JournalFileFormat format)
     const std::vector<journal::Reading> readings =
         m_keeper.search(m_model->searchText(), -1, 0, JournalOrder{journal::SortBy::Time, false});
     const std::string content = format == JournalFileFormat::Csv ? journal::toCsv(readings) : journal::toJson(readings);
-    if (const std::optional<QString> failure = writeWhole(path, content))
+    if (const std::optional<QString> failure = writeFileFromWindow(path, content))
         platform.messageBoxes.inform(this, texts::exportFailedMessage(path, *failure), MessageIcon::Error);
 }
 

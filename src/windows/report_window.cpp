@@ -11,8 +11,8 @@
 #include "engine/reading.h"
 #include "engine/small_faces.h"
 #include "engine/spread_catalogue.h"
-#include "files/safe_write.h"
 #include "windows/site_labels.h"
+#include "windows/window_files.h"
 #include "windows/window_look.h"
 #include "windows/window_services.h"
 #include "windows/window_texts.h"
@@ -31,7 +31,6 @@
 #include <QTextCursor>
 
 #include <algorithm>
-#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -207,26 +206,6 @@ void ReportWindow::showReading(engine::SpreadIndex spread)
 
 namespace {
 
-// A pipe or device that takes nothing for this long is given up on, so that the window is never held by a
-// target for longer than a person would wait for a save.
-constexpr files::WriteOptions kWindowWrite{.stallLimit = std::chrono::seconds(2)};
-
-// Through the one safe writer, as every save is; its reason reads as a sentence in the message box.
-std::optional<QString> writeFile(const QString& path, std::string_view bytes)
-{
-    const std::optional<std::string> failure =
-        files::writeFile(QFile::encodeName(path).toStdString(), bytes, kWindowWrite);
-    if (!failure)
-        return std::nullopt;
-    QString reason = QString::fromUtf8(*failure);
-    if (!reason.isEmpty()) {
-        reason[0] = reason[0].toUpper();
-        if (!reason.endsWith(QLatin1Char('.')))
-            reason += QLatin1Char('.');
-    }
-    return reason;
-}
-
 // An anonymous file in memory: what is drawn into it is gone with the process, whatever ends it.
 class MemoryFile final {
 public:
@@ -279,7 +258,7 @@ QString printFileName(const QString& spreadTitle)
 
 std::optional<QString> ReportWindow::saveReport(const QString& path) const
 {
-    return writeFile(path, m_document.toRtf());
+    return writeFileFromWindow(path, m_document.toRtf());
 }
 
 std::optional<QString> ReportWindow::exportPdf(const QString& path) const
@@ -288,7 +267,8 @@ std::optional<QString> ReportWindow::exportPdf(const QString& path) const
     pdf.open(QIODevice::WriteOnly);
     if (!display::writeReadingPdf(pdf, paperReading(), display::paperSizeFor(QLocale::system())))
         return texts::kPdfNotDrawn;
-    return writeFile(path, std::string_view(pdf.data().constData(), static_cast<std::size_t>(pdf.data().size())));
+    return writeFileFromWindow(path,
+                               std::string_view(pdf.data().constData(), static_cast<std::size_t>(pdf.data().size())));
 }
 
 display::PaperReading ReportWindow::paperReading() const
@@ -342,7 +322,7 @@ void ReportWindow::mnuPrint_Click()
         return;
     }
     if (!fileName.isEmpty()) {
-        if (const std::optional<QString> failure = writeFile(fileName, pages.contents()))
+        if (const std::optional<QString> failure = writeFileFromWindow(fileName, pages.contents()))
             platform.messageBoxes.inform(this, texts::saveFailedMessage(fileName, *failure), MessageIcon::Error);
     }
 }
