@@ -109,7 +109,13 @@ JournalWindow::JournalWindow(WindowServices& services, JournalKeeper& keeper, QW
     m_ui.grdReadings->setFocus(Qt::OtherFocusReason);
 }
 
-JournalWindow::~JournalWindow() = default;
+JournalWindow::~JournalWindow()
+{
+    // QWidget's destructor takes the children down after this one has run, and they still signal (a line edit
+    // finishes editing as it loses focus); by then this is no longer a JournalWindow, so nothing may reach it.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
 
 void JournalWindow::buildControls()
 {
