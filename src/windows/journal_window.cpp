@@ -496,7 +496,7 @@ void JournalWindow::cmdDelete_Click()
     if (ids.empty() || m_keeper.readOnly())
         return;
     if (!services().platform().messageBoxes.askYesNo(this, texts::deleteQuestion(static_cast<int>(ids.size())),
-                                                     MessageIcon::Information))
+                                                     MessageIcon::Warning))
         return;
     m_editedId.reset();
     m_keeper.remove(ids);
@@ -509,7 +509,7 @@ void JournalWindow::cmdForgetAll_Click()
     const int count = m_keeper.count(std::string());
     if (count == 0)
         return;
-    if (!services().platform().messageBoxes.askYesNo(this, texts::forgetAllQuestion(count), MessageIcon::Information))
+    if (!services().platform().messageBoxes.askYesNo(this, texts::forgetAllQuestion(count), MessageIcon::Warning))
         return;
     m_editedId.reset();
     m_keeper.forgetAll();

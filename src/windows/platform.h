@@ -13,7 +13,8 @@ namespace windows {
 
 inline const QString kApplicationTitle = QStringLiteral("Zelto Cartomancy");
 
-enum class MessageIcon { Error, Information };
+// Warning is for a question whose Yes destroys something: its default button is No.
+enum class MessageIcon { Error, Information, Warning };
 
 // Message boxes titled with the application title and an OK button (or Yes and No).
 class MessageBoxes {

@@ -62,7 +62,15 @@ public:
 
 QMessageBox::Icon boxIcon(MessageIcon icon)
 {
-    return icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information;
+    switch (icon) {
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        break;
+    }
+    return QMessageBox::Information;
 }
 
 // The title bar belongs to the window manager, which Qt cannot measure: leave room for the title in bold with
@@ -82,6 +90,9 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
 {
     auto box = std::make_unique<QMessageBox>(boxIcon(icon), kApplicationTitle, text, buttons, parent);
     box->setTextFormat(Qt::PlainText);
+    // A Return pressed out of habit must not destroy anything.
+    if (icon == MessageIcon::Warning && (buttons & QMessageBox::No))
+        box->setDefaultButton(QMessageBox::No);
     // A message box sizes itself to its text and ignores a minimum width; a spacer across its grid does not.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
         grid->addItem(new QSpacerItem(titleBarWidth(*box), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),

@@ -140,6 +140,7 @@ TEST_P(JournalDeleteTest, Delete_AsksNamingHowManyAndDeletesOnlyOnYes)
 
     ASSERT_EQ(shownTexts().size(), 1U);
     EXPECT_TRUE(shownTexts().front().startsWith(QString::fromUtf8(c.question))) << shownTexts().front().toStdString();
+    EXPECT_EQ(services.fake.messageBoxes.shown.front().icon, windows::MessageIcon::Warning);
     EXPECT_EQ(readingsKept(), c.keptAfter);
     EXPECT_EQ(journal->model().rowCount(), c.keptAfter);
 }

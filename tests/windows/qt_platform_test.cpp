@@ -23,6 +23,10 @@ TEST(MessageBoxTest, CarriesTheTitleAndIconAndIsAnnouncedAsAnAlertReadingItsPlai
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(windows::makeMessageBox(nullptr, QString(), windows::MessageIcon::Information, QMessageBox::Ok)->icon(),
               QMessageBox::Information);
+    const auto question =
+        windows::makeMessageBox(nullptr, QString(), windows::MessageIcon::Warning, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(question->icon(), QMessageBox::Warning);
+    EXPECT_EQ(question->defaultButton(), question->button(QMessageBox::No));
 
     box->show();
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box.get());
