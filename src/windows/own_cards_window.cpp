@@ -29,6 +29,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <iterator>
 
 namespace windows {
 
@@ -176,7 +177,7 @@ void OwnCardPlace::paintEvent(QPaintEvent*)
 void OwnCardPlace::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    emit pressed();
+    emit pressed(mapToParent(event->position().toPoint()));
 }
 
 void OwnCardPlace::focusInEvent(QFocusEvent* event)
@@ -281,9 +282,10 @@ void OwnCardsWindow::buildControls()
             card->move(display::twips(place.left), display::twips(place.top));
             card->installEventFilter(this);
             const int index = position - 1;
-            connect(card, &OwnCardPlace::pressed, this, [this, index] {
-                choosePlace(index);
-                m_ui.places[static_cast<std::size_t>(index)]->setFocus(Qt::MouseFocusReason);
+            connect(card, &OwnCardPlace::pressed, this, [this, index](QPoint at) {
+                const int chosen = placeClickedAt(index, at);
+                choosePlace(chosen);
+                m_ui.places[static_cast<std::size_t>(chosen)]->setFocus(Qt::MouseFocusReason);
             });
             m_ui.places.push_back(card);
             return card;
@@ -427,6 +429,22 @@ int OwnCardsWindow::placeHolding(engine::CardIndex card) const
             return static_cast<int>(i);
     }
     return -1;
+}
+
+int OwnCardsWindow::placeClickedAt(int topmost, QPoint at) const
+{
+    const OwnCardPlace* top = m_ui.places[static_cast<std::size_t>(topmost)];
+    if (!top->isChosen() || !top->parentWidget())
+        return topmost;
+    // Siblings are stacked in the order of their parent's children, the last on top.
+    const QObjectList& stack = top->parentWidget()->children();
+    for (auto below = std::make_reverse_iterator(std::find(stack.begin(), stack.end(), top)); below != stack.rend();
+         ++below) {
+        const auto* place = qobject_cast<const OwnCardPlace*>(*below);
+        if (place && !place->isHidden() && place->geometry().contains(at))
+            return place->position() - 1;
+    }
+    return topmost;
 }
 
 bool OwnCardsWindow::layCard(engine::CardIndex card, bool fromDeck)

@@ -6,6 +6,7 @@
 #include "windows/reading_window.h"
 
 #include <QPixmap>
+#include <QPoint>
 #include <QString>
 
 #include <array>
@@ -43,7 +44,8 @@ public:
     bool isChosen() const { return m_chosen; }
 
 signals:
-    void pressed();
+    // Where the pointer was, in the spread's coordinates.
+    void pressed(QPoint at);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -117,6 +119,9 @@ private:
     void emptyChosenPlace();
     void moveToNextEmptyPlace(bool bringIntoView);
     int placeHolding(engine::CardIndex card) const;
+    // The place a click at that point of the spread chooses: the one on top, or where that is chosen already,
+    // the one beneath it, so that a place half hidden under a crosswise card can be reached.
+    int placeClickedAt(int topmost, QPoint at) const;
     bool handleKey(QKeyEvent& event);
     void typeCharacter(QChar character);
     void takeTypedCard();

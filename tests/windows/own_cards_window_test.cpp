@@ -165,5 +165,41 @@ TEST_F(OwnCardsTest, ACard_CannotLieOnTwoPlaces)
     EXPECT_FALSE(ui.cmdRead->isEnabled());
 }
 
+// In the Celtic Cross the crosswise sixth card lies over the second; clicking where they overlap again and again
+// goes from one to the other, as each comes on top while it is chosen.
+TEST_F(OwnCardsTest, ClicksWhereTwoPlacesOverlap_ReachEachInTurn)
+{
+    OwnCardsWindow* window = openOwnCards(10);
+    ASSERT_NE(window, nullptr);
+    const auto& places = window->ui().places;
+    ASSERT_EQ(places.size(), 10U);
+    QWidget* table = places[5]->parentWidget();
+    const auto clickAt = [table](QPoint at) {
+        QWidget* hit = table->childAt(at);
+        while (hit && !qobject_cast<windows::OwnCardPlace*>(hit))
+            hit = hit->parentWidget();
+        ASSERT_NE(hit, nullptr);
+        QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(table, at));
+    };
+    const auto chosen = [&places] {
+        QList<int> positions;
+        for (const windows::OwnCardPlace* place : places)
+            if (place->isChosen())
+                positions << place->position();
+        return positions;
+    };
+
+    const QPoint overlap = places[5]->geometry().center();
+    ASSERT_TRUE(places[1]->geometry().contains(overlap));
+    for (const int expected : {6, 2, 6}) {
+        clickAt(overlap);
+        EXPECT_EQ(chosen(), QList<int>{expected});
+    }
+    // Where only one place lies, a second click keeps it.
+    clickAt(places[0]->geometry().center());
+    clickAt(places[0]->geometry().center());
+    EXPECT_EQ(chosen(), QList<int>{1});
+}
+
 } // namespace
 } // namespace windows_testing
