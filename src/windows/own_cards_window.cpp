@@ -703,7 +703,9 @@ bool OwnCardsWindow::eventFilter(QObject* watched, QEvent* event)
     auto* place = qobject_cast<OwnCardPlace*>(watched);
     if (place && event->type() == QEvent::KeyPress && handleKey(*static_cast<QKeyEvent*>(event)))
         return true;
-    if (place && event->type() == QEvent::FocusIn && place->position() - 1 != m_chosen)
+    // A click chooses its place itself, once it knows which place was chosen before it.
+    if (place && event->type() == QEvent::FocusIn && place->position() - 1 != m_chosen &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
         choosePlace(place->position() - 1);
     return ReadingWindow::eventFilter(watched, event);
 }

@@ -173,6 +173,9 @@ TEST_F(OwnCardsTest, ClicksWhereTwoPlacesOverlap_ReachEachInTurn)
     ASSERT_NE(window, nullptr);
     const auto& places = window->ui().places;
     ASSERT_EQ(places.size(), 10U);
+    // Only in an active window does a click move the keyboard, which is where a click could choose twice.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QWidget* table = places[5]->parentWidget();
     const auto clickAt = [table](QPoint at) {
         QWidget* hit = table->childAt(at);
