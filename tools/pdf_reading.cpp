@@ -63,7 +63,7 @@ void reportPlatformFailure(QtMsgType type, const QMessageLogContext& context, co
         std::string line = unknown ? "no display platform of that name (" + platformSettings() + ")"
                                    : "cannot open the display (" + platformSettings() + ")";
         if (!unknown && !g_platformNote.isEmpty())
-            line += ": " + cli::quoteForMessage(g_platformNote.toStdString());
+            line += ": " + cli::quoteForMessage(g_platformNote.trimmed().toStdString());
         std::fprintf(stderr, "cartomancy-report: %s; unset QT_QPA_PLATFORM to draw the PDF without a display\n",
                      line.c_str());
         std::fflush(stderr);
