@@ -5,6 +5,7 @@
 #include "display/card_slot.h"
 #include "display/clickable_label.h"
 #include "display/drop_down_list.h"
+#include "display/notice_label.h"
 #include "display/report_view.h"
 
 #include <QAbstractItemView>
@@ -471,6 +472,8 @@ QAccessibleInterface* displayInterfaces(const QString& className, QObject* objec
         return new AccessibleReportView(static_cast<ReportView*>(object));
     if (className == QLatin1String(CardSlot::staticMetaObject.className()))
         return new AccessibleCardSlot(static_cast<CardSlot*>(object));
+    if (className == QLatin1String(NoticeLabel::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<NoticeLabel*>(object), QAccessible::Notification);
     if (isPlainWidgetWindow(className, object))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;

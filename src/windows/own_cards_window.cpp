@@ -5,6 +5,7 @@
 #include "display/clickable_label.h"
 #include "display/face_lists.h"
 #include "display/look.h"
+#include "display/notice_label.h"
 #include "display/spread_display.h"
 #include "display/spread_layouts.h"
 #include "engine/card_tokens.h"
@@ -311,7 +312,11 @@ void OwnCardsWindow::buildControls()
         addWrappedLabel(*panel, QStringLiteral("lblPositionMeaning"), QRect(), display::verdanaFont(8.25, true));
     display::setTextColour(*m_ui.lblPositionMeaning, display::kAqua);
     panelRows->addWidget(m_ui.lblPositionMeaning);
-    m_ui.lblTyped = addWrappedLabel(*panel, QStringLiteral("lblTyped"), QRect(), display::verdanaFont(8.25, true));
+    m_ui.lblTyped = new display::NoticeLabel(panel);
+    m_ui.lblTyped->setObjectName(QStringLiteral("lblTyped"));
+    m_ui.lblTyped->setFont(display::verdanaFont(8.25, true));
+    m_ui.lblTyped->setWordWrap(true);
+    m_ui.lblTyped->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     display::setTextColour(*m_ui.lblTyped, display::kYellow);
     panelRows->addWidget(m_ui.lblTyped);
     panelRows->addStretch(1);
@@ -509,9 +514,7 @@ void OwnCardsWindow::refreshDeckAndButtons()
 
 void OwnCardsWindow::showTyping(const QString& text)
 {
-    m_ui.lblTyped->setText(text);
-    if (!m_ui.places.empty())
-        m_ui.places[static_cast<std::size_t>(m_chosen)]->setAccessibleDescription(text);
+    m_ui.lblTyped->say(text);
 }
 
 void OwnCardsWindow::typeCharacter(QChar character)

@@ -20,7 +20,8 @@ class QScrollArea;
 
 namespace display {
 class ClickableLabel;
-}
+class NoticeLabel;
+} // namespace display
 
 namespace windows {
 
@@ -82,7 +83,7 @@ public:
         QWidget* picDeck = nullptr;
         std::array<display::ClickableLabel*, engine::kCardCount> deckCards{}; // by CardIndex
         QLabel* lblPositionMeaning = nullptr;
-        QLabel* lblTyped = nullptr;
+        display::NoticeLabel* lblTyped = nullptr;
         QAction* mnuRead = nullptr;
         QAction* mnuBack = nullptr;
         QAction* mnuExit = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/clickable_label.h"
+#include "display/notice_label.h"
 #include "engine/card_tokens.h"
 #include "engine/reading.h"
 #include "engine/small_faces.h"
