@@ -101,6 +101,7 @@ CardTallyWindow::CardTallyWindow(const std::vector<journal::CardCount>& counts, 
     close->setStyleSheet(buttonFaceStyle(display::kOrange) + QStringLiteral("QPushButton { padding: 3px 12px; }"));
     close->setMinimumHeight(display::twips(360));
     close->setAutoDefault(false);
+    markFocusClearly(*close, display::kBlack);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

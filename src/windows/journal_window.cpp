@@ -78,6 +78,7 @@ QPushButton* addButton(QWidget& parent, const QString& objectName, const QString
                           QStringLiteral("QPushButton { padding: 3px 8px; }"
                                          "QPushButton:disabled { color: #606060; background-color: #806020; }"));
     button->setMinimumHeight(display::twips(360));
+    markFocusClearly(*button, display::kBlack);
     return button;
 }
 
@@ -134,11 +135,13 @@ void JournalWindow::buildControls()
     m_ui.txtSearch->setStyleSheet(kEntryStyle);
     m_ui.txtSearch->setAccessibleName(QStringLiteral("Search"));
     m_ui.txtSearch->setAccessibleDescription(texts::kSearchHint);
+    markFocusClearly(*m_ui.txtSearch, display::kBlack);
     searchLabel->setBuddy(m_ui.txtSearch);
     m_ui.chkKeepJournal = new QCheckBox(texts::kKeepJournal, client);
     m_ui.chkKeepJournal->setObjectName(QStringLiteral("chkKeepJournal"));
     m_ui.chkKeepJournal->setStyleSheet(QStringLiteral("QCheckBox { color: #00ffff; }"));
     m_ui.chkKeepJournal->setChecked(m_keeper.keepsReadings());
+    markFocusClearly(*m_ui.chkKeepJournal, display::kBlack);
     searchRow->addWidget(searchLabel);
     searchRow->addWidget(m_ui.txtSearch, 1);
     searchRow->addSpacing(12);
@@ -206,6 +209,7 @@ void JournalWindow::buildControls()
     m_ui.txtQuestion->setFont(display::verdanaFont(8.25));
     m_ui.txtQuestion->setStyleSheet(kEntryStyle);
     m_ui.txtQuestion->setAccessibleName(QStringLiteral("Question"));
+    markFocusClearly(*m_ui.txtQuestion, display::kBlack);
     questionLabel->setBuddy(m_ui.txtQuestion);
     QLabel* notesLabel = addLabel(*m_ui.fraReading, QStringLiteral("lblNotes"), texts::kNotesLabel, kLabelStyle);
     notesLabel->setFont(display::verdanaFont(8.25));
@@ -313,10 +317,12 @@ void JournalWindow::showReadOnly()
     const bool readOnly = m_keeper.readOnly();
     m_ui.lblKeepJournal->setText(readOnly ? texts::kJournalReadOnly
                                           : texts::keepingStatement(m_keeper.keepsReadings()));
-    for (QWidget* control : std::initializer_list<QWidget*>{m_ui.cmdDelete, m_ui.cmdImport, m_ui.cmdForgetAll})
-        control->setEnabled(!readOnly);
-    for (QAction* entry : {m_ui.mnuDelete, m_ui.mnuImport, m_ui.mnuForgetAll})
-        entry->setEnabled(!readOnly);
+    // Delete follows the selection (showSelectedReading); forgetting an empty journal would do nothing.
+    m_ui.cmdImport->setEnabled(!readOnly);
+    m_ui.mnuImport->setEnabled(!readOnly);
+    const bool canForget = !readOnly && m_keeper.count(std::string()) > 0;
+    m_ui.cmdForgetAll->setEnabled(canForget);
+    m_ui.mnuForgetAll->setEnabled(canForget);
     m_ui.txtQuestion->setReadOnly(readOnly);
     m_ui.txtNotes->setReadOnly(readOnly);
 }
@@ -403,6 +409,7 @@ void JournalWindow::reloadKeepingSelection()
         chooseRow(std::clamp(firstRow, 0, m_model->rowCount() - 1));
     showCount();
     showSelectedReading();
+    showReadOnly();
 }
 
 void JournalWindow::grdReadings_SelectionChange()

@@ -257,6 +257,8 @@ void OwnCardsWindow::buildControls()
     m_ui.cmdBack->setFont(display::verdanaFont(8.25, true));
     m_ui.cmdBack->setStyleSheet(buttonFaceStyle(display::kOrange));
     m_ui.cmdBack->setMinimumSize(display::twips(990), display::twips(360));
+    for (QWidget* control : std::initializer_list<QWidget*>{m_ui.txtQuestion, m_ui.cmdRead, m_ui.cmdBack})
+        markFocusClearly(*control, display::kBlack);
     top->addWidget(questionLabel);
     top->addWidget(m_ui.txtQuestion, 1);
     top->addWidget(m_ui.cmdRead);

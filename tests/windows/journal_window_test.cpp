@@ -217,6 +217,9 @@ TEST_F(JournalWindowTest, ForgetAll_AsksFirstAndEmptiesTheJournal)
     EXPECT_TRUE(shownTexts().front().startsWith(QStringLiteral("Forget all 2 readings")));
     EXPECT_EQ(readingsKept(), 0);
     EXPECT_EQ(journal->model().rowCount(), 0);
+    // With nothing left, neither Delete nor Forget All is offered.
+    EXPECT_FALSE(journal->ui().cmdForgetAll->isEnabled());
+    EXPECT_FALSE(journal->ui().cmdDelete->isEnabled());
 }
 
 // Edits are kept without a Save button: while typing, on leaving the field, and when the window closes.
