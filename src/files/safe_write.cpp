@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "safe_write.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
@@ -12,6 +13,7 @@
 #include <random>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -19,6 +21,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace files {
@@ -442,6 +445,47 @@ std::optional<std::string> writeInPlace(const Target& target, std::string_view b
     return std::nullopt;
 }
 
+// The names of the target's extended attributes, each ended by a NUL; empty where it has none or the file system
+// keeps none. No call for them takes a folder and a name, so the folder's descriptor stands in for its path.
+std::vector<char> attributeNames(const std::string& path)
+{
+    std::vector<char> names;
+    for (;;) {
+        const ssize_t size = ::llistxattr(path.c_str(), nullptr, 0);
+        if (size <= 0)
+            return {};
+        names.resize(static_cast<std::size_t>(size));
+        const ssize_t length = ::llistxattr(path.c_str(), names.data(), names.size());
+        if (length >= 0) {
+            names.resize(static_cast<std::size_t>(length));
+            return names;
+        }
+        if (errno != ERANGE) // ERANGE: one was added meanwhile
+            return {};
+    }
+}
+
+// An ACL, and what other programs keep on a file (a file manager's tags, where a download came from), go with its
+// contents to the new file. False when one cannot be copied: the file is then written in place, which keeps them
+// all. A security label is the system's to give, as it does to every new file.
+bool copyExtendedAttributes(const Target& target, int file)
+{
+    const std::string path = "/proc/self/fd/" + std::to_string(target.folder.get()) + '/' + target.name;
+    const std::vector<char> names = attributeNames(path);
+    std::vector<char> value;
+    for (std::size_t at = 0; at < names.size(); at += std::strlen(names.data() + at) + 1) {
+        const char* name = names.data() + at;
+        if (std::strncmp(name, "security.", 9) == 0)
+            continue;
+        const ssize_t size = ::lgetxattr(path.c_str(), name, nullptr, 0);
+        value.resize(static_cast<std::size_t>(std::max<ssize_t>(size, 0)));
+        const ssize_t length = size < 0 ? -1 : ::lgetxattr(path.c_str(), name, value.data(), value.size());
+        if (length < 0 || ::fsetxattr(file, name, value.data(), static_cast<std::size_t>(length), 0) != 0)
+            return false;
+    }
+    return true;
+}
+
 // True when the folder's refusal still leaves the file itself open to being written in place.
 bool folderRefused(int error)
 {
@@ -475,6 +519,8 @@ std::optional<std::string> replaceOrCreate(const Target& target, std::string_vie
             return writeInPlace(target, bytes);
         if (::fchmod(file.get(), target.status.st_mode & 07777) != 0)
             return reason(errno);
+        if (!copyExtendedAttributes(target, file.get()))
+            return writeInPlace(target, bytes);
     }
     if (::fsync(file.get()) != 0)
         return reason(errno);

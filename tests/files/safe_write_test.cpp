@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -16,6 +18,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -141,6 +144,21 @@ const WriteCase kCases[] = {
          },
      .keptFile = "in place.rtf",
      .mode = 0644},
+    {.name = "ExtendedAttributesGoWithTheContents",
+     .prepare =
+         [](const fs::path& folder, std::function<void()>& after) {
+             const std::string path = existing("tagged.rtf", 0640)(folder, after);
+             if (::setxattr(path.c_str(), "user.tag", "kept", 4, 0) == 0)
+                 after = [path] {
+                     std::array<char, 8> value{};
+                     EXPECT_EQ(std::string(value.data(),
+                                           std::max<ssize_t>(::getxattr(path.c_str(), "user.tag", value.data(), 8), 0)),
+                               "kept");
+                 };
+             return path;
+         },
+     .keptFile = "tagged.rtf",
+     .mode = 0640},
     {.name = "FifoThatNobodyReadsIsRefusedAtOnce",
      .prepare = [](const fs::path& folder, std::function<void()>& after) { return fifo(folder, after, false); },
      .error = "no program is reading"},
