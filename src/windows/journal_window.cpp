@@ -13,6 +13,7 @@
 #include "windows/window_texts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -23,8 +24,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include <algorithm>
@@ -68,6 +71,46 @@ QLabel* addLabel(QWidget& parent, const QString& objectName, const QString& text
     label->setStyleSheet(style);
     return label;
 }
+
+// Hearts and diamonds in red, as on the cards. A selected row keeps the one colour of the selection, which red
+// would not stand out against.
+class CardsDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem item(option);
+        initStyleOption(&item, index);
+        if (item.state & QStyle::State_Selected) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        const QString text = item.text;
+        item.text.clear();
+        const QWidget* view = item.widget;
+        const QStyle* style = view ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, view);
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, view).adjusted(2, 0, -2, 0);
+        const QString shown = item.fontMetrics.elidedText(text, Qt::ElideRight, area.width());
+        painter->save();
+        painter->setFont(item.font);
+        painter->setClipRect(area);
+        int left = area.left();
+        for (const QString& card : shown.split(QLatin1Char(' '))) {
+            const bool red = card.contains(QChar(0x2665)) || card.contains(QChar(0x2666)); // ♥ ♦
+            painter->setPen(red ? kRedSuit : item.palette.color(QPalette::Text));
+            painter->drawText(QRect(left, area.top(), area.right() - left + 1, area.height()),
+                              Qt::AlignLeft | Qt::AlignVCenter, card);
+            left += item.fontMetrics.horizontalAdvance(card + QLatin1Char(' '));
+        }
+        painter->restore();
+    }
+
+private:
+    // As bright as the table's other text on its black.
+    inline static const QColor kRedSuit{255, 80, 80};
+};
 
 QPushButton* addButton(QWidget& parent, const QString& objectName, const QString& caption)
 {
@@ -163,6 +206,7 @@ void JournalWindow::buildControls()
     m_ui.grdReadings->setObjectName(QStringLiteral("grdReadings"));
     m_ui.grdReadings->setAccessibleName(texts::kReadingsTable);
     m_ui.grdReadings->setModel(m_model);
+    m_ui.grdReadings->setItemDelegateForColumn(JournalTableModel::CardsColumn, new CardsDelegate(m_ui.grdReadings));
     m_ui.grdReadings->setStyleSheet(kTableStyle);
     m_ui.grdReadings->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_ui.grdReadings->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelto Cartomancy developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/clickable_label.h"
+#include "journal/reading_record.h"
 #include "support/scripted_random_source.h"
 #include "support/window_test.h"
 #include "windows/journal_keeper.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QImage>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -378,6 +380,32 @@ TEST_F(JournalWindowTest, SortingByAColumn_OrdersEveryReadingNotOnlyThoseLoaded)
     for (int row = 0; row < journal->model().rowCount(); ++row)
         names.push_back(journal->model().readingAt(row)->name);
     EXPECT_EQ(names, (std::vector<std::string>{"ada", "Grace", "Hedy"}));
+}
+
+// Hearts and diamonds are red in the table, as on the cards, except in the selection, which has one colour.
+TEST_F(JournalWindowTest, CardsColumn_ShowsRedSuitsInRedOutsideTheSelection)
+{
+    journal::Reading red = journal::newReading("Ada", "", 2, {37, 13, 26}, journal::DealtBy::Automatic);
+    journal::Reading black = journal::newReading("Bea", "", 2, {0, 39, 40}, journal::DealtBy::Automatic);
+    black.timeUtc = red.timeUtc + 1; // newest first: Bea's row is on top and chosen
+    keeper->keep(red);
+    keeper->keep(black);
+    keeper->waitForWrites();
+    JournalWindow* journal = openJournal();
+    QTableView* table = journal->ui().grdReadings;
+    const auto redInRow = [table](int row) {
+        const QImage cells = table->viewport()->grab().toImage();
+        const QRect cell = table->visualRect(table->model()->index(row, windows::JournalTableModel::CardsColumn));
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                if (const QColor pixel = cells.pixelColor(x, y); pixel.red() > 200 && pixel.green() < 120)
+                    return true;
+        return false;
+    };
+    ASSERT_TRUE(table->selectionModel()->isRowSelected(0));
+    EXPECT_TRUE(redInRow(1));
+    table->selectRow(1);
+    EXPECT_FALSE(redInRow(1));
 }
 
 } // namespace
