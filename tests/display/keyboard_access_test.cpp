@@ -3,7 +3,6 @@
 #include "display/card_slot.h"
 #include "display/clickable_label.h"
 #include "display/drop_down_list.h"
-#include "display/notice_label.h"
 #include "display/report_view.h"
 #include "richtext/document.h"
 #include "support/case_names.h"
@@ -170,20 +169,6 @@ TEST(CardSlotTest, Accessible_SaysThePositionAndTheCardOrItsBack)
     EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Position 3: Ace of Clubs"));
     slot.showFace(0);
     EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Position 3: card back"));
-}
-
-// A screen reader reads out a notification as it comes into view, by its name. Offscreen no screen reader takes
-// the event, so the role and the name are what is checked here.
-TEST(NoticeLabelTest, Say_ShowsTheTextAsANotificationNamedByIt)
-{
-    display::NoticeLabel notice;
-    notice.say(QStringLiteral("No card is written \"z\"."));
-    QAccessibleInterface* face = accessibleOf(&notice);
-    EXPECT_EQ(face->role(), QAccessible::Notification);
-    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("No card is written \"z\"."));
-    EXPECT_EQ(notice.text(), face->text(QAccessible::Name));
-    notice.say(QString());
-    EXPECT_TRUE(face->text(QAccessible::Name).isEmpty());
 }
 
 // --- The report view ---

@@ -14,6 +14,7 @@
 #include "windows/report_window.h"
 #include "windows/window_flow.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -143,6 +144,10 @@ TEST_F(OwnCardsTest, ACard_CannotLieOnTwoPlaces)
     type(window, QStringLiteral("qh"));
     EXPECT_EQ(window->hand(), (engine::Hand{37, -1, -1}));
     EXPECT_EQ(ui.lblTyped->text(), QStringLiteral("The Queen of Hearts is already on position 1."));
+    // Said as a notification: a screen reader hears it while the keyboard stays on the place.
+    const QAccessibleInterface* notice = QAccessible::queryAccessibleInterface(ui.lblTyped);
+    EXPECT_EQ(notice->role(), QAccessible::Notification);
+    EXPECT_EQ(notice->text(QAccessible::Name), ui.lblTyped->text());
     EXPECT_FALSE(queenOfHearts->isEnabled());
     EXPECT_EQ(queenOfHearts->accessibleName(), QStringLiteral("Queen of Hearts, on position 1"));
     QTest::mouseClick(queenOfHearts, Qt::LeftButton);
