@@ -21,10 +21,11 @@ struct WriteOptions {
 //   neither to the folder's owner nor to this process's user: the kernel's protected_symlinks rule.
 // - A regular file is replaced whole: the bytes go to an unnamed file beside it (or, where the system has
 //   none, a short hidden name, removed on failure and on SIGINT, SIGTERM or SIGHUP), get the old file's
-//   owner, group and mode, are synced, and are renamed over it; then the folder is synced. A file with no
-//   write permission at all is refused, also for root.
-// - Where the folder cannot take a new file, or the owner or group could not be kept, but the file itself is
-//   writable, it is written in place, as a shell's `>` would.
+//   owner, group, mode, ACL and other extended attributes (not its security label, which the system gives),
+//   are synced, and are renamed over it; then the folder is synced. A file with no write permission at all is
+//   refused, also for root.
+// - Where the folder cannot take a new file, or the owner, group or an attribute could not be kept, but the
+//   file itself is writable, it is written in place, as a shell's `>` would.
 // - A new file gets 0666 less the umask.
 // - A device, FIFO or socket is written in place, never replaced, without ever blocking for good: a FIFO
 //   that no program reads is refused at once, a reader that stops taking data is given up on.
