@@ -51,6 +51,7 @@ bool Application::startApplication(SingleInstanceLock& lock)
         exitApplication();
         return false;
     }
+    m_journal.openInBackground();
     m_services.random.reseedFromClock();
     remindOfUpdate(
         {m_services.settings, m_services.clock, m_services.platform.messageBoxes, m_services.platform.urlOpener});

@@ -18,9 +18,12 @@ JournalKeeper::JournalKeeper(const QString& path, QObject* parent) : QObject(par
     m_writer->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_writer, &QObject::deleteLater);
     m_thread->start();
-    // Opened now, in the background: a journal that must be moved aside or is read-only is told at start, and the
-    // first reading does not wait for the file.
-    write([](journal::Journal*) {});
+}
+
+void JournalKeeper::openInBackground()
+{
+    if (m_thread)
+        write([](journal::Journal*) {});
 }
 
 JournalKeeper::~JournalKeeper()

@@ -37,6 +37,11 @@ public:
     // Finishes every write still queued.
     ~JournalKeeper() override;
 
+    // Opens the journal now, on the writer thread, rather than for the first reading: a journal that must be moved
+    // aside or is read-only is told at start, and the first reading does not wait for the file. Not done on
+    // construction, so that a copy of the program that is not let run never touches the file.
+    void openInBackground();
+
     bool hasJournal() const { return !m_path.empty(); }
     // "Keep a journal of my readings": when off, keep() records nothing.
     bool keepsReadings() const { return m_keepsReadings; }

@@ -16,6 +16,7 @@
 #include "windows/report_window.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -84,6 +85,14 @@ TEST_F(ApplicationTest, Start_WhileAnotherCopyRuns_SaysSoAndEndsWithoutAWindow)
     EXPECT_EQ(flow().mainWindow(), nullptr);
     EXPECT_EQ(m_ended.count(), 1);
     EXPECT_TRUE(other.isHeld());
+
+    // The journal is the running copy's: one not let run never opens it (nor moves a damaged one aside).
+    const QString journal = m_folder.filePath(QStringLiteral("journal/journal.sqlite3"));
+    {
+        shell::Application refused({m_platform.platform, m_random, m_settings, m_clock, journal});
+        EXPECT_FALSE(refused.startApplication(m_lock));
+    }
+    EXPECT_FALSE(QFile::exists(journal));
 }
 
 TEST_F(ApplicationTest, Start_AnsweringYesToTheReminder_OpensTheDownloadPageAndStillShowsTheMainWindow)
