@@ -453,6 +453,20 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 };
 
+// The numbers drawn over a spread's cards: each card's name says its position already, so a screen reader is
+// told there is nothing to present here rather than meeting an empty pane the size of the spread.
+class AccessibleDecoration final : public QAccessibleWidget {
+public:
+    explicit AccessibleDecoration(QWidget* decoration) : QAccessibleWidget(decoration, QAccessible::Graphic) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
 // A window built on a plain widget would be a mere pane to a screen reader, which then never says that
 // a new window has come up.
 bool isPlainWidgetWindow(const QString& className, QObject* object)
@@ -472,6 +486,8 @@ QAccessibleInterface* displayInterfaces(const QString& className, QObject* objec
         return new AccessibleReportView(static_cast<ReportView*>(object));
     if (className == QLatin1String(CardSlot::staticMetaObject.className()))
         return new AccessibleCardSlot(static_cast<CardSlot*>(object));
+    if (className == QLatin1String(PositionNumbers::staticMetaObject.className()))
+        return new AccessibleDecoration(static_cast<PositionNumbers*>(object));
     if (className == QLatin1String(NoticeLabel::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<NoticeLabel*>(object), QAccessible::Notification);
     if (isPlainWidgetWindow(className, object))

@@ -169,6 +169,9 @@ TEST(CardSlotTest, Accessible_SaysThePositionAndTheCardOrItsBack)
     EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Position 3: Ace of Clubs"));
     slot.showFace(0);
     EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Position 3: card back"));
+    display::PositionNumbers numbers(&pane);
+    EXPECT_TRUE(accessibleOf(&numbers)->state().invisible)
+        << "the numbers drawn over the cards are in their names already";
 }
 
 // --- The report view ---
