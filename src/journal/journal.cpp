@@ -297,6 +297,7 @@ struct Attempt {
     std::unique_ptr<SQLite::Database> database;
     bool readOnly = false;
     std::string reason;
+    int code = SQLITE_OK; // of the failure, where SQLite gave one
 };
 
 int pragmaNumber(SQLite::Database& database, const char* pragma)
@@ -362,9 +363,65 @@ Attempt tryOpen(const std::string& path)
     } catch (const SQLite::Exception& error) {
         attempt.outcome = isDamage(error) ? Outcome::Damaged : Outcome::Failed;
         attempt.reason = error.what();
+        attempt.code = error.getErrorCode();
     } catch (const std::exception& error) {
         attempt.outcome = Outcome::Failed;
         attempt.reason = error.what();
+    }
+    return attempt;
+}
+
+// A path as an SQLite URI, whose query and fragment marks would otherwise cut it short.
+std::string fileUri(const std::string& path)
+{
+    std::string uri = "file:";
+    for (const char c : path) {
+        if (c == '%' || c == '?' || c == '#' || static_cast<unsigned char>(c) < 0x20) {
+            constexpr char kHex[] = "0123456789ABCDEF";
+            uri += '%';
+            uri += kHex[static_cast<unsigned char>(c) >> 4];
+            uri += kHex[static_cast<unsigned char>(c) & 0xF];
+        } else {
+            uri += c;
+        }
+    }
+    return uri;
+}
+
+// A journal this user may read but not write (a read-only file or folder, a backup on read-only media), opened to
+// be shown. Where no -wal file holds readings not yet copied back, it is read as it stands, which leaves no -shm
+// or -wal file beside it (made with a mode that could later keep the journal from being written); otherwise
+// SQLite reads the -wal file too, which in a folder that cannot be written it cannot, and the journal is then not
+// shown at all rather than shown short.
+Attempt tryOpenReadOnly(const std::string& path)
+{
+    Attempt attempt;
+    const bool walHoldsReadings = [&path] {
+        struct stat status {};
+        return ::stat((path + "-wal").c_str(), &status) == 0 && status.st_size > 0;
+    }();
+    try {
+        auto database = walHoldsReadings ? std::make_unique<SQLite::Database>(path, SQLite::OPEN_READONLY)
+                                         : std::make_unique<SQLite::Database>(fileUri(path) + "?immutable=1",
+                                                                              SQLite::OPEN_READONLY | SQLite::OPEN_URI);
+        database->setBusyTimeout(kBusyTimeoutMs);
+        const int version = pragmaNumber(*database, "user_version");
+        if (pragmaNumber(*database, "application_id") != kApplicationId || version < kSchemaVersion) {
+            attempt.reason = version < kSchemaVersion && version > 0
+                                 ? "it was written by an older version and cannot be brought up to date"
+                                 : "it is not a journal of this program";
+            return attempt;
+        }
+        attempt.outcome = Outcome::Opened;
+        attempt.readOnly = true;
+        attempt.database = std::move(database);
+    } catch (const SQLite::Exception& error) {
+        const int code = error.getErrorCode();
+        attempt.reason = walHoldsReadings && (code == SQLITE_READONLY || code == SQLITE_CANTOPEN)
+                             ? "its newest readings are in " + path +
+                                   "-wal, which cannot be read where the folder "
+                                   "cannot be written"
+                             : std::string(error.what());
     }
     return attempt;
 }
@@ -379,10 +436,31 @@ std::optional<std::string> unusableFile(const std::string& path)
     if (!S_ISREG(status.st_mode))
         return "it is not a regular file";
     const int descriptor = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (descriptor < 0)
-        return errno == EACCES || errno == EPERM ? std::optional(systemReason(errno)) : std::nullopt;
+    if (descriptor < 0) {
+        const int error = errno;
+        if (error != EACCES && error != EPERM)
+            return std::nullopt;
+        // One that can still be read is shown as it is (tryOpenReadOnly).
+        const int reader = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (reader >= 0) {
+            ::close(reader);
+            return std::nullopt;
+        }
+        return systemReason(error);
+    }
     ::close(descriptor);
     return std::nullopt;
+}
+
+// The reason the journal's file cannot be written though it can be read, if it cannot.
+std::optional<std::string> readOnlyFile(const std::string& path)
+{
+    if (::access(path.c_str(), W_OK) == 0)
+        return std::nullopt;
+    const int error = errno;
+    if (error == ENOENT || ::access(path.c_str(), R_OK) != 0)
+        return std::nullopt;
+    return systemReason(error);
 }
 
 // A new journal file is private to its owner; SQLite would make it as the umask says.
@@ -397,8 +475,8 @@ std::optional<std::string> createPrivateFile(const std::string& path)
 
 } // namespace
 
-Journal::Journal(std::unique_ptr<SQLite::Database> database, std::string path, bool readOnly)
-    : m_database(std::move(database)), m_path(std::move(path)), m_readOnly(readOnly)
+Journal::Journal(std::unique_ptr<SQLite::Database> database, std::string path, std::string whyReadOnly)
+    : m_database(std::move(database)), m_path(std::move(path)), m_whyReadOnly(std::move(whyReadOnly))
 {
 }
 
@@ -436,10 +514,30 @@ OpenResult Journal::open(const std::string& path)
                 result.message = "The journal cannot be kept: " + path + " cannot be made (" + *problem + ").";
                 return result;
             }
-            Attempt attempt = tryOpen(path);
+            // A journal that cannot be written is shown, never moved aside or started again.
+            std::optional<std::string> cannotWrite = readOnlyFile(path);
+            Attempt attempt = cannotWrite ? Attempt{} : tryOpen(path);
+            if (!cannotWrite && attempt.outcome == Outcome::Failed &&
+                (attempt.code == SQLITE_READONLY || attempt.code == SQLITE_CANTOPEN))
+                cannotWrite = ::access(file.parent_path().c_str(), W_OK | X_OK) == 0
+                                  ? attempt.reason
+                                  : "its folder " + file.parent_path().string() + " cannot be written";
+            if (cannotWrite) {
+                attempt = tryOpenReadOnly(path);
+                if (attempt.outcome != Outcome::Opened) {
+                    result.message = "The journal " + path + " cannot be opened: " + attempt.reason + ".";
+                    return result;
+                }
+            }
             if (attempt.outcome == Outcome::Opened) {
-                result.journal.reset(new Journal(std::move(attempt.database), path, attempt.readOnly));
-                if (attempt.readOnly)
+                const char* why = cannotWrite        ? "cannot be written"
+                                  : attempt.readOnly ? "is from a newer version of the program"
+                                                     : "";
+                result.journal.reset(new Journal(std::move(attempt.database), path, why));
+                if (cannotWrite)
+                    result.message = "The journal " + path + " cannot be written (" + *cannotWrite +
+                                     "). It is shown as it is; nothing is added to it or changed.";
+                else if (attempt.readOnly)
                     result.message = "The journal " + path +
                                      " was written by a newer version of the program. It is shown as it is; "
                                      "nothing is added to it or changed.";
@@ -467,8 +565,8 @@ OpenResult Journal::open(const std::string& path)
 
 ValueOrError<std::int64_t> Journal::add(Reading& reading)
 {
-    if (m_readOnly)
-        return {std::nullopt, "The reading could not be kept: the journal is from a newer version of the program."};
+    if (readOnly())
+        return {std::nullopt, "The reading could not be kept: the journal " + m_whyReadOnly + "."};
     if (reading.uuid.empty())
         reading.uuid = makeUuid();
     if (const auto problem = problemWith(reading))
@@ -489,8 +587,8 @@ ValueOrError<std::int64_t> Journal::add(Reading& reading)
 std::optional<std::string> Journal::setQuestionAndNotes(std::int64_t id, const std::string& question,
                                                         const std::string& notes)
 {
-    if (m_readOnly)
-        return "The notes could not be kept: the journal is from a newer version of the program.";
+    if (readOnly())
+        return "The notes could not be kept: the journal " + m_whyReadOnly + ".";
     bool gone = false;
     const auto error = inTransaction(*m_database, [&] {
         SQLite::Statement update(*m_database, "UPDATE reading SET question = ?, notes = ? WHERE id = ?"
@@ -516,8 +614,8 @@ std::optional<std::string> Journal::setQuestionAndNotes(std::int64_t id, const s
 
 std::optional<std::string> Journal::remove(const std::vector<std::int64_t>& ids)
 {
-    if (m_readOnly)
-        return "Nothing was deleted: the journal is from a newer version of the program.";
+    if (readOnly())
+        return "Nothing was deleted: the journal " + m_whyReadOnly + ".";
     const auto error = inTransaction(*m_database, [&] {
         SQLite::Statement remove(*m_database, "DELETE FROM reading WHERE id = ?");
         for (const std::int64_t id : ids) {
@@ -533,8 +631,8 @@ std::optional<std::string> Journal::remove(const std::vector<std::int64_t>& ids)
 
 std::optional<std::string> Journal::forgetAll()
 {
-    if (m_readOnly)
-        return "Nothing was deleted: the journal is from a newer version of the program.";
+    if (readOnly())
+        return "Nothing was deleted: the journal " + m_whyReadOnly + ".";
     if (auto error = inTransaction(*m_database, [&] {
             // Removing row by row through the trigger takes seconds for a large journal; the index is emptied
             // at once instead, and the trigger put back as it was, all in the one transaction.
@@ -717,8 +815,8 @@ std::vector<CardCount> Journal::cardsThatKeepComingUp(const std::string& text) c
 
 ValueOrError<int> Journal::addUnknown(const std::vector<Reading>& readings)
 {
-    if (m_readOnly)
-        return {std::nullopt, "Nothing was imported: the journal is from a newer version of the program."};
+    if (readOnly())
+        return {std::nullopt, "Nothing was imported: the journal " + m_whyReadOnly + "."};
     for (const Reading& reading : readings) {
         if (const auto problem = problemWith(reading))
             return {std::nullopt, "Nothing was imported: " + *problem + "."};

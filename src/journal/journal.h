@@ -44,7 +44,8 @@ class Journal final {
 public:
     // Opens or creates the journal at path (missing folders made 0700, a new file 0600). A file that is not a
     // journal, is damaged or cannot be read is moved aside to a dated name beside it and a new journal started;
-    // one written by a newer version of the program opens read-only. OpenResult::message says so, once.
+    // one written by a newer version of the program, or that this user may read but not write (the file or its
+    // folder), opens read-only. OpenResult::message says so, once.
     static OpenResult open(const std::string& path);
     // $XDG_DATA_HOME/zelto-cartomancy/journal.sqlite3, or ~/.local/share/... without it; empty without a home.
     static std::string defaultPath();
@@ -54,8 +55,9 @@ public:
     Journal& operator=(const Journal&) = delete;
 
     const std::string& path() const { return m_path; }
-    // True for a journal from a newer version of the program: it is read but never changed.
-    bool readOnly() const { return m_readOnly; }
+    // True for a journal from a newer version of the program, or one this user cannot write: it is read but never
+    // changed.
+    bool readOnly() const { return !m_whyReadOnly.empty(); }
 
     // Keeps the reading (one transaction, waiting for another writer), setting reading.id; the error is one
     // line for the user ("the disk is full", ...). A reading whose UUID is already kept is refused.
@@ -87,11 +89,12 @@ public:
     const std::string& lastReadError() const { return m_lastReadError; }
 
 private:
-    Journal(std::unique_ptr<SQLite::Database> database, std::string path, bool readOnly);
+    // whyReadOnly ends "the journal …" in a refusal, empty where the journal can be written.
+    Journal(std::unique_ptr<SQLite::Database> database, std::string path, std::string whyReadOnly);
 
     std::unique_ptr<SQLite::Database> m_database;
     std::string m_path;
-    bool m_readOnly = false;
+    std::string m_whyReadOnly;
     mutable std::string m_lastReadError;
     struct CountCache {
         std::string match;

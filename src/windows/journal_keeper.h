@@ -46,7 +46,8 @@ public:
     // "Keep a journal of my readings": when off, keep() records nothing.
     bool keepsReadings() const { return m_keepsReadings; }
     void setKeepsReadings(bool keep);
-    // True while the journal can take no new readings (one from a newer version, or none could be opened).
+    // True while the journal can take no new readings (one from a newer version or that cannot be written, or none
+    // could be opened).
     bool readOnly();
 
     // Records the reading, unless keeping is off.

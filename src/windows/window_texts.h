@@ -104,9 +104,7 @@ QString readingCount(int count, bool searching);
 QString deleteQuestion(int count);
 QString forgetAllQuestion(int count);
 inline const QString kNoJournal = QStringLiteral("No journal could be opened, so nothing was changed.");
-inline const QString kJournalReadOnly =
-    QStringLiteral("This journal was written by a newer version of the program: it can be read and exported here, "
-                   "but not changed.");
+inline const QString kJournalReadOnly = QStringLiteral("This journal can be read and exported here, but not changed.");
 QString readingNotKeptMessage(const QString& reason);
 QString notesNotKeptMessage(const QString& reason);
 QString journalChangeFailedMessage(const QString& reason);

@@ -11,6 +11,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -195,6 +196,53 @@ TEST_F(JournalTest, NewerSchema_OpensReadOnlyAndChangesNothing)
     EXPECT_TRUE(opened.journal->setQuestionAndNotes(kept.id, "q", "n"));
     EXPECT_TRUE(opened.journal->forgetAll());
     EXPECT_EQ(readFile(path()), before);
+}
+
+// The check's failures counted in a child process that runs as an ordinary user: as root, whom no permission
+// stops, it runs as nobody.
+int failuresAsOrdinaryUser(const std::function<int()>& check)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(100);
+        ::_exit(check());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 101;
+}
+
+// A journal this user may read but not write (a backup, a read-only folder) is shown as it is: neither moved
+// aside nor started again, and nothing is left beside it.
+TEST_F(JournalTest, ReadOnlyFileOrFolder_IsShownAsItIsAndTakesNothing)
+{
+    const bool root = ::geteuid() == 0;
+    if (root) // somewhere nobody can reach
+        m_folder = fs::path("/tmp") / m_folder.filename();
+    Reading kept = sample("Anna", 2, {37, 12, 5});
+    ASSERT_TRUE(open()->add(kept));
+    const fs::path folder = path().parent_path();
+    if (root) {
+        for (const fs::path& made : {m_folder, folder, path()})
+            ASSERT_EQ(::chown(made.c_str(), 65534, 65534), 0);
+    }
+    for (const bool lockFolder : {false, true}) {
+        ::chmod(path().c_str(), lockFolder ? 0600 : 0400);
+        ::chmod(folder.c_str(), lockFolder ? 0555 : 0755);
+        const int failures = failuresAsOrdinaryUser([this] {
+            const journal::OpenResult opened = Journal::open(path().string());
+            if (!opened.journal)
+                return 1;
+            Reading another = sample("Bert", 0, {1});
+            return int(!opened.journal->readOnly()) + int(opened.journal->count("") != 1) +
+                   int(static_cast<bool>(opened.journal->add(another))) +
+                   int(opened.message.find("cannot be written") == std::string::npos);
+        });
+        ::chmod(folder.c_str(), 0755);
+        EXPECT_EQ(failures, 0) << (lockFolder ? "read-only folder" : "read-only file");
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "nothing beside it";
+    }
 }
 
 TEST_F(JournalTest, FullDisk_RefusesTheReadingWithAReasonAndKeepsTheFileValid)
