@@ -64,7 +64,11 @@ QString severalSelected(int count)
 QString readingSummary(const QString& name, const QString& birthDate, const QString& date, const QString& spread,
                        const QString& dealtBy, const QString& cards)
 {
-    return QStringLiteral("%1, born %2\n%3, %4 (%5)\n%6").arg(name, birthDate, date, spread, dealtBy, cards);
+    // The tool keeps readings with neither a name nor a date of birth unless it is given them.
+    QString who = name.isEmpty() ? QStringLiteral("No name given") : name;
+    if (!birthDate.isEmpty())
+        who += QStringLiteral(", born %1").arg(birthDate);
+    return QStringLiteral("%1\n%2, %3 (%4)\n%5").arg(who, date, spread, dealtBy, cards);
 }
 
 QString readingCount(int count, bool searching)

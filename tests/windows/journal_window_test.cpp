@@ -386,7 +386,9 @@ TEST_F(JournalWindowTest, SortingByAColumn_OrdersEveryReadingNotOnlyThoseLoaded)
 TEST_F(JournalWindowTest, CardsColumn_ShowsRedSuitsInRedOutsideTheSelection)
 {
     keeper->keep(journal::newReading("Ada", "", 2, {37, 13, 26}, journal::DealtBy::Automatic)); // Q♥ A♦ A♥
-    QTableView* table = openJournal()->ui().grdReadings;
+    JournalWindow* journal = openJournal();
+    EXPECT_TRUE(journal->ui().lblReading->text().startsWith(QStringLiteral("Ada\n"))) << "no \", born\" without a date";
+    QTableView* table = journal->ui().grdReadings;
     const auto redShown = [table] {
         const QImage cells = table->viewport()->grab().toImage();
         const QRect cell = table->visualRect(table->model()->index(0, windows::JournalTableModel::CardsColumn));
