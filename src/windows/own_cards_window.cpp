@@ -340,6 +340,11 @@ void OwnCardsWindow::buildControls()
     }
 
     connect(m_ui.cmdRead, &QPushButton::clicked, this, &OwnCardsWindow::cmdRead_Click);
+    // The question is often typed last: Return there reads the cards, as it would on the button.
+    connect(m_ui.txtQuestion, &QLineEdit::returnPressed, this, [this] {
+        if (m_ui.cmdRead->isEnabled())
+            cmdRead_Click();
+    });
     // The last card laid brings the keyboard here, and Return is what a person presses then.
     m_ui.cmdRead->installEventFilter(this);
     connect(m_ui.cmdBack, &QPushButton::clicked, this, &OwnCardsWindow::backRequested);

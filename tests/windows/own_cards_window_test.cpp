@@ -112,9 +112,9 @@ TEST_F(OwnCardsTest, KeyboardEntryOfAWholeSpread_ReachesTheReportAsTheSameHandDe
     EXPECT_EQ(window->hand(), engine::Hand(expected.begin(), expected.end()));
     EXPECT_EQ(placeName(window, 21), QStringLiteral("Position 21, reflects the future: Knight of Clubs"));
     ASSERT_EQ(window->focusWidget(), window->ui().cmdRead);
-    window->ui().txtQuestion->setText(QStringLiteral("Will the move go well?"));
-
-    QTest::keyClick(window->ui().cmdRead, Qt::Key_Return);
+    // The question typed last, Return there reads the cards.
+    QTest::keyClicks(window->ui().txtQuestion, QStringLiteral("Will the move go well?"));
+    QTest::keyClick(window->ui().txtQuestion, Qt::Key_Return);
     ASSERT_NE(flow.reportWindow(), nullptr);
     EXPECT_TRUE(flow.reportWindow()->isVisible());
     EXPECT_EQ(flow.ownCardsWindow(), nullptr);
