@@ -340,10 +340,13 @@ void OwnCardsWindow::buildControls()
     }
 
     connect(m_ui.cmdRead, &QPushButton::clicked, this, &OwnCardsWindow::cmdRead_Click);
-    // The question is often typed last: Return there reads the cards, as it would on the button.
+    // The question is often typed last: Return there reads the cards, as it would on the button, or says what
+    // is still missing.
     connect(m_ui.txtQuestion, &QLineEdit::returnPressed, this, [this] {
         if (m_ui.cmdRead->isEnabled())
             cmdRead_Click();
+        else if (const int empty = placeHolding(-1); empty >= 0) // the first place holding no card
+            showTyping(QStringLiteral("Position %1 is still empty.").arg(empty + 1));
     });
     // The last card laid brings the keyboard here, and Return is what a person presses then.
     m_ui.cmdRead->installEventFilter(this);

@@ -162,6 +162,8 @@ TEST_F(OwnCardsTest, ACard_CannotLieOnTwoPlaces)
     EXPECT_TRUE(queenOfHearts->isEnabled());
     EXPECT_FALSE(ui.cmdRead->isEnabled());
     EXPECT_EQ(placeName(window, 3), QStringLiteral("Position 3, indicates the final outcome or result: Two of Clubs"));
+    QTest::keyClick(ui.txtQuestion, Qt::Key_Return);
+    EXPECT_EQ(ui.lblTyped->text(), QStringLiteral("Position 2 is still empty."));
 
     // Backspace empties the place that has the keyboard.
     type(window, QStringLiteral("qh"));
