@@ -426,41 +426,35 @@ Attempt tryOpenReadOnly(const std::string& path)
     return attempt;
 }
 
-// A file that cannot be a journal before SQLite looks at it: a folder or device by the journal's name, or a
-// file this user cannot read. A symbolic link is followed: a journal kept elsewhere on purpose stays there.
-std::optional<std::string> unusableFile(const std::string& path)
+// What the journal's file allows, before SQLite looks at it. Unusable: a folder or device by the journal's name,
+// or a file this user cannot read. Read-only: one this user may read but not write, shown as it is
+// (tryOpenReadOnly). A symbolic link is followed: a journal kept elsewhere on purpose stays there.
+struct FileAccess {
+    std::optional<std::string> unusable;
+    std::optional<std::string> readOnly;
+};
+
+FileAccess fileAccess(const std::string& path)
 {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
-        return std::nullopt;
+        return {};
     if (!S_ISREG(status.st_mode))
-        return "it is not a regular file";
-    const int descriptor = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (descriptor < 0) {
-        const int error = errno;
-        if (error != EACCES && error != EPERM)
-            return std::nullopt;
-        // One that can still be read is shown as it is (tryOpenReadOnly).
-        const int reader = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (reader >= 0) {
-            ::close(reader);
-            return std::nullopt;
-        }
-        return systemReason(error);
+        return {"it is not a regular file", std::nullopt};
+    int descriptor = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::close(descriptor);
+        return {};
     }
-    ::close(descriptor);
-    return std::nullopt;
-}
-
-// The reason the journal's file cannot be written though it can be read, if it cannot.
-std::optional<std::string> readOnlyFile(const std::string& path)
-{
-    if (::access(path.c_str(), W_OK) == 0)
-        return std::nullopt;
     const int error = errno;
-    if (error == ENOENT || ::access(path.c_str(), R_OK) != 0)
-        return std::nullopt;
-    return systemReason(error);
+    if (error != EACCES && error != EPERM && error != EROFS)
+        return {};
+    descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::close(descriptor);
+        return {std::nullopt, systemReason(error)};
+    }
+    return {error == EROFS ? std::nullopt : std::optional(systemReason(error)), std::nullopt};
 }
 
 // A new journal file is private to its owner; SQLite would make it as the umask says.
@@ -507,7 +501,8 @@ OpenResult Journal::open(const std::string& path)
                          *problem + ").";
         return result;
     }
-    std::string damage = unusableFile(path).value_or("");
+    const FileAccess access = fileAccess(path);
+    std::string damage = access.unusable.value_or("");
     for (int round = 0; round < 2; ++round) {
         if (damage.empty()) {
             if (const auto problem = createPrivateFile(path)) {
@@ -515,7 +510,7 @@ OpenResult Journal::open(const std::string& path)
                 return result;
             }
             // A journal that cannot be written is shown, never moved aside or started again.
-            std::optional<std::string> cannotWrite = readOnlyFile(path);
+            std::optional<std::string> cannotWrite = access.readOnly;
             Attempt attempt = cannotWrite ? Attempt{} : tryOpen(path);
             if (!cannotWrite && attempt.outcome == Outcome::Failed &&
                 (attempt.code == SQLITE_READONLY || attempt.code == SQLITE_CANTOPEN))
