@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -84,6 +85,17 @@ TEST_P(SaveDialogTest, NameWithoutExtensionGetsTheDialogsOwnAndReplacingAsksFirs
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, SaveDialogTest, testing::ValuesIn(kSaves), testing_support::namedCases);
+
+// The dialogs above keep their history in the configuration folder; no test may write the runner's own.
+TEST(TestEnvironmentTest, EveryFolderThatQtWritesLiesInTheTestsOwnHome)
+{
+    const QString home = QStringLiteral(ZELTO_TEST_HOME);
+    for (const auto location :
+         {QStandardPaths::HomeLocation, QStandardPaths::GenericConfigLocation, QStandardPaths::GenericDataLocation,
+          QStandardPaths::GenericCacheLocation, QStandardPaths::RuntimeLocation})
+        EXPECT_TRUE(QStandardPaths::writableLocation(location).startsWith(home))
+            << QStandardPaths::writableLocation(location).toStdString();
+}
 
 TEST(InputBlockingWaitTest, ClicksAndKeysDuringThePauseHaveNoEffectThenOrLater)
 {
